@@ -1,0 +1,66 @@
+// Points in time, their local calendar form, and the replaceable clock a run reads once.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace vorlex::platform {
+
+/// A moment as UTC seconds and nanoseconds since 1970-01-01 (nsec in 0..999,999,999).
+struct TimeValue {
+    std::int64_t sec = 0;
+    std::int32_t nsec = 0;
+
+    /// Whole milliseconds since the epoch, rounded toward minus infinity.
+    std::int64_t Millis() const { return sec * 1000 + nsec / 1000000; }
+    static TimeValue FromMillis(std::int64_t ms);
+    friend auto operator<=>(const TimeValue&, const TimeValue&) = default;
+};
+
+/// A moment broken into local calendar fields.
+struct CivilTime {
+    int year = 1970;
+    int month = 1;  ///< 1..12
+    int day = 1;    ///< 1..31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+
+    /// True when hours, minutes and seconds are all zero (milliseconds do not count).
+    bool IsMidnight() const { return hour == 0 && minute == 0 && second == 0; }
+};
+
+/// Local calendar fields of `t` with the offset from UTC in force at that moment (daylight saving included).
+CivilTime ToLocalCivil(TimeValue t);
+
+/// The clock a run reads. Production code uses SystemClock; tests put in a fixed or shifted one.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    /// The current moment.
+    virtual TimeValue Now() const = 0;
+};
+
+/// The real-time clock of the system.
+class SystemClock final : public Clock {
+public:
+    TimeValue Now() const override;
+};
+
+/// A clock that always answers the same moment (tests).
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(TimeValue t) : t_(t) {}
+    TimeValue Now() const override { return t_; }
+    void Set(TimeValue t) { t_ = t; }
+
+private:
+    TimeValue t_;
+};
+
+/// The clock of the process: the system clock, shifted by the whole seconds in the environment variable
+/// VORLEX_CLOCK_SHIFT when it is set (a test seam, so end-to-end tests can run a scan "later").
+std::shared_ptr<const Clock> ProcessClock();
+
+}  // namespace vorlex::platform
