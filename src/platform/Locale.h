@@ -13,9 +13,9 @@ void InitLocale();
 
 /// The user's regional formats, read once from the current locale.
 struct RegionalFormats {
-    std::string shortDate;   ///< strftime pattern of the short date (nl_langinfo(D_FMT))
-    std::string longTime;    ///< strftime pattern of the long time (nl_langinfo(T_FMT))
-    std::string thousands;   ///< thousands separator; may be empty
+    std::string shortDate;  ///< strftime pattern of the short date (nl_langinfo(D_FMT))
+    std::string longTime;   ///< strftime pattern of the long time (nl_langinfo(T_FMT))
+    std::string thousands;  ///< thousands separator; may be empty
 };
 
 /// The formats of the current locale (read again on each call; cache the result for hot paths).

@@ -36,7 +36,7 @@ CivilTime ToLocalCivil(TimeValue t);
 
 /// The clock a run reads. Production code uses SystemClock; tests put in a fixed or shifted one.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     /// The current moment.
     virtual TimeValue Now() const = 0;
@@ -44,18 +44,18 @@ public:
 
 /// The real-time clock of the system.
 class SystemClock final : public Clock {
-public:
+  public:
     TimeValue Now() const override;
 };
 
 /// A clock that always answers the same moment (tests).
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(TimeValue t) : t_(t) {}
     TimeValue Now() const override { return t_; }
     void Set(TimeValue t) { t_ = t; }
 
-private:
+  private:
     TimeValue t_;
 };
 

@@ -14,17 +14,17 @@ struct LogColour {
     friend bool operator==(const LogColour&, const LogColour&) = default;
 };
 
-inline constexpr LogColour kBlack{0, 0, 0};        ///< progress; bold for phase headings
-inline constexpr LogColour kRed{255, 0, 0};        ///< errors, warnings, debug-state lines
-inline constexpr LogColour kBlue{0, 0, 255};       ///< notices about options in force, banners, dump headings
-inline constexpr LogColour kGreen{0, 128, 0};      ///< debug lines
+inline constexpr LogColour kBlack{0, 0, 0};    ///< progress; bold for phase headings
+inline constexpr LogColour kRed{255, 0, 0};    ///< errors, warnings, debug-state lines
+inline constexpr LogColour kBlue{0, 0, 255};   ///< notices about options in force, banners, dump headings
+inline constexpr LogColour kGreen{0, 128, 0};  ///< debug lines
 
 /// Font style of a message: the program uses only regular and bold.
 enum class LogStyle : std::uint8_t { Regular, Bold };
 
 /// Receiver of log lines. Implemented by the program's controller; the core reports through it.
 class LogSink {
-public:
+  public:
     virtual ~LogSink() = default;
     /// Appends one timestamped line: `message` (UTF-8) in `colour` and `style`.
     virtual void WriteLog(std::string_view message, LogColour colour, LogStyle style) = 0;

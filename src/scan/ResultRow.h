@@ -28,14 +28,14 @@ const char* ColumnCaption(Column column);
 
 /// One listed file (or, after the empty-directory pass, a directory).
 struct ResultRow {
-    std::string path;                   ///< full path; a directory row ends in '/'; raw bytes of the name
-    platform::TimeValue created;        ///< birth time, or status-change time where there is none
-    platform::TimeValue modified;       ///< last-write time
-    platform::TimeValue accessed;       ///< last-access time
-    std::uint64_t size = 0;             ///< bytes
-    std::uint64_t device = 0;           ///< identity at scan time, checked again before deletion
+    std::string path;              ///< full path; a directory row ends in '/'; raw bytes of the name
+    platform::TimeValue created;   ///< birth time, or status-change time where there is none
+    platform::TimeValue modified;  ///< last-write time
+    platform::TimeValue accessed;  ///< last-access time
+    std::uint64_t size = 0;        ///< bytes
+    std::uint64_t device = 0;      ///< identity at scan time, checked again before deletion
     std::uint64_t inode = 0;
-    std::uint8_t fileType = 0;          ///< file type bits at scan time (S_IFMT >> 12)
+    std::uint8_t fileType = 0;  ///< file type bits at scan time (S_IFMT >> 12)
     RowStatus status = RowStatus::Found;
 };
 

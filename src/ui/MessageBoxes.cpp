@@ -21,11 +21,17 @@ QPointer<QWidget>& Parent() {
 
 }  // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
-void SetBoxParent(QWidget* mainWindow) { Parent() = mainWindow; }
+void SetBoxParent(QWidget* mainWindow) {
+    Parent() = mainWindow;
+}
 
-QWidget* BoxParent() { return Parent().data(); }
+QWidget* BoxParent() {
+    return Parent().data();
+}
 
 BoxResult ShowMessageBox(QWidget* centreOn, const BoxRequest& request) {
     if (Hook()) {

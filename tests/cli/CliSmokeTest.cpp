@@ -2,4 +2,6 @@
 
 #include <unistd.h>
 
-TEST(Executable, IsBuilt) { EXPECT_EQ(access(VORLEX_EXE, X_OK), 0); }
+TEST(Executable, IsBuilt) {
+    EXPECT_EQ(access(VORLEX_EXE, X_OK), 0);
+}

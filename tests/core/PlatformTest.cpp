@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "TempDir.h"
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
 #include "platform/Locale.h"
-#include "TempDir.h"
 
 using namespace vorlex::platform;
 

@@ -5,7 +5,9 @@
 
 namespace vorlex::platform {
 
-int LastError() { return errno; }
+int LastError() {
+    return errno;
+}
 
 std::string ErrorText(int code) {
     std::string text;

@@ -9,7 +9,9 @@
 
 namespace vorlex::platform {
 
-void InitLocale() { std::setlocale(LC_ALL, ""); }
+void InitLocale() {
+    std::setlocale(LC_ALL, "");
+}
 
 RegionalFormats CurrentFormats() {
     RegionalFormats f;

@@ -42,7 +42,7 @@ TimeValue SystemClock::Now() const {
 namespace {
 
 class ShiftedClock final : public Clock {
-public:
+  public:
     explicit ShiftedClock(std::int64_t shift) : shift_(shift) {}
     TimeValue Now() const override {
         TimeValue t = SystemClock().Now();
@@ -50,7 +50,7 @@ public:
         return t;
     }
 
-private:
+  private:
     std::int64_t shift_;
 };
 

@@ -1,0 +1,99 @@
+// The program-wide state and operations, free of any user interface: the main window and the unattended run
+// both drive this one controller.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ControllerView.h"
+#include "platform/Locale.h"
+#include "platform/Time.h"
+#include "report/ActivityLog.h"
+#include "report/LogSink.h"
+#include "scan/ResultRow.h"
+
+namespace vorlex::app {
+
+/// File names of the program's own files, all in the program folder.
+inline constexpr const char* kLogFileName = "VorlexActivity.rtf";
+inline constexpr const char* kCsvFileName = "VorlexFiles.csv";
+inline constexpr const char* kIniFileName = "Vorlex.ini";
+
+/// Where the controller finds its files and its time.
+struct Environment {
+    std::string programPath;                       ///< folder of the program, trailing '/'
+    std::string currentPath;                       ///< working folder at start-up, trailing '/'
+    std::shared_ptr<const platform::Clock> clock;  ///< read for log timestamps and once per run
+    std::vector<std::string> args;                 ///< command-line arguments after the program's name
+};
+
+/// The state of the program and the operations the window's buttons and the command line start.
+class Controller : public report::LogSink {
+  public:
+    Controller(ControllerView& view, Environment env);
+
+    // --- Logging ---------------------------------------------------------------------------------
+    void WriteLog(std::string_view message, report::LogColour colour, report::LogStyle style) override;
+    void WriteDebugLog(std::string_view message) override;
+    bool DebugMode() const override { return debugMode_; }
+    /// Switches the debug lines on or off.
+    void SetDebugMode(bool on) { debugMode_ = on; }
+    /// Appends lines without timestamp (stack dumps).
+    void WritePlainLines(const std::vector<std::string>& lines, report::LogColour colour);
+    /// The log shown in the window and saved as the activity log.
+    const report::ActivityLog& Log() const { return log_; }
+    /// Empties the log (start of an interactive scan).
+    void ClearLog();
+    /// Writes the whole log to the program folder's "VorlexActivity.rtf", replacing it. Throws
+    /// std::runtime_error with the reason when the file cannot be written.
+    void SaveLogFile();
+
+    // --- Start and end ---------------------------------------------------------------------------
+    /// The start-up sequence once the window exists: version line, settings, command line, the lock test of
+    /// the output files, their deletion and, in an unattended run, the scan. Returns false when the program
+    /// is ending (Terminate was called on the view).
+    bool Init();
+    /// The orderly way out: the debug line of the code, the log shown and saved, the exit code set, the
+    /// event loop ended.
+    void ExitProgram(int code);
+    /// True when started without arguments.
+    bool InteractiveMode() const { return interactive_; }
+    /// The code the process ends with.
+    int ExitCode() const { return exitCode_; }
+    /// True once ExitProgram or a fatal start-up check ended the run.
+    bool Ending() const { return ending_; }
+
+    // --- Operations started by the window ---------------------------------------------------------
+    /// The scan run of the "Scan Now" button.
+    void ScanNow();
+    /// The deletion of the listed files, then of the empty old directories.
+    void DeleteFiles();
+    /// Asks a running scan or deletion to stop.
+    void StopBitBtnClick() { stopRequested_ = true; }
+    /// True while a scan or deletion runs.
+    bool Busy() const { return busy_; }
+
+    // --- State read by the window ----------------------------------------------------------------
+    const Environment& Env() const { return env_; }
+    const std::vector<scan::ResultRow>& Rows() const { return rows_; }
+    platform::TimeValue ScanStartTime() const { return scanStart_; }
+    const platform::RegionalFormats& Formats() const { return formats_; }
+
+  private:
+    ControllerView& view_;
+    Environment env_;
+    platform::RegionalFormats formats_;
+    report::ActivityLog log_;
+    bool debugMode_ = false;
+    bool interactive_ = true;
+    bool ending_ = false;
+    bool busy_ = false;
+    bool stopRequested_ = false;
+    int exitCode_ = 0;
+    std::vector<scan::ResultRow> rows_;
+    platform::TimeValue scanStart_;
+};
+
+}  // namespace vorlex::app

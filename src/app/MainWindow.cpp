@@ -1,0 +1,576 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/GuiResultModel.h"
+#include "ui/MessageBoxes.h"
+
+namespace vorlex::app {
+
+namespace {
+
+// The window was designed with an 8-point sans-serif font, 11 pixels high.
+constexpr int kFontPixels = 11;
+
+QColor ToQColor(report::LogColour c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+}  // namespace
+
+TForm1::TForm1(Environment env, QWidget* parent) : QWidget(parent) {
+    controller_ = std::make_unique<Controller>(*this, std::move(env));
+    setObjectName("TForm1");
+    setWindowTitle("Vorlex");
+    QFont f = font();
+    f.setPixelSize(kFontPixels);
+    setFont(f);
+    resize(kDesignWidth, kDesignHeight);
+    move(297, 198);
+    BuildControls();
+    FitFont();
+    SetTabOrder();
+    setMinimumSize(kDesignWidth, kDesignHeight);
+
+    logFlush_ = new QTimer(this);
+    logFlush_->setSingleShot(true);
+    logFlush_->setInterval(30);
+    connect(logFlush_, &QTimer::timeout, this, &TForm1::FlushLog);
+    keepAlive_.start();
+    ui::SetBoxParent(this);
+}
+
+TForm1::~TForm1() {
+    ui::SetBoxParent(nullptr);
+}
+
+void TForm1::BuildControls() {
+    auto place = [this](QWidget* w, const char* name, int x, int y, int width, int height) {
+        w->setObjectName(name);
+        w->setGeometry(x, y, width, height);
+    };
+    auto hint = [](QWidget* w, const char* text) { w->setStatusTip(QString::fromUtf8(text)); };
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setFrameShape(QFrame::Panel);
+    Bevel1->setFrameShadow(QFrame::Raised);
+    place(Bevel1, "Bevel1", 8, 3, 602, 194);
+
+    Label1 = new QLabel("Remove files older than", this);
+    Label1->setObjectName("Label1");
+    Label1->adjustSize();
+    Label1->move(16, 18);
+
+    DaysOldEdit = new QSpinBox(this);
+    place(DaysOldEdit, "DaysOldEdit", 132, 15, 61, 21);
+    DaysOldEdit->setRange(0, 10000);
+    DaysOldEdit->setGroupSeparatorShown(true);
+    hint(DaysOldEdit, "Age files must be before being deleted.");
+
+    Label2 = new QLabel("days.", this);
+    Label2->setObjectName("Label2");
+    Label2->adjustSize();
+    Label2->move(198, 18);
+
+    DelEmptyDirsCheckBox = new QCheckBox("Delete Empty Directories", this);
+    place(DelEmptyDirsCheckBox, "DelEmptyDirsCheckBox", 266, 17, 151, 17);
+    AutoSaveOnExitCheckBox = new QCheckBox("Auto Save Save on Exit", this);
+    place(AutoSaveOnExitCheckBox, "AutoSaveOnExitCheckBox", 266, 33, 151, 17);
+
+    SaveSettingsBitBtn = new QPushButton("Save Settings", this);
+    place(SaveSettingsBitBtn, "SaveSettingsBitBtn", 496, 16, 103, 25);
+    hint(SaveSettingsBitBtn, "Save the current screen settings.");
+
+    DrivePathLabel = new QLabel("Drive Path to Search: (Includes subdirectories)", this);
+    DrivePathLabel->setObjectName("DrivePathLabel");
+    DrivePathLabel->adjustSize();
+    DrivePathLabel->move(16, 56 - DrivePathLabel->height() - 1);
+
+    const char* pathHint = "Choose another drive/path to search. Includes subdirectories.";
+    DrivePathEdit = new QLineEdit(this);
+    place(DrivePathEdit, "DrivePathEdit", 16, 56, 553, 21);
+    DrivePathEdit->setReadOnly(true);
+    hint(DrivePathEdit, pathHint);
+    DrivePathLabel->setBuddy(DrivePathEdit);
+    SelectDrivePathBtn = new QToolButton(this);
+    place(SelectDrivePathBtn, "SelectDrivePathBtn", 576, 56, 23, 21);
+    SelectDrivePathBtn->setText("...");
+    hint(SelectDrivePathBtn, pathHint);
+
+    auto toggle = [&](QToolButton*& b, const char* name, const char* caption, int y, const char* tip) {
+        b = new QToolButton(this);
+        place(b, name, 16, y, 81, 21);
+        b->setText(caption);
+        b->setCheckable(true);
+        b->setAutoFillBackground(true);
+        hint(b, tip);
+    };
+    auto edit = [&](QLineEdit*& e, const char* name, int y, const char* tip) {
+        e = new QLineEdit(this);
+        place(e, name, 103, y, 466, 21);
+        e->setReadOnly(true);
+        hint(e, tip);
+    };
+    auto small = [&](QToolButton*& b, const char* name, int x, int y, const char* tip) {
+        b = new QToolButton(this);
+        place(b, name, x, y, 23, 21);
+        hint(b, tip);
+    };
+
+    toggle(UseIncludeFilesButton, "UseIncludeFilesButton", "Include Files", 84,
+           "Toggle use of file types to include in the search.");
+    edit(IncludeFilesEdit, "IncludeFilesEdit", 84, "Include a file in the search.");
+    small(IncludeFilesSpeedButton, "IncludeFilesSpeedButton", 576, 84, "Include a file in the search.");
+    IncludeFilesSpeedButton->setText("...");
+
+    toggle(UseExcludeFilesButton, "UseExcludeFilesButton", "Exclude Files", 116,
+           "Toggle use of file types to exclude from the search.");
+    edit(ExcludeFilesEdit, "ExcludeFilesEdit", 116, "Exclude a file in the search.");
+    small(ExcludeFilesSpeedButton, "ExcludeFilesSpeedButton", 576, 116, "Exclude a file in the search.");
+    ExcludeFilesSpeedButton->setText("...");
+
+    toggle(UseRegExButton, "UseRegExButton", "Use RegEx", 147, "Toggle use of regular expression (RegEx).");
+    RegExEdit = new QComboBox(this);
+    place(RegExEdit, "RegExEdit", 103, 147, 438, 21);
+    RegExEdit->setEditable(true);
+    RegExEdit->setMaxVisibleItems(10);
+    RegExEdit->setInsertPolicy(QComboBox::NoInsert);
+    RegExEdit->setCompleter(nullptr);
+    RegExEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    hint(RegExEdit, "Regular expression (RegEx) applied to path and filename.");
+    small(CheckRegExSpeedButton, "CheckRegExSpeedButton", 546, 147,
+          "Syntax check Regular Expression (RegEx) statement.");
+    CheckRegExSpeedButton->setText("\u2713");
+    small(ModifyRegExSpeedButton, "ModifyRegExSpeedButton", 576, 147,
+          "Manage popular Regular Expression (RegEx) list.");
+    ModifyRegExSpeedButton->setText("R");
+    {
+        QFont bf = ModifyRegExSpeedButton->font();
+        bf.setBold(true);
+        ModifyRegExSpeedButton->setFont(bf);
+        QPalette p = ModifyRegExSpeedButton->palette();
+        p.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+        ModifyRegExSpeedButton->setPalette(p);
+    }
+    small(NOTRegExSpeedButton, "NOTRegExSpeedButton", 103, 172,
+          "NOT boolean logic applied to Regular expression (RegEx) statement.");
+    NOTRegExSpeedButton->setText("!");
+    NOTRegExSpeedButton->setCheckable(true);
+    {
+        QFont bf = NOTRegExSpeedButton->font();
+        bf.setBold(true);
+        bf.setPointSize(10);
+        NOTRegExSpeedButton->setFont(bf);
+        QPalette p = NOTRegExSpeedButton->palette();
+        p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+        NOTRegExSpeedButton->setPalette(p);
+    }
+
+    RegExRadioGroup = new QWidget(this);
+    place(RegExRadioGroup, "RegExRadioGroup", 148, 162, 285, 31);
+    hint(RegExRadioGroup, "Determines what part of the Path and File the Regular Expression is applied to.");
+    RegExRadioButtons = new QButtonGroup(this);
+    const char* items[] = {"Path + File", "Path Only", "File Only"};
+    for (int i = 0; i < 3; ++i) {
+        auto* rb = new QRadioButton(items[i], RegExRadioGroup);
+        rb->setObjectName(QString("RegExRadioItem%1").arg(i));
+        rb->setGeometry(i * 95, 6, 95, 20);
+        rb->setStatusTip(RegExRadioGroup->statusTip());
+        RegExRadioButtons->addButton(rb, i);
+    }
+    RegExRadioButtons->button(0)->setChecked(true);
+
+    ScanNowBitBtn = new QPushButton("Scan Now", this);
+    place(ScanNowBitBtn, "ScanNowBitBtn", 8, 204, 89, 25);
+    hint(ScanNowBitBtn, "Scan for files older than specified days and other criteria (Does not delete)");
+    DeleteBitBtn = new QPushButton("Delete Files", this);
+    place(DeleteBitBtn, "DeleteBitBtn", 105, 204, 89, 25);
+    DeleteBitBtn->setEnabled(false);
+    hint(DeleteBitBtn, "Delete the files listed.");
+    StopBitBtn = new QPushButton("&Stop", this);
+    place(StopBitBtn, "StopBitBtn", 201, 204, 75, 25);
+    StopBitBtn->setEnabled(false);
+    hint(StopBitBtn, "Stop the current operation.");
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, StopBitBtn, [this] {
+        if (StopBitBtn->isEnabled()) {
+            StopBitBtn->click();
+        }
+    });
+
+    ProgressBar1 = new QProgressBar(this);
+    place(ProgressBar1, "ProgressBar1", 289, 204, 321, 25);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setVisible(false);
+
+    Panel1 = new QWidget(this);
+    place(Panel1, "Panel1", 8, 235, 601, 333);
+    Panel1->installEventFilter(this);
+
+    ListView1 = new QTableView(Panel1);
+    ListView1->setObjectName("ListView1");
+    ResultModel = new GuiResultModel(*controller_, this);
+    ListView1->setModel(ResultModel);
+    ListView1->setShowGrid(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setWordWrap(false);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListView1->verticalHeader()->setVisible(false);
+    // Fixed row heights keep a million rows cheap: the view never measures them.
+    ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ListView1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    ListView1->horizontalHeader()->setHighlightSections(false);
+    const int widths[] = {350, 130, 130, 130, 70, 100, 100};
+    for (int i = 0; i < 7; ++i) {
+        ListView1->setColumnWidth(i, widths[i]);
+    }
+    hint(ListView1, "Search results.");
+
+    RichEdit1 = new QPlainTextEdit(Panel1);
+    RichEdit1->setObjectName("RichEdit1");
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    {
+        QPalette p = RichEdit1->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
+        p.setColor(QPalette::Text, p.color(QPalette::WindowText));
+        RichEdit1->setPalette(p);
+    }
+
+    AboutBitBtn = new QPushButton("&About...", this);
+    place(AboutBitBtn, "AboutBitBtn", 8, 574, 75, 25);
+    hint(AboutBitBtn, "About Vorlex ...");
+    HelpBitBtn = new QPushButton("&Help", this);
+    place(HelpBitBtn, "HelpBitBtn", 89, 574, 75, 25);
+    hint(HelpBitBtn, "Display application help. [F1]");
+    CloseBitBtn = new QPushButton("&Close", this);
+    place(CloseBitBtn, "CloseBitBtn", 534, 574, 75, 25);
+    hint(CloseBitBtn, "Exit the application.");
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(true);
+    StatusBar1->setGeometry(0, kDesignHeight - 19, kDesignWidth, 19);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(3000);
+    Timer2->setSingleShot(true);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+    connect(ScanNowBitBtn, &QPushButton::clicked, this,
+            [this] { RunOperation([this] { controller_->ScanNow(); }); });
+    connect(DeleteBitBtn, &QPushButton::clicked, this,
+            [this] { RunOperation([this] { controller_->DeleteFiles(); }); });
+    connect(StopBitBtn, &QPushButton::clicked, this, [this] { controller_->StopBitBtnClick(); });
+    connect(CloseBitBtn, &QPushButton::clicked, this, &TForm1::CloseBitBtnClick);
+
+    Panel1Resize();
+}
+
+QStringList TForm1::ClippedCaptions(const QFont& font) const {
+    QStringList clipped;
+    QFontMetrics fm(font);
+    QFont bold = font;
+    bold.setBold(true);
+    QFontMetrics fmBold(bold);
+    auto check = [&](const QWidget* w, const QString& text, int available, bool isBold = false) {
+        int need = (isBold ? fmBold : fm).horizontalAdvance(QString(text).remove('&'));
+        if (need > available) {
+            clipped
+                << QString("%1 \"%2\" needs %3 of %4").arg(w->objectName(), text).arg(need).arg(available);
+        }
+    };
+    // Labels end where the next control starts.
+    check(Label1, Label1->text(), DaysOldEdit->x() - Label1->x() - 2);
+    check(Label2, Label2->text(), DelEmptyDirsCheckBox->x() - Label2->x() - 2);
+    check(DrivePathLabel, DrivePathLabel->text(), DrivePathEdit->width());
+    const QStyle* st = style();
+    const int indicator =
+        st->pixelMetric(QStyle::PM_IndicatorWidth) + st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    for (const QCheckBox* c : {DelEmptyDirsCheckBox, AutoSaveOnExitCheckBox}) {
+        check(c, c->text(), c->width() - indicator);
+    }
+    const int radio = st->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                      st->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    for (const QAbstractButton* b : RegExRadioButtons->buttons()) {
+        check(b, b->text(), b->width() - radio);
+    }
+    const int margin =
+        2 * st->pixelMetric(QStyle::PM_ButtonMargin) + 2 * st->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    for (const QAbstractButton* b : {static_cast<QAbstractButton*>(UseIncludeFilesButton),
+                                     static_cast<QAbstractButton*>(UseExcludeFilesButton),
+                                     static_cast<QAbstractButton*>(UseRegExButton)}) {
+        check(b, b->text(), b->width() - margin);
+    }
+    for (const QPushButton* b : {SaveSettingsBitBtn, ScanNowBitBtn, DeleteBitBtn, StopBitBtn, AboutBitBtn,
+                                 HelpBitBtn, CloseBitBtn}) {
+        int glyph = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+        check(b, b->text(), b->width() - margin - glyph);
+    }
+    return clipped;
+}
+
+void TForm1::FitFont() {
+    QFont f = font();
+    for (int px = kFontPixels; px >= 8; --px) {
+        f.setPixelSize(px);
+        if (ClippedCaptions(f).isEmpty()) {
+            break;
+        }
+    }
+    setFont(f);
+    QFont radioFont = f;
+    for (QWidget* w :
+         {static_cast<QWidget*>(ModifyRegExSpeedButton), static_cast<QWidget*>(NOTRegExSpeedButton)}) {
+        QFont wf = w->font();
+        wf.setFamily(f.family());
+        w->setFont(wf);
+    }
+    for (QLabel* l : {Label1, Label2, DrivePathLabel}) {
+        l->adjustSize();
+    }
+    DrivePathLabel->move(16, DrivePathEdit->y() - DrivePathLabel->height() - 1);
+    ListView1->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+}
+
+void TForm1::SetTabOrder() {
+    QWidget* order[] = {
+        DaysOldEdit,           DelEmptyDirsCheckBox, SaveSettingsBitBtn, DrivePathEdit,
+        ExcludeFilesEdit,      IncludeFilesEdit,     RegExEdit,          ScanNowBitBtn,
+        DeleteBitBtn,          StopBitBtn,           ListView1,          RichEdit1,
+        AboutBitBtn,           HelpBitBtn,           CloseBitBtn,        RegExRadioButtons->button(0),
+        AutoSaveOnExitCheckBox};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void TForm1::Init() {
+    bool goOn = controller_->Init();
+    if (!goOn || controller_->Ending()) {
+        return;
+    }
+    // The saved window geometry is applied here, before the window becomes visible.
+    setWindowOpacity(1.0);
+}
+
+void TForm1::LayoutAnchored() {
+    const int dw = width() - kDesignWidth;
+    const int dh = height() - kDesignHeight;
+    Bevel1->setGeometry(8, 3, 602 + dw, 194);
+    Panel1->setGeometry(8, 235, 601 + dw, 333 + dh);
+    AboutBitBtn->move(8, 574 + dh);
+    HelpBitBtn->move(89, 574 + dh);
+    CloseBitBtn->move(534 + dw, 574 + dh);
+    StatusBar1->setGeometry(0, height() - 19, width(), 19);
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    LayoutAnchored();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Panel1 && e->type() == QEvent::Resize) {
+        Panel1Resize();
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TForm1::Panel1Resize() {
+    const int h = Panel1->height();
+    const int w = Panel1->width();
+    const int listHeight = h / 2;
+    ListView1->setGeometry(0, 0, w, listHeight);
+    RichEdit1->setGeometry(0, listHeight + 8, w, h - listHeight - 8);
+}
+
+void TForm1::Timer1Timer() {
+    int pos = ProgressBar1->value() + 20;
+    ProgressBar1->setValue(pos >= 100 ? 0 : pos);
+}
+
+void TForm1::Timer2Timer() {
+    QLineEdit* line = RegExEdit->lineEdit();
+    if (line != nullptr) {
+        line->setPalette(QPalette());
+    }
+    RegExEdit->setPalette(QPalette());
+    Timer2->stop();
+}
+
+bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        // Hints go to the status bar; there are no pop-up tooltips.
+        StatusBar1->showMessage(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TForm1::LogChanged() {
+    if (!logFlush_->isActive()) {
+        logFlush_->start();
+    }
+}
+
+void TForm1::FlushLog() {
+    logFlush_->stop();
+    const auto& log = controller_->Log();
+    if (log.Generation() != logGeneration_) {
+        RichEdit1->clear();
+        logShown_ = 0;
+        logGeneration_ = log.Generation();
+    }
+    const auto& entries = log.Entries();
+    if (logShown_ >= entries.size()) {
+        return;
+    }
+    QTextCursor cursor(RichEdit1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    QTextCharFormat plain;
+    plain.setForeground(QColor(0, 0, 0));
+    plain.setFontWeight(QFont::Normal);
+    for (; logShown_ < entries.size(); ++logShown_) {
+        const auto& e = entries[logShown_];
+        if (!RichEdit1->document()->isEmpty()) {
+            cursor.insertBlock();
+        }
+        if (!e.plain) {
+            cursor.insertText(QString::fromUtf8(e.timestamp) + ' ', plain);
+        }
+        QTextCharFormat fmt;
+        fmt.setForeground(ToQColor(e.colour));
+        fmt.setFontWeight(e.style == report::LogStyle::Bold ? QFont::Bold : QFont::Normal);
+        cursor.insertText(QString::fromUtf8(e.message), fmt);
+    }
+    cursor.endEditBlock();
+    // Keep the last line in view.
+    RichEdit1->verticalScrollBar()->setValue(RichEdit1->verticalScrollBar()->maximum());
+    if (isActiveWindow()) {
+        RichEdit1->setFocus();
+    }
+}
+
+void TForm1::ShowMessage(const Message& message) {
+    ui::BoxRequest r;
+    r.title = QString::fromUtf8(message.title);
+    r.text = QString::fromUtf8(message.text);
+    switch (message.icon) {
+        case Message::Icon::Error:
+            r.icon = ui::BoxIcon::Error;
+            break;
+        case Message::Icon::Warning:
+            r.icon = ui::BoxIcon::Warning;
+            break;
+        case Message::Icon::Information:
+            r.icon = ui::BoxIcon::Information;
+            break;
+        case Message::Icon::None:
+            break;
+    }
+    ui::ShowMessageBox(isVisible() && windowOpacity() > 0 ? this : nullptr, r);
+}
+
+void TForm1::KeepAlive() {
+    // Let events run on a time basis, so the per-file cost stays near the walk's own.
+    if (keepAlive_.elapsed() >= 25) {
+        FlushLog();
+        QCoreApplication::processEvents();
+        keepAlive_.restart();
+    }
+}
+
+void TForm1::BusyChanged(bool busy) {
+    for (QWidget* w : {static_cast<QWidget*>(ScanNowBitBtn), static_cast<QWidget*>(CloseBitBtn),
+                       static_cast<QWidget*>(DaysOldEdit), static_cast<QWidget*>(DrivePathEdit),
+                       static_cast<QWidget*>(SelectDrivePathBtn), static_cast<QWidget*>(SaveSettingsBitBtn),
+                       static_cast<QWidget*>(DelEmptyDirsCheckBox)}) {
+        w->setEnabled(!busy);
+    }
+    if (busy) {
+        DeleteBitBtn->setEnabled(false);
+    }
+    StopBitBtn->setEnabled(busy);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(busy);
+    ProgressBar1->setEnabled(busy);
+    if (busy) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+
+void TForm1::RowsChanged() {
+    ResultModel->Reset();
+}
+
+void TForm1::Terminate(int code) {
+    hide();
+    QCoreApplication::exit(code);
+}
+
+template <typename F>
+void TForm1::RunOperation(F&& op) {
+    op();
+    FlushLog();
+    if (closePending_ && !controller_->Ending()) {
+        controller_->ExitProgram(0);
+    }
+}
+
+void TForm1::CloseBitBtnClick() {
+    controller_->ExitProgram(0);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (controller_->Ending()) {
+        e->accept();
+        return;
+    }
+    if (controller_->Busy()) {
+        // The running scan or deletion winds down first; the program ends right after it.
+        closePending_ = true;
+        controller_->StopBitBtnClick();
+        e->ignore();
+        return;
+    }
+    controller_->ExitProgram(0);
+    e->accept();
+}
+
+}  // namespace vorlex::app

@@ -1,0 +1,134 @@
+// The main window TForm1: every control at its designed place, forwarding its events to the controller.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/Controller.h"
+#include "app/ControllerView.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTableView;
+class QTimer;
+class QToolButton;
+class QSpinBox;
+class QButtonGroup;
+
+namespace vorlex::app {
+
+class GuiResultModel;
+
+/// The one main window of the program. It owns the controller and shows its state.
+class TForm1 final : public QWidget, public ControllerView {
+    Q_OBJECT
+  public:
+    /// Designed client size; also the minimum size.
+    static constexpr int kDesignWidth = 617;
+    static constexpr int kDesignHeight = 624;
+
+    explicit TForm1(Environment env, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    /// The controller the window drives.
+    Controller& Ctl() { return *controller_; }
+
+    /// The start-up sequence: runs once the window exists (transparent until it ends).
+    void Init();
+
+    // ControllerView
+    void LogChanged() override;
+    void FlushLog() override;
+    void ShowMessage(const Message& message) override;
+    void KeepAlive() override;
+    void BusyChanged(bool busy) override;
+    void RowsChanged() override;
+    void Terminate(int code) override;
+
+    /// Splits the work panel: the list takes the upper half, the log the rest after an 8-pixel gap.
+    void Panel1Resize();
+    /// Steps the busy bar.
+    void Timer1Timer();
+    /// Gives the expression box its normal colour back after a syntax check.
+    void Timer2Timer();
+
+    // Controls, named as designed, for the handlers and the tests.
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QSpinBox* DaysOldEdit = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* DelEmptyDirsCheckBox = nullptr;
+    QCheckBox* AutoSaveOnExitCheckBox = nullptr;
+    QPushButton* SaveSettingsBitBtn = nullptr;
+    QLabel* DrivePathLabel = nullptr;
+    QLineEdit* DrivePathEdit = nullptr;
+    QToolButton* SelectDrivePathBtn = nullptr;
+    QToolButton* UseIncludeFilesButton = nullptr;
+    QLineEdit* IncludeFilesEdit = nullptr;
+    QToolButton* IncludeFilesSpeedButton = nullptr;
+    QToolButton* UseExcludeFilesButton = nullptr;
+    QLineEdit* ExcludeFilesEdit = nullptr;
+    QToolButton* ExcludeFilesSpeedButton = nullptr;
+    QToolButton* UseRegExButton = nullptr;
+    QComboBox* RegExEdit = nullptr;
+    QToolButton* CheckRegExSpeedButton = nullptr;
+    QToolButton* ModifyRegExSpeedButton = nullptr;
+    QToolButton* NOTRegExSpeedButton = nullptr;
+    QWidget* RegExRadioGroup = nullptr;
+    QButtonGroup* RegExRadioButtons = nullptr;
+    QPushButton* ScanNowBitBtn = nullptr;
+    QPushButton* DeleteBitBtn = nullptr;
+    QPushButton* StopBitBtn = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QTableView* ListView1 = nullptr;
+    QPlainTextEdit* RichEdit1 = nullptr;
+    QPushButton* AboutBitBtn = nullptr;
+    QPushButton* HelpBitBtn = nullptr;
+    QPushButton* CloseBitBtn = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    GuiResultModel* ResultModel = nullptr;
+
+    /// Captions that do not fit their designed width with `font` (empty when all fit).
+    QStringList ClippedCaptions(const QFont& font) const;
+
+    /// The Close button: saves the geometry (and the criteria when auto-save is on), then ends.
+    void CloseBitBtnClick();
+
+  protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    void BuildControls();
+    /// Picks the largest font size (designed: 11 pixels) at which every caption fits its designed place.
+    void FitFont();
+    void SetTabOrder();
+    void LayoutAnchored();
+    /// Runs a scan or deletion from a button and ends the program afterwards if a close came meanwhile.
+    template <typename F>
+    void RunOperation(F&& op);
+
+    std::unique_ptr<Controller> controller_;
+    QElapsedTimer keepAlive_;
+    QTimer* logFlush_ = nullptr;
+    size_t logShown_ = 0;
+    std::uint64_t logGeneration_ = 0;
+    bool closePending_ = false;
+};
+
+}  // namespace vorlex::app
