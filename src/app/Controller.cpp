@@ -4,10 +4,14 @@
 
 #include "app/Version.h"
 #include "platform/Errors.h"
+#include "platform/FatalSignals.h"
 #include "platform/FileAccess.h"
 #include "platform/Paths.h"
+#include "platform/StackTrace.h"
+#include "platform/SystemInfo.h"
 #include "report/Ansi.h"
 #include "report/RtfWriter.h"
+#include "report/SystemDump.h"
 
 namespace vorlex::app {
 
@@ -115,6 +119,100 @@ void Controller::ExitProgram(int code) {
     exitCode_ = code;
     ending_ = true;
     view_.Terminate(code);
+}
+
+void Controller::Guarded(const std::function<void()>& op) {
+    try {
+        op();
+    } catch (const SilentAbort&) {
+        // Already reported where it was raised.
+    } catch (const std::exception& e) {
+        GeneralExceptionHandler(e.what(), platform::CurrentExceptionClassName(),
+                                platform::LastExceptionStack());
+    } catch (...) {
+        GeneralExceptionHandler("Unknown exception", platform::CurrentExceptionClassName(),
+                                platform::LastExceptionStack());
+    }
+}
+
+void Controller::GeneralExceptionHandler(const std::string& message, const std::string& className,
+                                         const std::vector<std::string>& stack) {
+    StopNow("Aborted due to Exception");
+    WriteLog("Exception Message = " + message, report::kRed, LogStyle::Bold);
+    WriteLog("Exception Class Name = " + className, report::kRed, LogStyle::Bold);
+    WriteLog("Stack Dump:", report::kBlue, LogStyle::Bold);
+    WritePlainLines(stack, report::kBlack);
+    LogSystemInfo();
+    WriteLog("Exception Message = " + message, report::kRed, LogStyle::Bold);
+    WriteLog("Exception Class Name = " + className, report::kRed, LogStyle::Bold);
+    view_.FlushLog();
+    Message m;
+    m.title = "Vorlex: GENERAL EXCEPTION ERROR:";
+    m.text = message;
+    view_.ShowMessage(m);
+    if (!interactive_ && !ending_) {
+        ExitProgram(1);
+    }
+}
+
+void Controller::LogSystemInfo() {
+    WriteLog("Dumping System Info:", report::kBlue, LogStyle::Bold);
+    for (const auto& line : report::SystemDumpLines(platform::ReadSystemInfo(), GetVersionText(), formats_)) {
+        WriteLog(line, report::kBlack, LogStyle::Regular);
+    }
+}
+
+void Controller::StopNow(const std::string& message) {
+    WriteLog(message, report::kBlack, LogStyle::Bold);
+    busy_ = false;
+    view_.BusyChanged(false);
+    view_.KeepAlive();
+    view_.RowsChanged();
+}
+
+namespace {
+Controller* g_crashReporter = nullptr;
+}  // namespace
+
+void Controller::InstallCrashReport() {
+    g_crashReporter = this;
+    platform::InstallFatalSignalHook(&Controller::OnFatalSignal);
+}
+
+void Controller::OnFatalSignal(int signal) {
+    // Best effort from inside a signal handler: the log in memory is written out with what can be learnt of
+    // the crash. The hook's time limit guards against a lock the crashed code held.
+    Controller* c = g_crashReporter;
+    if (c == nullptr) {
+        return;
+    }
+    std::string name = platform::SignalName(signal);
+    // Straight into the log model: the window must not be touched from a signal handler.
+    auto line = [c](std::string text, report::LogColour colour, LogStyle style) {
+        report::LogEntry e;
+        e.timestamp = report::LogTimestamp(c->env_.clock->Now(), c->formats_);
+        e.message = std::move(text);
+        e.colour = colour;
+        e.style = style;
+        c->log_.Append(std::move(e));
+    };
+    line("Aborted due to Exception", report::kBlack, LogStyle::Bold);
+    line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
+    line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
+    line("Stack Dump:", report::kBlue, LogStyle::Bold);
+    for (auto& frame : platform::CurrentStack(2)) {
+        report::LogEntry e;
+        e.message = std::move(frame);
+        e.plain = true;
+        c->log_.Append(std::move(e));
+    }
+    if (c->debugMode_) {
+        line("Return Code = 1", report::kGreen, LogStyle::Regular);
+    }
+    try {
+        c->SaveLogFile();
+    } catch (...) {
+    }
 }
 
 void Controller::ScanNow() {}

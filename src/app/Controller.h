@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,12 +23,16 @@ inline constexpr const char* kLogFileName = "VorlexActivity.rtf";
 inline constexpr const char* kCsvFileName = "VorlexFiles.csv";
 inline constexpr const char* kIniFileName = "Vorlex.ini";
 
+/// Abandons the current operation without any report (Stop, a resource error already reported).
+struct SilentAbort {};
+
 /// Where the controller finds its files and its time.
 struct Environment {
     std::string programPath;                       ///< folder of the program, trailing '/'
     std::string currentPath;                       ///< working folder at start-up, trailing '/'
     std::shared_ptr<const platform::Clock> clock;  ///< read for log timestamps and once per run
     std::vector<std::string> args;                 ///< command-line arguments after the program's name
+    std::vector<std::string> commandLine;          ///< the whole command line, the program's path included
 };
 
 /// The state of the program and the operations the window's buttons and the command line start.
@@ -75,6 +81,21 @@ class Controller : public report::LogSink {
     /// True while a scan or deletion runs.
     bool Busy() const { return busy_; }
 
+    // --- Failure handling ------------------------------------------------------------------------
+    /// Runs `op` (a button's work, or the unattended run) and hands anything it throws to
+    /// GeneralExceptionHandler; a SilentAbort ends it without a report.
+    void Guarded(const std::function<void()>& op);
+    /// The report of an unexpected error: stop, message and class, the stack where it was raised, the system
+    /// dump, the box; then, in an unattended run, the exit with code 1.
+    void GeneralExceptionHandler(const std::string& message, const std::string& className,
+                                 const std::vector<std::string>& stack);
+    /// The system-information lines of the report.
+    void LogSystemInfo();
+    /// Ends a running scan or deletion early with `message` (black, bold) and gives the controls back.
+    void StopNow(const std::string& message);
+    /// Makes this controller the one whose log a fatal signal saves (see platform/FatalSignals.h).
+    void InstallCrashReport();
+
     // --- State read by the window ----------------------------------------------------------------
     const Environment& Env() const { return env_; }
     const std::vector<scan::ResultRow>& Rows() const { return rows_; }
@@ -82,6 +103,8 @@ class Controller : public report::LogSink {
     const platform::RegionalFormats& Formats() const { return formats_; }
 
   private:
+    static void OnFatalSignal(int signal);
+
     ControllerView& view_;
     Environment env_;
     platform::RegionalFormats formats_;

@@ -377,8 +377,18 @@ void TForm1::SetTabOrder() {
     }
 }
 
+void TForm1::BringToFront() {
+    if (isMinimized()) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
 void TForm1::Init() {
-    bool goOn = controller_->Init();
+    bool goOn = false;
+    controller_->Guarded([&] { goOn = controller_->Init(); });
     if (!goOn || controller_->Ending()) {
         return;
     }
@@ -546,7 +556,7 @@ void TForm1::Terminate(int code) {
 
 template <typename F>
 void TForm1::RunOperation(F&& op) {
-    op();
+    controller_->Guarded(op);
     FlushLog();
     if (closePending_ && !controller_->Ending()) {
         controller_->ExitProgram(0);

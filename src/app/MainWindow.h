@@ -43,6 +43,9 @@ class TForm1 final : public QWidget, public ControllerView {
     /// The controller the window drives.
     Controller& Ctl() { return *controller_; }
 
+    /// Restores the window if minimised and brings it to the front (a second start asked for it).
+    void BringToFront();
+
     /// The start-up sequence: runs once the window exists (transparent until it ends).
     void Init();
 

@@ -1,58 +1,84 @@
-// Program start: the unattended run without any window, or the main window.
+// Program start: the single-instance check, then the unattended run without any window, or the main window.
+#include <unistd.h>
+
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "app/Controller.h"
+#include "app/GuiHeadlessView.h"
 #include "app/MainWindow.h"
 #include "platform/Locale.h"
 #include "platform/Paths.h"
+#include "platform/SingleInstance.h"
+#include "platform/StackTrace.h"
+#include "platform/Termination.h"
 
 namespace {
 
-using vorlex::app::ControllerView;
-using vorlex::app::Message;
-
-/// The view of an unattended run: no window; boxes go to standard error.
-class HeadlessView final : public ControllerView {
-  public:
-    void LogChanged() override {}
-    void FlushLog() override {}
-    void ShowMessage(const Message& m) override {
-        std::fprintf(stderr, "%s %s\n", m.title.c_str(), m.text.c_str());
-    }
-    void KeepAlive() override {}
-    void BusyChanged(bool) override {}
-    void RowsChanged() override {}
-    void Terminate(int code) override { code_ = code; }
-    int code_ = 0;
-};
+std::string ProgramFile() {
+    char buf[4096];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    vorlex::platform::EnableExceptionStackCapture();
+
+    // Another instance of this program file runs: it comes to the front, this start does nothing at all.
+    auto instance = vorlex::platform::InstanceLock::Acquire(ProgramFile());
+    if (!instance) {
+        return 0;
+    }
+
     vorlex::platform::InitLocale();
+    int termFd = vorlex::platform::WatchTerminationSignals();
     vorlex::app::Environment env;
     env.programPath = vorlex::platform::ProgramFolder();
     env.currentPath = vorlex::platform::CurrentFolder();
     env.clock = vorlex::platform::ProcessClock();
+    env.commandLine.assign(argv, argv + argc);
     for (int i = 1; i < argc; ++i) {
         env.args.emplace_back(argv[i]);
     }
 
     if (!env.args.empty()) {
-        HeadlessView view;
+        // The unattended run needs no display; boxes appear only when one is available.
+        vorlex::app::GuiHeadlessView view(argc, argv);
         vorlex::app::Controller controller(view, std::move(env));
-        controller.Init();
+        view.Attach(controller);
+        controller.InstallCrashReport();
+        controller.Guarded([&] { controller.Init(); });
         return controller.ExitCode();
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vorlex");
     QApplication::setApplicationDisplayName("Vorlex");
-    vorlex::platform::InitLocale();  // QApplication may have reset LC_NUMERIC
+    QApplication::setWindowIcon(QIcon(":/icons/vorlex.svg"));
+    vorlex::platform::InitLocale();  // QApplication may have changed the C locale
     vorlex::app::TForm1 window(std::move(env));
+    window.Ctl().InstallCrashReport();
+
+    QSocketNotifier raise(instance->Fd(), QSocketNotifier::Read);
+    QObject::connect(&raise, &QSocketNotifier::activated, &window, [&] {
+        if (instance->TakeRequest()) {
+            window.BringToFront();
+        }
+    });
+    std::unique_ptr<QSocketNotifier> term;
+    if (termFd >= 0) {
+        term = std::make_unique<QSocketNotifier>(termFd, QSocketNotifier::Read);
+        QObject::connect(term.get(), &QSocketNotifier::activated, &window, [&] {
+            vorlex::platform::DrainTerminationFd();
+            window.close();
+        });
+    }
+
     // The window stays fully transparent until the start-up sequence has run.
     window.setWindowOpacity(0.0);
     window.show();

@@ -25,6 +25,9 @@ RegionalFormats CurrentFormats();
 /// is exactly midnight (milliseconds do not count).
 std::string FormatDateTime(const CivilTime& t, const RegionalFormats& f);
 
+/// The time of day of `t` in the user's long time format (always, midnight included).
+std::string FormatTime(const CivilTime& t, const RegionalFormats& f);
+
 /// Groups the decimal digits of `value` in threes with the separator `sep`.
 std::string GroupThousands(std::uint64_t value, std::string_view sep);
 

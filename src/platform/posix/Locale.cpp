@@ -42,7 +42,9 @@ std::string Strftime(const std::string& pattern, const struct tm& tmv) {
 
 }  // namespace
 
-std::string FormatDateTime(const CivilTime& t, const RegionalFormats& f) {
+namespace {
+
+struct tm ToTm(const CivilTime& t) {
     struct tm tmv {};
     tmv.tm_year = t.year - 1900;
     tmv.tm_mon = t.month - 1;
@@ -65,7 +67,17 @@ std::string FormatDateTime(const CivilTime& t, const RegionalFormats& f) {
     static const int kCum[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     bool leap = (t.year % 4 == 0 && t.year % 100 != 0) || t.year % 400 == 0;
     tmv.tm_yday = kCum[(t.month - 1) % 12] + t.day - 1 + (leap && t.month > 2 ? 1 : 0);
+    return tmv;
+}
 
+}  // namespace
+
+std::string FormatTime(const CivilTime& t, const RegionalFormats& f) {
+    return Strftime(f.longTime, ToTm(t));
+}
+
+std::string FormatDateTime(const CivilTime& t, const RegionalFormats& f) {
+    struct tm tmv = ToTm(t);
     std::string text = Strftime(f.shortDate, tmv);
     if (!t.IsMidnight()) {
         text += ' ';

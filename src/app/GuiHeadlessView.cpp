@@ -1,0 +1,50 @@
+#include "app/GuiHeadlessView.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Controller.h"
+#include "platform/Termination.h"
+#include "ui/MessageBoxes.h"
+
+namespace vorlex::app {
+
+GuiHeadlessView::GuiHeadlessView(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+GuiHeadlessView::~GuiHeadlessView() = default;
+
+bool GuiHeadlessView::DisplayAvailable() const {
+    if (std::getenv("VORLEX_NO_BOXES") != nullptr) {
+        return false;
+    }
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x != nullptr && *x != '\0') || (w != nullptr && *w != '\0');
+}
+
+void GuiHeadlessView::ShowMessage(const Message& message) {
+    // Standard error always gets the text: a scheduler's mail or journal is where it is read.
+    std::fprintf(stderr, "%s %s\n", message.title.c_str(), message.text.c_str());
+    std::fflush(stderr);
+    if (!DisplayAvailable()) {
+        return;
+    }
+    if (!app_ && QApplication::instance() == nullptr) {
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    ui::BoxRequest r;
+    r.title = QString::fromUtf8(message.title);
+    r.text = QString::fromUtf8(message.text);
+    r.icon = message.icon == Message::Icon::Information ? ui::BoxIcon::Information : ui::BoxIcon::Error;
+    ui::ShowMessageBox(nullptr, r);
+}
+
+void GuiHeadlessView::KeepAlive() {
+    if (controller_ != nullptr && platform::TerminationRequested() && controller_->Busy()) {
+        controller_->StopBitBtnClick();
+    }
+}
+
+}  // namespace vorlex::app

@@ -1,0 +1,43 @@
+// The view of an unattended run: no window; every box goes to standard error, and is shown only when a
+// display is available.
+#pragma once
+
+#include <memory>
+
+#include "app/ControllerView.h"
+
+class QApplication;
+
+namespace vorlex::app {
+
+class Controller;
+
+/// Presents an unattended run: nothing but messages. A termination signal (SIGTERM, SIGINT, SIGHUP) stops
+/// the run like the Stop button and makes it end with code 1.
+class GuiHeadlessView final : public ControllerView {
+  public:
+    GuiHeadlessView(int& argc, char** argv);
+    ~GuiHeadlessView() override;
+
+    /// The controller whose run a termination signal stops.
+    void Attach(Controller& controller) { controller_ = &controller; }
+
+    void LogChanged() override {}
+    void FlushLog() override {}
+    void ShowMessage(const Message& message) override;
+    void KeepAlive() override;
+    void BusyChanged(bool) override {}
+    void RowsChanged() override {}
+    void Terminate(int) override {}
+
+  private:
+    /// True when a graphical session is there to show boxes in.
+    bool DisplayAvailable() const;
+
+    int& argc_;
+    char** argv_;
+    std::unique_ptr<QApplication> app_;
+    Controller* controller_ = nullptr;
+};
+
+}  // namespace vorlex::app
