@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+using namespace vorlex::app;
+
+namespace {
+
+CommandLineChecks Checks() {
+    CommandLineChecks c;
+    c.isValidFileType = [](const std::string& m) {
+        return !m.empty() && m.find_first_of("\"/:<>?\\|") == std::string::npos;
+    };
+    c.syntaxCheckRegEx = [](const std::string& r) {
+        return r.find('(') != std::string::npos && r.find(')') == std::string::npos ? std::string("missing )")
+                                                                                    : std::string();
+    };
+    c.directoryExists = [](const std::string& p) { return p == "/tmp" || p == "/D" || p == "/root/x"; };
+    return c;
+}
+
+CommandLineRequest Parse(std::vector<std::string> args) {
+    return ParseCommandLine(args, Checks());
+}
+
+}  // namespace
+
+TEST(CommandLine, HelpWinsAndNeedsTwoArguments) {
+    EXPECT_EQ(Parse({"/tmp"}).kind, CommandLineRequest::Kind::Help);
+    EXPECT_EQ(Parse({"/nowhere", "abc", "/?"}).kind, CommandLineRequest::Kind::Help);
+    EXPECT_EQ(Parse({"/tmp", "30", "-h"}).kind, CommandLineRequest::Kind::Help);
+    // The path is never a switch: /D may be a real folder.
+    auto r = Parse({"/D", "5"});
+    EXPECT_EQ(r.kind, CommandLineRequest::Kind::Accepted);
+    EXPECT_FALSE(r.debug);
+    EXPECT_EQ(r.path, "/D");
+}
+
+TEST(CommandLine, RefusalsInOrderWithTheirMessages) {
+    EXPECT_EQ(Parse({"/SCAN", "/tmp", "30"}).refusal,
+              "ERROR: The Path parameter /SCAN has a path that cannot be found or does not exist.");
+    EXPECT_EQ(Parse({"/tmp", "3.5"}).refusal, "ERROR: The Days parameter 3.5 is not a valid integer.");
+    EXPECT_EQ(Parse({"/tmp", "30d"}).refusal, "ERROR: The Days parameter 30d is not a valid integer.");
+    EXPECT_EQ(Parse({"/tmp", "99999999999"}).refusal,
+              "ERROR: The Days parameter 99999999999 is not a valid integer.");
+    EXPECT_EQ(Parse({"/tmp", "-1"}).refusal, "ERROR: The Days parameter -1 must be a positive number.");
+    EXPECT_EQ(Parse({"/tmp", "10001"}).refusal,
+              "ERROR: The Days parameter 10001 must be 10,000 days or less.");
+    EXPECT_EQ(Parse({"/tmp", "0"}).kind, CommandLineRequest::Kind::Accepted);
+    EXPECT_EQ(Parse({"/tmp", " +10000"}).days, 10000);
+    EXPECT_EQ(Parse({"/tmp", "1", "/E", "*.tmp,"}).refusal,
+              "ERROR: Exclude file mask  is not a valid file type.");
+    EXPECT_EQ(Parse({"/tmp", "1", "/I", "*.tm?"}).refusal,
+              "ERROR: Include file mask *.tm? is not a valid file type.");
+    EXPECT_EQ(Parse({"/tmp", "1", "/!", "/P", "/F"}).refusal,
+              "ERROR: Switch \\! specified without Regular Expression being specified as well.");
+    EXPECT_EQ(Parse({"/tmp", "1", "/P", "/F"}).refusal,
+              "ERROR: Switch \\P specified without Regular Expression being specified as well.");
+    EXPECT_EQ(Parse({"/tmp", "1", "/F"}).refusal,
+              "ERROR: Switch \\F specified without Regular Expression being specified as well.");
+    EXPECT_EQ(Parse({"/tmp", "1", "/R", "(ab"}).refusal, "ERROR: (ab is not a valid Regular Expression.");
+    EXPECT_EQ(Parse({"/tmp", "1", "/R"}).refusal, "ERROR:  is not a valid Regular Expression.");
+}
+
+TEST(CommandLine, SwitchesAreWholeArgumentsAndValuesFollowThem) {
+    auto r = Parse({"/tmp", "7", "/scan", "/nodir", "-R", "bee(hive|line)", "/P", "/f", "/e", "*.tmp, *.bak",
+                    "/Exclude", "x"});
+    ASSERT_EQ(r.kind, CommandLineRequest::Kind::Accepted) << r.refusal;
+    EXPECT_TRUE(r.scanOnly);
+    EXPECT_FALSE(r.noDir);  // only in capitals
+    EXPECT_TRUE(r.useRegEx);
+    EXPECT_EQ(r.regex, "bee(hive|line)");
+    EXPECT_EQ(r.regexTarget, 2);  // /F wins over /P
+    EXPECT_TRUE(r.useExclude);
+    EXPECT_EQ(r.excludeText, "*.tmp,*.bak");
+    EXPECT_TRUE(Parse({"/tmp", "7", "/NODIR"}).noDir);
+
+    // /E last: the filter is on with no masks.
+    auto last = Parse({"/tmp", "7", "/E"});
+    EXPECT_TRUE(last.useExclude);
+    EXPECT_EQ(last.excludeText, "");
+    // A program under /root or a path under /etc is never taken as a switch value.
+    auto root = Parse({"/root/x", "7", "/I", "*.log"});
+    EXPECT_EQ(root.includeText, "*.log");
+}
+
+TEST(CommandLine, MaskValuesSplitAndJoin) {
+    EXPECT_EQ(SplitSwitchMasks("*.tmp *.bak"), (std::vector<std::string>{"*.tmp", "*.bak"}));
+    EXPECT_EQ(SplitSwitchMasks("\"a b.txt\",*.x,"), (std::vector<std::string>{"a b.txt", "*.x", ""}));
+    EXPECT_EQ(SplitSwitchMasks("a,,b"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_TRUE(SplitSwitchMasks("").empty());
+    EXPECT_EQ(JoinMasks({"a b.txt", "*.x"}), "\"a b.txt\",*.x");
+}
+
+TEST(CommandLine, ExpandEnvVarsKeepsUnknownReferences) {
+    setenv("VORLEX_T1", "/tmp", 1);
+    EXPECT_EQ(ExpandEnvVars("%VORLEX_T1%/x"), "/tmp/x");
+    EXPECT_EQ(ExpandEnvVars("%NO_SUCH_VAR_X%/%VORLEX_T1%"), "%NO_SUCH_VAR_X%//tmp");
+    EXPECT_EQ(ExpandEnvVars("50%"), "50%");
+    unsetenv("VORLEX_T1");
+}
