@@ -11,66 +11,21 @@ namespace vorlex::report {
 
 namespace {
 
+/// The characters of the Windows-1252 bytes 0x80 to 0x9F; 0 where the code page defines none.
+constexpr char16_t kCp1252Row8[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
 /// The Windows-1252 byte of a code point from U+0100 on (0 when the code page lacks it).
 unsigned char Cp1252High(char32_t c) {
-    switch (c) {
-        case 0x20AC:
-            return 0x80;
-        case 0x201A:
-            return 0x82;
-        case 0x0192:
-            return 0x83;
-        case 0x201E:
-            return 0x84;
-        case 0x2026:
-            return 0x85;
-        case 0x2020:
-            return 0x86;
-        case 0x2021:
-            return 0x87;
-        case 0x02C6:
-            return 0x88;
-        case 0x2030:
-            return 0x89;
-        case 0x0160:
-            return 0x8A;
-        case 0x2039:
-            return 0x8B;
-        case 0x0152:
-            return 0x8C;
-        case 0x017D:
-            return 0x8E;
-        case 0x2018:
-            return 0x91;
-        case 0x2019:
-            return 0x92;
-        case 0x201C:
-            return 0x93;
-        case 0x201D:
-            return 0x94;
-        case 0x2022:
-            return 0x95;
-        case 0x2013:
-            return 0x96;
-        case 0x2014:
-            return 0x97;
-        case 0x02DC:
-            return 0x98;
-        case 0x2122:
-            return 0x99;
-        case 0x0161:
-            return 0x9A;
-        case 0x203A:
-            return 0x9B;
-        case 0x0153:
-            return 0x9C;
-        case 0x017E:
-            return 0x9E;
-        case 0x0178:
-            return 0x9F;
-        default:
-            return 0;
+    for (int i = 0; i < 32; ++i) {
+        if (kCp1252Row8[i] != 0 && kCp1252Row8[i] == c) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
     }
+    return 0;
 }
 
 /// Appends `text` in Windows-1252; in a quoted field also doubles '"' and writes control characters as '?'.

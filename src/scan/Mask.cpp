@@ -176,7 +176,10 @@ TMask::TMask(std::string_view mask) {
                     }
                 } else if (m <= 0xFFFF && !IsUndecodable(m)) {
                     last = FoldAscii(m);
-                    members.set(*last % 256);
+                    // x-y is one unit: x counts only through its range, so [z-a] stays empty.
+                    if (i + 1 >= n || chars[i + 1] != '-') {
+                        members.set(*last % 256);
+                    }
                 }
                 // Characters above U+FFFF and undecodable bytes are not set members.
                 ++i;

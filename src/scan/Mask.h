@@ -54,7 +54,8 @@ class EMaskException : public std::runtime_error {
 ///   dropped, so `*?` equals `*` and `a*??b` equals `a*b`;
 /// - `?` exactly one character;
 /// - `[...]` one character of a set, `[!...]` one character outside it; `x-y` adds the codes x to y (nothing
-///   when y is below x) and the lower end of a range is the last single member before the dash; a to z are
+///   when y is below x, so [z-a] is empty) and the lower end of a range is the last single member before
+///   the dash, which stays the lower end for a further range ([a-c-e] holds A to E); a to z are
 ///   stored as A to Z; members are codes 0 to 255 (a member above 255 stands for its code modulo 256), so
 ///   a negated set accepts every character above 255. A set must be closed, must not end up empty and a
 ///   dash needs a single member before it. Inside a set a character above U+FFFF (a two-unit character
