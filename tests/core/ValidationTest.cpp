@@ -20,51 +20,27 @@ TEST(IsValidFileType, AllowsStarsAndAccentsButNotPathOrWildcardCharacters) {
     }
 }
 
-TEST(RegEx, MatchesCaselessUnanchoredAndNeverEmpty) {
+TEST(RegEx, CaselessUnanchoredNeverEmptyAnyNewlineAndSafeOnInvalidUtf8) {
     RegEx re;
-    re.SetPattern("TEMP");
-    EXPECT_EQ(re.Match("/home/a/AppData/Local/Temp/"), MatchResult::Match);
-    re.SetPattern("^$");
-    EXPECT_EQ(re.Match(""), MatchResult::NoMatch);
-    EXPECT_EQ(re.Match("abc"), MatchResult::NoMatch);
-    re.SetPattern("x*");
-    EXPECT_EQ(re.Match("abc"), MatchResult::NoMatch);
-    EXPECT_EQ(re.Match("abxc"), MatchResult::Match);
-    re.SetPattern("\xC3\xA9t\xC3\xA9$");  // été, caseless beyond ASCII
-    EXPECT_EQ(re.Match("/x/\xC3\x89T\xC3\x89"), MatchResult::Match);
-    re.SetPattern("^b$");                                 // any newline sequence ends a line, NEL included
-    EXPECT_EQ(re.Match("a\r\nb"), MatchResult::NoMatch);  // ^ needs multiline
-    re.SetPattern("(?m)^b$");
-    EXPECT_EQ(re.Match("a\r\nb"), MatchResult::Match);
-    EXPECT_EQ(re.Match("a\xC2\x85"
-                       "b"),
-              MatchResult::Match);
+    auto match = [&](const char* pattern, const std::string& subject) {
+        re.SetPattern(pattern);
+        return re.Match(subject);
+    };
+    EXPECT_EQ(match("TEMP", "/home/a/AppData/Local/Temp/"), MatchResult::Match);
+    EXPECT_EQ(match("^$", ""), MatchResult::NoMatch);
+    EXPECT_EQ(match("x*", "abc"), MatchResult::NoMatch);
+    EXPECT_EQ(match("x*", "abxc"), MatchResult::Match);
+    EXPECT_EQ(match("\xC3\xA9t\xC3\xA9$", "/x/\xC3\x89T\xC3\x89"), MatchResult::Match);
+    EXPECT_EQ(match("(?m)^b$", "a\r\nb"), MatchResult::Match);
+    EXPECT_EQ(match("(?m)^b$",
+                    "a\xC2\x85"
+                    "b"),
+              MatchResult::Match);  // NEL ends a line too
+    EXPECT_EQ(match("caf", "/caf\xE9/\xFF\xFE"), MatchResult::Match);
+    EXPECT_EQ(match("caf.$", "/caf\xE9"), MatchResult::NoMatch);  // a stray byte is no character
 }
 
-TEST(RegEx, InvalidUtf8SubjectsAreMatchedSafely) {
-    RegEx re;
-    re.SetPattern("caf");
-    EXPECT_EQ(re.Match("/caf\xE9/\xFF\xFE"), MatchResult::Match);
-    re.SetPattern("caf\xC3\xA9");
-    EXPECT_EQ(re.Match("/caf\xE9"), MatchResult::NoMatch);
-    re.SetPattern("caf.$");
-    EXPECT_EQ(re.Match("/caf\xE9"), MatchResult::NoMatch);  // a stray byte is no character
-}
-
-TEST(RegEx, RecompilesOnlyWhenThePatternTextChanges) {
-    RegEx re;
-    re.SetPattern("a+");
-    EXPECT_FALSE(re.Compiled());
-    EXPECT_EQ(re.Match("caab"), MatchResult::Match);
-    EXPECT_TRUE(re.Compiled());
-    re.SetPattern("a+");
-    EXPECT_TRUE(re.Compiled());
-    re.SetPattern("A+");
-    EXPECT_FALSE(re.Compiled());
-    EXPECT_EQ(re.Pattern(), "A+");
-}
-
-TEST(RegEx, CompileErrorsCarryOffsetAndReason) {
+TEST(RegEx, CompilesOnceAndReportsErrorsWithOffset) {
     RegEx re;
     try {
         re.Compile();
@@ -72,48 +48,41 @@ TEST(RegEx, CompileErrorsCarryOffsetAndReason) {
     } catch (const RegExError& e) {
         EXPECT_STREQ(e.what(), "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
     }
+    re.SetPattern("a+");
+    EXPECT_EQ(re.Match("caab"), MatchResult::Match);
+    re.SetPattern("a+");
+    EXPECT_TRUE(re.Compiled());  // same text: the compiled form stays
     re.SetPattern("ab)c");
+    EXPECT_FALSE(re.Compiled());
     try {
         re.Match("abc");
         FAIL() << "an unbalanced pattern compiled";
     } catch (const RegExError& e) {
-        const std::string what = e.what();
         const std::string head = "TPerlRegEx.Compile() - Error in regex at offset 2: ";
-        EXPECT_EQ(what.substr(0, head.size()), head);
-        EXPECT_GT(what.size(), head.size());
+        EXPECT_EQ(std::string(e.what()).rfind(head, 0), 0u) << e.what();
+        EXPECT_GT(std::string(e.what()).size(), head.size());
     }
-    EXPECT_FALSE(re.Compiled());
 }
 
-TEST(RegEx, HostilePatternsEndAsNoMatch) {
+TEST(RegEx, HostilePatternsEndAsNoMatchWhileLongOrdinaryWorkSucceeds) {
     RegEx re;
     const std::string name = std::string(4000, 'a') + "!";
     for (const char* pattern : {"(a+)+$", "(a|aa)+$", "^(\\w+\\s?)*$"}) {
         re.SetPattern(pattern);
-        EXPECT_NE(re.Match(name), MatchResult::Match) << pattern;
+        EXPECT_EQ(re.Match(name), MatchResult::Error) << pattern;
     }
-    // The limits leave ordinary work alone: a long subject with a pattern that has to scan it.
     re.SetPattern("(?:a|b)*!$");
-    EXPECT_EQ(re.Match(name), MatchResult::Match);
+    EXPECT_EQ(re.Match(std::string(30000, 'a') + "!"), MatchResult::Match);
 }
 
 TEST(SyntaxCheckRegEx, JudgesTheGivenExpressionInTheSharedObject) {
     RegEx shared;
     auto good = SyntaxCheckRegEx(shared, "bee(hive|line)");
-    EXPECT_TRUE(good.valid);
-    EXPECT_TRUE(good.error.empty());
-    EXPECT_EQ(shared.Pattern(), "bee(hive|line)");
+    EXPECT_TRUE(good.valid && good.error.empty());
     EXPECT_TRUE(shared.Compiled());
-
     auto bad = SyntaxCheckRegEx(shared, "a(b");
     EXPECT_FALSE(bad.valid);
     EXPECT_EQ(bad.error.rfind("TPerlRegEx.Compile() - Error in regex at offset 3: ", 0), 0u) << bad.error;
-
     auto empty = SyntaxCheckRegEx(shared, "");
-    EXPECT_FALSE(empty.valid);
-    EXPECT_TRUE(empty.error.empty());
-
-    // A scan that sets its own pattern afterwards is not disturbed by what the check left behind.
-    shared.SetPattern("hive");
-    EXPECT_EQ(shared.Match("/x/beehive.txt"), MatchResult::Match);
+    EXPECT_FALSE(empty.valid || !empty.error.empty());
 }
