@@ -23,8 +23,8 @@ struct FileFacts {
     platform::TimeValue accessed;  ///< last-access time
     std::uint64_t size = 0;        ///< bytes
     std::uint64_t device = 0;      ///< identity, checked again before a deletion
-    std::uint64_t inode = 0;
-    std::uint8_t fileType = 0;  ///< file type bits (S_IFMT >> 12)
+    std::uint64_t inode = 0;       ///< inode number on `device`
+    std::uint8_t fileType = 0;     ///< file type bits (S_IFMT >> 12)
 };
 
 /// Tests the files of one run against its criteria and appends a ResultRow (Status "Found") for each file
