@@ -18,7 +18,7 @@ namespace vorlex::app {
 using report::LogStyle;
 
 Controller::Controller(ControllerView& view, Environment env)
-    : view_(view), env_(std::move(env)), formats_(platform::CurrentFormats()) {
+    : view_(view), env_(std::move(env)), formats_(platform::CurrentFormats()), formatter_(formats_, {}) {
     if (!env_.clock) {
         env_.clock = platform::ProcessClock();
     }

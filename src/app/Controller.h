@@ -15,6 +15,7 @@
 #include "report/ActivityLog.h"
 #include "report/LogSink.h"
 #include "scan/ResultRow.h"
+#include "scan/RowFormat.h"
 
 namespace vorlex::app {
 
@@ -101,6 +102,8 @@ class Controller : public report::LogSink {
     const std::vector<scan::ResultRow>& Rows() const { return rows_; }
     platform::TimeValue ScanStartTime() const { return scanStart_; }
     const platform::RegionalFormats& Formats() const { return formats_; }
+    /// Formats the cells of the rows of the last scan.
+    const scan::RowFormatter& Formatter() const { return formatter_; }
 
   private:
     static void OnFatalSignal(int signal);
@@ -117,6 +120,7 @@ class Controller : public report::LogSink {
     int exitCode_ = 0;
     std::vector<scan::ResultRow> rows_;
     platform::TimeValue scanStart_;
+    scan::RowFormatter formatter_;
 };
 
 }  // namespace vorlex::app

@@ -22,8 +22,8 @@ QString GuiResultModel::CellText(int row, int column) const {
         return {};
     }
     // fromUtf8 shows invalid bytes of a name as U+FFFD.
-    return QString::fromUtf8(scan::CellText(rows[static_cast<size_t>(row)], static_cast<scan::Column>(column),
-                                            controller_.ScanStartTime(), controller_.Formats()));
+    return QString::fromUtf8(
+        controller_.Formatter().CellText(rows[static_cast<size_t>(row)], static_cast<scan::Column>(column)));
 }
 
 QVariant GuiResultModel::data(const QModelIndex& index, int role) const {

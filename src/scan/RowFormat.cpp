@@ -1,30 +1,98 @@
 #include "scan/RowFormat.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <numeric>
+
+#include "scan/Mask.h"
 
 namespace vorlex::scan {
 
-std::string CellText(const ResultRow& row, Column column, platform::TimeValue scanStart,
-                     const platform::RegionalFormats& formats) {
+void AppendDisplayText(std::string& out, std::string_view raw) {
+    std::size_t p = 0;
+    while (p < raw.size()) {
+        char32_t c = 0;
+        const std::size_t len = DecodeUtf8(raw, p, c);
+        if (IsUndecodable(c)) {
+            out += "\xEF\xBF\xBD";
+        } else {
+            out.append(raw.substr(p, len));
+        }
+        p += len;
+    }
+}
+
+std::string DisplayText(std::string_view raw) {
+    std::string out;
+    out.reserve(raw.size());
+    AppendDisplayText(out, raw);
+    return out;
+}
+
+std::string FormatSizeKB(std::uint64_t bytes, std::string_view thousands) {
+    if (bytes == 0) {
+        return "0";
+    }
+    if (bytes < 1024) {
+        return "1";
+    }
+    // Integer rounding of bytes / 1024, halves up: exact where a double would lose the low digits.
+    std::uint64_t kb = bytes / 1024 + (bytes % 1024 >= 512 ? 1 : 0);
+    return platform::GroupThousands(kb, thousands);
+}
+
+std::int64_t AgeDays(platform::TimeValue created, platform::TimeValue scanStart) {
+    std::int64_t diff = scanStart.Millis() - created.Millis();
+    if (diff < 0) {
+        diff = -diff;
+    }
+    return diff / (86400 * std::int64_t{1000});
+}
+
+RowFormatter::RowFormatter(platform::RegionalFormats formats, platform::TimeValue scanStartTime)
+    : formats_(std::move(formats)), scanStart_(scanStartTime) {}
+
+std::string RowFormatter::DateTimeText(platform::TimeValue t) const {
+    return platform::FormatDateTime(platform::ToLocalCivil(t), formats_);
+}
+
+std::string RowFormatter::CellText(const ResultRow& row, Column column) const {
     switch (column) {
         case Column::File:
-            return row.path;
+            return DisplayText(row.path);
         case Column::Created:
-            return platform::FormatDateTime(platform::ToLocalCivil(row.created), formats);
+            return DateTimeText(row.created);
         case Column::Modified:
-            return platform::FormatDateTime(platform::ToLocalCivil(row.modified), formats);
+            return DateTimeText(row.modified);
         case Column::Accessed:
-            return platform::FormatDateTime(platform::ToLocalCivil(row.accessed), formats);
+            return DateTimeText(row.accessed);
         case Column::AgeDays:
-            return std::to_string(std::llabs(scanStart.Millis() - row.created.Millis()) / 86400000);
+            return std::to_string(AgeDays(row.created, scanStart_));
         case Column::SizeKB:
-            return std::to_string(row.size);
+            return FormatSizeKB(row.size, formats_.thousands);
         case Column::Status:
             return StatusText(row.status);
         case Column::Count:
             break;
     }
     return {};
+}
+
+void SortRows(std::vector<ResultRow>& rows) {
+    std::vector<std::string> keys;
+    keys.reserve(rows.size());
+    for (const ResultRow& r : rows) {
+        keys.push_back(platform::CollationKey(r.path));
+    }
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<ResultRow> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t i : order) {
+        sorted.push_back(std::move(rows[i]));
+    }
+    rows = std::move(sorted);
 }
 
 }  // namespace vorlex::scan

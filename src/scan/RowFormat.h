@@ -1,7 +1,10 @@
-// Cell texts of a result row, formatted on demand.
+// Cell texts of result rows, made on demand, the on-screen form of raw names, and the final row order.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/Locale.h"
 #include "platform/Time.h"
@@ -9,8 +12,49 @@
 
 namespace vorlex::scan {
 
-/// The text of `column` for `row`, with the scan's start time for the age and the user's formats.
-std::string CellText(const ResultRow& row, Column column, platform::TimeValue scanStart,
-                     const platform::RegionalFormats& formats);
+/// `raw` (bytes of a path or name) as valid UTF-8 for display: every byte that is not part of a
+/// well-formed UTF-8 sequence becomes U+FFFD. Valid text comes back unchanged.
+std::string DisplayText(std::string_view raw);
+
+/// Appends DisplayText(raw) to `out` (no allocation beyond the growth of `out`).
+void AppendDisplayText(std::string& out, std::string_view raw);
+
+/// The Size (KB) text of a byte count: 0 gives "0"; 1 to 1023 give "1"; from 1024 on the count divided by
+/// 1024, rounded to a whole number with halves away from zero, its digits grouped in threes with
+/// `thousands` (1536 gives "2"; 5,000,000,000 gives "4,882,813" with ","). Exact for every 64-bit count.
+std::string FormatSizeKB(std::uint64_t bytes, std::string_view thousands);
+
+/// Age (Days): whole days between `created` and `scanStart`, in either direction, truncated toward zero.
+/// Both are taken in whole milliseconds, as the run's moments are.
+std::int64_t AgeDays(platform::TimeValue created, platform::TimeValue scanStart);
+
+/// Makes the cell texts of result rows with one set of regional formats and the run's start moment.
+///
+/// Date-time texts are the user's short date, one blank and the user's long time, with the blank and the
+/// time left out at exactly midnight. The local calendar fields come from platform::ToLocalCivil, which on
+/// Linux applies the offset from UTC in force at that moment (daylight saving of that date included), so
+/// a file's time reads the same whatever the season of the run.
+class RowFormatter {
+  public:
+    /// `formats` is read once by the caller (platform::CurrentFormats) and kept for all rows.
+    RowFormatter(platform::RegionalFormats formats, platform::TimeValue scanStartTime);
+
+    /// The date-time text of a moment.
+    std::string DateTimeText(platform::TimeValue t) const;
+    /// The text of one cell. The File cell is the path in display form (DisplayText).
+    std::string CellText(const ResultRow& row, Column column) const;
+    /// The formats in use.
+    const platform::RegionalFormats& Formats() const { return formats_; }
+    /// The run's start moment that ages are counted from.
+    platform::TimeValue ScanStartTime() const { return scanStart_; }
+
+  private:
+    platform::RegionalFormats formats_;
+    platform::TimeValue scanStart_;
+};
+
+/// Puts `rows` in ascending order of their File text in the user's collation (platform::CollationKey),
+/// keeping rows with equal keys in their present order. Call once when the run ends.
+void SortRows(std::vector<ResultRow>& rows);
 
 }  // namespace vorlex::scan

@@ -1,0 +1,54 @@
+// The results CSV file: the result list as Windows-1252 text with a header line, replaced atomically.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/LogSink.h"
+#include "scan/ResultRow.h"
+#include "scan/RowFormat.h"
+
+namespace vorlex::report {
+
+/// Name of the results file in the program folder.
+inline constexpr const char* kCsvFileName = "VorlexFiles.csv";
+
+/// Appends `text` (UTF-8, possibly invalid) in Windows-1252: a character the code page lacks and every
+/// undecodable byte become '?'. C1 control characters (U+0080..U+009F) count as lacking.
+void AppendWindows1252(std::string& out, std::string_view text);
+
+/// `text` in Windows-1252 (see AppendWindows1252).
+std::string ToWindows1252(std::string_view text);
+
+/// The whole CSV text of `rows`, in their order, in Windows-1252, every line ending in CR LF:
+/// the header File,Created,Modified,Accessed,Age (Days),Size (KB),Status, then one line per row.
+/// The File field is the path in double quotes, with a double quote inside doubled and every control
+/// character (bytes below 0x20, 0x7F and C1 controls) written as '?', so each row stays one CSV record.
+/// The other fields are the cell texts unquoted; Size has every comma removed.
+std::string BuildCsvText(const std::vector<scan::ResultRow>& rows, const scan::RowFormatter& formatter);
+
+/// Writes BuildCsvText to `path`, replacing the file through a temporary file and a rename, so a failed
+/// write leaves the previous file intact. Returns 0 or the platform error code.
+[[nodiscard]] int WriteCsvFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
+                               const scan::RowFormatter& formatter);
+
+/// A results file that could not be written. The message is "The file <path> cannot be written." + a
+/// line feed + "REASON: " + the platform's text for the error.
+class CsvWriteError : public std::runtime_error {
+  public:
+    CsvWriteError(const std::string& path, int code);
+    /// The platform error code.
+    int Code() const { return code_; }
+
+  private:
+    int code_;
+};
+
+/// `WriteToCSVFile`: writes the results file (WriteCsvFile) and then logs "Results written to CSV file "
+/// + path in blue, regular. Throws CsvWriteError when the file cannot be written; nothing is logged then.
+void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
+                    const scan::RowFormatter& formatter, LogSink& log);
+
+}  // namespace vorlex::report

@@ -1,0 +1,182 @@
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "RecordingLog.h"
+#include "TempDir.h"
+#include "TimeZone.h"
+#include "report/CsvWriter.h"
+
+using namespace vorlex::report;
+using vorlex::platform::RegionalFormats;
+using vorlex::platform::TimeValue;
+using vorlex::scan::ResultRow;
+using vorlex::scan::RowFormatter;
+using vorlex::scan::RowStatus;
+using vorlex::test::ScopedTimeZone;
+using vorlex::test::Utc;
+using Records = std::vector<std::vector<std::string>>;
+
+namespace {
+
+/// The records of a CSV file as Python's csv module reads them (tests/tools/csv_fields.py).
+Records ReadWithPython(const std::string& csvPath) {
+    const std::string script =
+        (std::filesystem::path(VORLEX_TEST_DATA).parent_path() / "tools" / "csv_fields.py").string();
+    const std::string command = "python3 '" + script + "' '" + csvPath + "'";
+    Records records;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        ADD_FAILURE() << "cannot run " << command;
+        return records;
+    }
+    std::string output;
+    char buf[4096];
+    for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) {
+        output.append(buf, n);
+    }
+    EXPECT_EQ(pclose(pipe), 0) << "python could not read " << csvPath;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream words(line);
+        for (std::string hex; words >> hex;) {
+            std::string field;
+            for (std::size_t i = 0; hex != "-" && i + 1 < hex.size(); i += 2) {
+                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+            }
+            fields.push_back(field);
+        }
+        records.push_back(fields);
+    }
+    return records;
+}
+
+ResultRow Row(std::string path, std::uint64_t size = 1'536'000, RowStatus status = RowStatus::Found) {
+    ResultRow r;
+    r.path = std::move(path);
+    r.created = Utc(2026, 11, 1, 8, 0, 0);
+    r.modified = Utc(2026, 11, 2, 0, 0, 0);
+    r.accessed = Utc(2026, 12, 1, 23, 59, 59);
+    r.size = size;
+    r.status = status;
+    return r;
+}
+
+const TimeValue kStart = Utc(2026, 12, 9, 10, 15, 30);
+const char* const kHeader = "File,Created,Modified,Accessed,Age (Days),Size (KB),Status";
+
+}  // namespace
+
+TEST(WriteCsvFile, HostilePathsStayOneRecordEachWhenReadBack) {
+    ScopedTimeZone tz("UTC0");
+    vorlex::test::TempDir dir;
+    const std::string path = dir.path + "/" + kCsvFileName;
+    std::vector<ResultRow> rows = {
+        Row("/data/a,b/plain.txt"),
+        Row("/data/say \"hi\".txt", 5'000'000'000ULL),
+        Row("/data/line\nbreak\r\tx.txt", 0, RowStatus::Deleted),
+        Row("/data/caf\xC3\xA9 \xE2\x82\xAC \xC5\x92.txt", 1023),
+        Row("/data/\xE4\xB8\xAD\xE6\x96\x87 \xD0\x96.txt"),
+        Row("/data/bad\xFF\xC3.txt"),
+        Row("/data/\x7F\xC2\x85\xC2\x81.txt"),
+    };
+    RowFormatter formatter(RegionalFormats{"%m/%d/%Y", "%H:%M:%S", ","}, kStart);
+    ASSERT_EQ(WriteCsvFile(path, rows, formatter), 0);
+
+    const std::vector<std::string> expectedPaths = {
+        "/data/a,b/plain.txt",
+        "/data/say \"hi\".txt",
+        "/data/line?break??x.txt",
+        "/data/caf\xC3\xA9 \xE2\x82\xAC \xC5\x92.txt",  // é, € and Œ are in the code page
+        "/data/?? ?.txt",
+        "/data/bad??.txt",
+        "/data/???.txt",
+    };
+    const std::vector<std::string> expectedSizes = {"1500", "4882813", "0", "1", "1500", "1500", "1500"};
+    Records records = ReadWithPython(path);
+    ASSERT_EQ(records.size(), rows.size() + 1);
+    EXPECT_EQ(records[0], (std::vector<std::string>{"File", "Created", "Modified", "Accessed", "Age (Days)",
+                                                    "Size (KB)", "Status"}));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string status = i == 2 ? "Deleted" : "Found";
+        EXPECT_EQ(records[i + 1],
+                  (std::vector<std::string>{expectedPaths[i], "11/01/2026 08:00:00", "11/02/2026",
+                                            "12/01/2026 23:59:59", "38", expectedSizes[i], status}))
+            << "row " << i;
+    }
+
+    // The bytes themselves: no byte-order mark, CR LF after every line, the path alone quoted.
+    const std::string raw = dir.Read(kCsvFileName);
+    EXPECT_EQ(raw.rfind(std::string(kHeader) + "\r\n", 0), 0u);
+    std::size_t lineEnds = 0;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\n') {
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(raw[i - 1], '\r') << "bare line feed at byte " << i;
+            ++lineEnds;
+        }
+    }
+    EXPECT_EQ(lineEnds, rows.size() + 1);
+    EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n");
+    EXPECT_NE(raw.find("\r\n\"/data/say \"\"hi\"\".txt\",11/01/2026 08:00:00,11/02/2026,"),
+              std::string::npos);
+    EXPECT_NE(raw.find("\"/data/caf\xE9 \x80 \x8C.txt\""), std::string::npos);
+}
+
+TEST(WriteCsvFile, SeparatorsStayAndAnEmptyListGivesTheHeaderAlone) {
+    ScopedTimeZone tz("UTC0");
+    vorlex::test::TempDir dir;
+    const std::string path = dir.File(kCsvFileName, std::string(5000, 'x'));
+    std::vector<ResultRow> rows = {Row("/d/x")};
+    ASSERT_EQ(WriteCsvFile(path, rows, RowFormatter(RegionalFormats{"%m/%d/%Y", "%H:%M:%S", "."}, kStart)),
+              0);
+    EXPECT_EQ(ReadWithPython(path).at(1).at(5), "1.500");
+
+    // A short date with a comma is not quoted, so it splits into two fields.
+    ASSERT_EQ(WriteCsvFile(path, rows, RowFormatter(RegionalFormats{"%a, %d %b %Y", "%H:%M", ","}, kStart)),
+              0);
+    Records records = ReadWithPython(path);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].size(), 10u);
+    EXPECT_EQ(records[1][8], "1500");
+
+    ASSERT_EQ(WriteCsvFile(path, {}, RowFormatter(RegionalFormats{"%x", "%X", ","}, kStart)), 0);
+    EXPECT_EQ(dir.Read(kCsvFileName), std::string(kHeader) + "\r\n");
+}
+
+TEST(WriteToCSVFile, LogsOnSuccessAndThrowsOnFailure) {
+    vorlex::test::TempDir dir;
+    vorlex::test::RecordingLog log;
+    std::vector<ResultRow> rows = {Row("/d/x")};
+    RowFormatter formatter(RegionalFormats{"%x", "%X", ","}, kStart);
+
+    const std::string good = dir.path + "/" + kCsvFileName;
+    WriteToCSVFile(good, rows, formatter, log);
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(log.lines[0].text, "Results written to CSV file " + good);
+    EXPECT_EQ(log.lines[0].colour, kBlue);
+    EXPECT_EQ(log.lines[0].style, LogStyle::Regular);
+
+    const std::string bad = dir.path + "/missing/" + kCsvFileName;
+    EXPECT_NE(WriteCsvFile(bad, rows, formatter), 0);
+    try {
+        WriteToCSVFile(bad, rows, formatter, log);
+        FAIL() << "a failed write went unnoticed";
+    } catch (const CsvWriteError& e) {
+        EXPECT_EQ(e.Code(), 2);
+        EXPECT_STREQ(e.what(),
+                     ("The file " + bad + " cannot be written.\nREASON: No such file or directory").c_str());
+    }
+    EXPECT_EQ(log.lines.size(), 1u);
+}
+
+TEST(ToWindows1252, MapsTheCodePageAndReplacesTheRest) {
+    EXPECT_EQ(ToWindows1252("A\xC2\xA0\xC3\xBF\xE2\x80\x9C\xE2\x84\xA2\xC5\xB8"), "A\xA0\xFF\x93\x99\x9F");
+    EXPECT_EQ(ToWindows1252("\xC4\x80\xC2\x81\xF0\x9F\x98\x80\xFF"), "????");
+    EXPECT_EQ(ToWindows1252("tab\tstays"), "tab\tstays");
+}
