@@ -33,8 +33,7 @@ struct ListEditorContext {
     /// The file-mask test (IsValidFileType) for the modes Include and Exclude.
     EntryValidator isValidFileType;
     /// The expression test (SyntaxCheckRegEx) for the mode RegEx; the reason it gives is the compiler's
-    /// message ("TPerlRegEx.Compile() - Error in regex at offset ..."), shown in the "Syntax Exception: "
-    /// box.
+    /// message with the error offset, which the editor shows after "Syntax Exception: " and a line feed.
     EntryValidator syntaxCheckRegEx;
     /// Receives a list file's read or write failure ("Unable to write to PATH", a line feed, "REASON: "
     /// and the system's text). Unset: an error box titled "Vorlex:" shows it.
@@ -103,7 +102,9 @@ class TForm4 : public QDialog {
     QPushButton* ApplyBitBtn;      ///< "Apply" (Enter)
 
   protected:
+    /// Runs FormShow and centres the dialog on the main window each time it opens.
     void showEvent(QShowEvent* event) override;
+    /// The list's keys: Insert runs AddFile, Delete runs RemoveFile (JvCheckListBox1KeyDown).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
