@@ -16,6 +16,12 @@ int CheckFileAccess(const std::string& path);
 /// (flock) while it is written. A link at `path` is replaced, never followed. Returns 0 or the error code.
 int ReplaceFileContent(const std::string& path, std::string_view content);
 
+/// Tests whether ReplaceFileContent may replace `path` the way a user of a settings or list file expects:
+/// returns 0 when nothing is there or a regular file is there whose owner-write bit is set and which the
+/// process may write; EACCES for a read-only file (also for root, who would otherwise replace it
+/// regardless); EISDIR for a directory. Other entries give 0, since ReplaceFileContent replaces them.
+int CheckReplaceable(const std::string& path);
+
 /// Reads the whole of the file `path` into `out`. Returns 0 or the error code.
 int ReadFileContent(const std::string& path, std::string& out);
 

@@ -90,6 +90,24 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
     return err;
 }
 
+int CheckReplaceable(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? 0 : errno;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return EISDIR;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return 0;
+    }
+    // The owner-write bit is the file's read-only flag; root's access() ignores it, so test it apart.
+    if ((st.st_mode & S_IWUSR) == 0 || access(path.c_str(), W_OK) != 0) {
+        return EACCES;
+    }
+    return 0;
+}
+
 int ReadFileContent(const std::string& path, std::string& out) {
     out.clear();
     int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

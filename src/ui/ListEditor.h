@@ -1,0 +1,134 @@
+// The list editor TForm4: adds, removes, changes and ticks the entries of one of the three list files.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+#include <QPointer>
+
+#include "config/ListFile.h"
+#include "report/LogSink.h"
+#include "ui/MessageBoxes.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace vorlex::ui {
+
+/// Tests whether a text may become an entry: returns "" when it may, otherwise the reason. Must not show
+/// anything itself; the editor shows the boxes.
+using EntryValidator = std::function<std::string(const std::string& text)>;
+
+/// Everything the editor needs from the rest of the program.
+struct ListEditorContext {
+    /// Folder of the list files, with its trailing '/' (ProgramPath).
+    std::string programPath;
+    /// Receives the lines Apply logs (black, regular). May be null (nothing is logged).
+    report::LogSink* log = nullptr;
+    /// The file-mask test (IsValidFileType) for the modes Include and Exclude.
+    EntryValidator isValidFileType;
+    /// The expression test (SyntaxCheckRegEx) for the mode RegEx; the reason it gives is the compiler's
+    /// message with the error offset, which the editor shows after "Syntax Exception: " and a line feed.
+    EntryValidator syntaxCheckRegEx;
+    /// Receives a list file's read or write failure ("Unable to write to PATH", a line feed, "REASON: "
+    /// and the system's text). Unset: an error box titled "Vorlex:" shows it.
+    std::function<void(const std::string& message)> reportError;
+};
+
+/// True when `a` sorts before `b` in the editor's list: code-point order of the case-folded texts, so the
+/// order ignores letter case beyond ASCII too (not locale-aware).
+bool ListOrderLess(const QString& a, const QString& b);
+
+/// `entries` in the editor's display order: sorted by ListOrderLess, entries equal but for case keep their
+/// file order. ClearRegExHistory uses it to fill the expression history in the editor's order.
+std::vector<config::ListEntry> SortedListEntries(std::vector<config::ListEntry> entries);
+
+/// The list editor dialog (caption by mode, 335 x 238 client pixels, Tahoma 8 pt). Created once by the main
+/// window and shown modally with Execute(); it can be built and driven without the main window (tests).
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+  public:
+    /// The dialog; `parent` is the main window (it stays a top-level window of its own).
+    explicit TForm4(ListEditorContext context, QWidget* parent = nullptr);
+
+    /// The main window's fields Apply writes to: the include and exclude mask fields get the joined
+    /// ticked entries, the expression box's drop-down list gets new ticked expressions appended. Null
+    /// targets are skipped.
+    void SetTargets(QLineEdit* includeFilesEdit, QLineEdit* excludeFilesEdit, QComboBox* regExEdit);
+
+    /// Sets ListEditorMode, the list the next opening works on.
+    void SetMode(config::ListEditorMode mode);
+    /// The current mode.
+    config::ListEditorMode Mode() const { return mode_; }
+
+    /// Sets the mode and shows the dialog modally; returns QDialog::Accepted after Apply, else Rejected.
+    int Execute(config::ListEditorMode mode);
+
+    /// Runs on every opening: the caption of the mode, the list emptied and loaded from the mode's file
+    /// when it exists. Nothing of the main window is read.
+    void FormShow();
+    /// "Add" or the Insert key: asks for a new entry, checks it and adds it ticked at its sorted place.
+    void AddFile();
+    /// "Remove" or the Delete key: asks "Remove " + text + " ?" and removes the selected entry on Yes.
+    void RemoveFile();
+    /// "Change" or a double-click: asks for a new text of the selected entry, checks it and replaces the
+    /// text where the entry stands, keeping its tick.
+    void ChangeFile();
+    /// "Apply" or Enter: saves the list to the mode's file and hands the ticked entries to the main window
+    /// (see SetTargets), logging what changed. The dialog then closes with result Accepted.
+    void ApplyBitBtnClick();
+    /// "Cancel": does nothing; the button's close result discards the edits.
+    void CancelBitBtnClick();
+
+    /// Empties the list and fills it from the list file `path` (each entry to its sorted place, with its
+    /// tick). Returns 0 or the read error (platform::kErrorFileNotFound for a missing file).
+    int LoadFile(const std::string& path);
+    /// Writes the list to `path` in display order. Returns 0 or the write error.
+    int SaveFile(const std::string& path) const;
+    /// The entries in display order.
+    std::vector<config::ListEntry> Entries() const;
+
+    QListWidget* JvCheckListBox1;  ///< the check list
+    QPushButton* AddBitBtn;        ///< "Add"
+    QPushButton* RemoveBitBtn;     ///< "Remove"
+    QPushButton* ChangeBitBtn;     ///< "Change"
+    QPushButton* CancelBitBtn;     ///< "Cancel" (Esc)
+    QPushButton* ApplyBitBtn;      ///< "Apply" (Enter)
+
+  protected:
+    /// Runs FormShow and centres the dialog on the main window each time it opens.
+    void showEvent(QShowEvent* event) override;
+    /// The list's keys: Insert runs AddFile, Delete runs RemoveFile (JvCheckListBox1KeyDown).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    /// Runs the mode's validator; shows the boxes of a refused text and returns false.
+    bool CheckEntry(const QString& text);
+    /// Index of the entry equal to `text` without regard to case, -1 when there is none.
+    int FindNoCase(const QString& text) const;
+    /// Adds `entry` at its sorted place (after entries that sort equal).
+    QListWidgetItem* InsertSorted(const config::ListEntry& entry);
+    /// The selected entry, null when none.
+    QListWidgetItem* Selected() const;
+    /// Shows a box titled "Vorlex:" over the main window.
+    BoxResult Box(const QString& text, BoxIcon icon, BoxButtons buttons = BoxButtons::Ok) const;
+    /// Logs one black, regular line.
+    void Log(const std::string& line) const;
+    /// Hands a file error to the context's handler, or shows it.
+    void ReportError(const std::string& message) const;
+
+    ListEditorContext context_;
+    config::ListEditorMode mode_ = config::ListEditorMode::Include;
+    int loadError_ = 0;  ///< the read error of the last opening, 0 when the list loaded or was missing
+    QPointer<QLineEdit> includeFilesEdit_;
+    QPointer<QLineEdit> excludeFilesEdit_;
+    QPointer<QComboBox> regExEdit_;
+};
+
+}  // namespace vorlex::ui
