@@ -100,8 +100,8 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         row.inode = it->inode;
         row.fileType = kDirectoryType;
         // Still the directory the inventory listed, still old, and (rmdir) still empty.
-        const platform::RemoveResult result =
-            platform::RemoveIfUnchanged(parent, name, {it->device, it->inode, kDirectoryType}, age);
+        const platform::RemoveResult result = platform::RemoveIfUnchanged(
+            parent, name, {it->device, it->inode, kDirectoryType, it->created, true}, age);
         if (result.status == platform::RemoveStatus::Removed) {
             ++counters.emptyDirsDeleted;
             log.WriteLog("Deleted empty directory: " + path, kBlack, LogStyle::Regular);

@@ -40,7 +40,8 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         } else if (rootError != 0) {
             removal = {RemovalVerdict::Failed, rootError};
         } else {
-            removal = RemoveListed(root, rootPrefix, row.path, {row.device, row.inode, row.fileType}, age);
+            removal = RemoveListed(root, rootPrefix, row.path,
+                                   {row.device, row.inode, row.fileType, row.created, true}, age);
         }
         if (removal.verdict == RemovalVerdict::Removed) {
             if (log.DebugMode()) {

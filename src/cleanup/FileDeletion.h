@@ -20,8 +20,9 @@ struct FileDeletionRequest {
 /// `DeleteFiles`, the engine's part: logs "Deleting files..." (black, bold) and, when the switch is set,
 /// "Empty directories will not be deleted." (blue); then for each row in order: if StopRequested, returns
 /// Stopped at once; otherwise removes the row's file after looking it up again from the scan's root
-/// without following links (it must still be the listed file, by device, inode and type, and still be old
-/// by `cutOffTime`; nothing is chmod-ed, so read-only files go too). Success: debug "Deleted File: " +
+/// without following links (it must still be the listed file, by the row's device, inode, type and, where
+/// the file system has birth times, its created time, and still be old by `cutOffTime`; nothing is
+/// chmod-ed, so read-only files go too). Success: debug "Deleted File: " +
 /// path, FilesDeleted + 1, Status "Deleted". Otherwise: "Could not delete " + path and "Reason: " + the
 /// reason (the errno of the failed removal, or why the file was kept), both red, Status "NOT Deleted".
 /// After each row: RowChanged and KeepAlive. At the end: FilesDeleted + " files deleted." (black).

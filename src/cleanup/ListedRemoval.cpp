@@ -19,6 +19,14 @@ bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::str
     if (rel.empty()) {
         return false;  // the root itself
     }
+    for (std::string_view rest = rel; !rest.empty();) {
+        const std::size_t cut = rest.find('/');
+        const std::string_view part = rest.substr(0, cut);
+        if (part.empty() || part == "." || part == "..") {
+            return false;  // the scan never builds such a path
+        }
+        rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
+    }
     const std::size_t slash = rel.rfind('/');
     relativeDir = slash == std::string_view::npos ? std::string_view() : rel.substr(0, slash);
     name = slash == std::string_view::npos ? rel : rel.substr(slash + 1);

@@ -27,7 +27,7 @@ struct Removal {
 
 /// Splits `path` (a full path as the scan built it; a trailing '/' is ignored) into the directory below
 /// `rootPrefix` (the normalised root, with its trailing '/') and the entry's name. False when `path` does
-/// not lie strictly below the root.
+/// not lie strictly below the root or holds an empty, "." or ".." component.
 bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::string_view& relativeDir,
                     std::string_view& name);
 

@@ -21,10 +21,11 @@ struct EntryFacts {
     std::uint64_t device = 0;          ///< device of the file system that holds the entry
     std::uint64_t inode = 0;           ///< inode number
     std::uint64_t size = 0;            ///< size in bytes
-    TimeValue created;       ///< birth time; the status-change time where there is none (or it is 0)
-    TimeValue modified;      ///< last-write time (mtime)
-    TimeValue accessed;      ///< last-access time (atime)
-    bool mountRoot = false;  ///< the entry is the root of a mount
+    TimeValue created;          ///< birth time; the status-change time where there is none (or it is 0)
+    TimeValue modified;         ///< last-write time (mtime)
+    TimeValue accessed;         ///< last-access time (atime)
+    bool hasBirthTime = false;  ///< `created` is a real birth time (not the status-change time)
+    bool mountRoot = false;     ///< the entry is the root of a mount
 
     /// True when the owner-write bit is clear (the program's "read-only").
     bool ReadOnly() const { return (mode & 0200u) == 0; }

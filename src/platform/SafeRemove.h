@@ -38,11 +38,15 @@ struct EntryIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::uint8_t fileType = 0;  ///< S_IFMT >> 12
+    /// The created time listed. Compared only where the file system has birth times (which never change),
+    /// so that a new entry that happens to get the inode number of the listed one is not taken for it.
+    TimeValue created;
+    bool compareCreated = false;  ///< compare `created`
 };
 
-/// The identity recorded in `facts`.
+/// The identity recorded in `facts`, birth time included.
 inline EntryIdentity IdentityOf(const EntryFacts& facts) {
-    return {facts.device, facts.inode, facts.fileType};
+    return {facts.device, facts.inode, facts.fileType, facts.created, true};
 }
 
 /// The age an entry must still have to be removed. Times are compared in whole milliseconds, as the scan
@@ -89,9 +93,10 @@ int StatAt(const DirHandle& dir, std::string_view name, EntryFacts& out);
 int CountEntriesAt(const DirHandle& dir, std::string_view name, std::size_t limit, std::size_t& count);
 
 /// Looks `name` up again in `dir` without following a link and removes it only when it is still the
-/// entry `expected` (device, inode and type) and still old by `age`: unlinkat(dir, name, 0), or with
-/// AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports the errno of the failed
-/// call itself. `seen`, when given, receives the facts of the entry found (valid unless the lookup failed).
+/// entry `expected` (device, inode, type and, where asked and known, birth time) and still old by `age`:
+/// unlinkat(dir, name, 0), or with AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports
+/// the errno of the failed call itself. `seen`, when given, receives the facts of the entry found (valid
+/// unless the lookup failed).
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
                                const AgeRule& age, EntryFacts* seen = nullptr);
 

@@ -67,6 +67,7 @@ class InventoryVisitor final : public ReportingVisitor {
             row.level = static_cast<unsigned>(CountOccurrences(row.directory, "/"));
             row.device = entry.facts.device;
             row.inode = entry.facts.inode;
+            row.created = entry.facts.created;
         }
         host_.KeepAlive();
         return WalkControl::Continue;

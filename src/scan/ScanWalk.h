@@ -58,6 +58,8 @@ struct DirListRow {
     std::string directory;     ///< "Directory": full path without a trailing '/'
     std::uint64_t device = 0;  ///< identity when listed, checked again before the directory is removed
     std::uint64_t inode = 0;
+    platform::TimeValue
+        created;  ///< its created time when listed (part of its identity where it is a birth time)
 };
 
 /// The directory inventory, shallow to deep: every row comes after its parent's row.

@@ -56,6 +56,7 @@ void FillFacts(const struct statx& sx, EntryFacts& out) {
     const bool haveBirth =
         (sx.stx_mask & STATX_BTIME) != 0 && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
     out.created = FromStatx(haveBirth ? sx.stx_btime : sx.stx_ctime);
+    out.hasBirthTime = haveBirth;
     out.mountRoot = (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) != 0 &&
                     (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
 }

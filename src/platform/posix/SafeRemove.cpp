@@ -146,7 +146,8 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
         *seen = facts;
     }
     if (facts.device != expected.device || facts.inode != expected.inode ||
-        facts.fileType != expected.fileType) {
+        facts.fileType != expected.fileType ||
+        (expected.compareCreated && facts.hasBirthTime && facts.created != expected.created)) {
         return {RemoveStatus::Replaced, 0};
     }
     if (!IsOldEnough(facts, age)) {
