@@ -1,0 +1,52 @@
+// What the clean-up passes need from the program around them: log, stop flag, keep-alive, counters, rows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "scan/ResultRow.h"
+#include "scan/ScanWalk.h"
+
+namespace vorlex::cleanup {
+
+/// The run counters of the program, unsigned 64-bit, zeroed by the scan run at its start.
+struct RunCounters {
+    std::uint64_t filesFound = 0;        ///< `FilesFound`
+    std::uint64_t filesMatched = 0;      ///< `FilesMatched` (directory rows of the clean-up count too)
+    std::uint64_t filesDeleted = 0;      ///< `FilesDeleted`
+    std::uint64_t emptyDirsDeleted = 0;  ///< `EmptyDirsDeleted`
+};
+
+/// How a clean-up pass ended.
+enum class PassOutcome : std::uint8_t {
+    Completed,       ///< every row was handled
+    Stopped,         ///< Stop was seen before a row: the host calls StopNow("Aborted by user.") and
+                     ///< skips everything that would follow the pass (no count line was written)
+    OutOfResources,  ///< the inventory ran out of memory ("RESOURCE ERROR: Too many directories." is
+                     ///< logged): the host shows the box and abandons the run
+};
+
+/// The host of the clean-up passes, implemented by the program's controller. Besides the walk's needs
+/// (log sink, stop flag, keep-alive) it owns the counters and the result list.
+///
+/// The host's part of `DeleteFiles` (the "Delete Files" click, or the unattended run after a scan):
+///  1. clear StopRequested, set the busy state of the window (controls, Timer1, ProgressBar1);
+///  2. run cleanup::DeleteFiles on the result rows with the last scan's start path and `CutOffTime`;
+///     on Stopped: StopNow("Aborted by user.") and end here;
+///  3. unless `DoNotDeleteEmptyDirs`: run cleanup::DeleteEmptyDirs with the current text of DrivePathEdit,
+///     the last scan's `ScanStartTime` and the current value of DaysOldEdit (fraction cut off);
+///     on OutOfResources: show "RESOURCE ERROR: Too many directories." and abandon the run (an unattended
+///     run exits with code 1);
+///  4. save the activity log, rewrite the CSV file (it carries the final Status of every row), and give
+///     the controls back (DeleteBitBtn stays disabled).
+class CleanupHost : public scan::WalkHost {
+  public:
+    /// The program's run counters.
+    virtual RunCounters& Counters() = 0;
+    /// Row `index` of the rows handed to DeleteFiles got its final Status (redisplay it).
+    virtual void RowChanged(std::size_t index) = 0;
+    /// Adds a directory row (Status already set) to the result list, which keeps its order of the File text.
+    virtual void AddResultRow(scan::ResultRow row) = 0;
+};
+
+}  // namespace vorlex::cleanup

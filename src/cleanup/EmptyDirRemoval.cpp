@@ -1,0 +1,127 @@
+#include "cleanup/EmptyDirRemoval.h"
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "cleanup/ListedRemoval.h"
+#include "platform/DirWalk.h"
+#include "platform/Errors.h"
+#include "platform/Locale.h"
+#include "platform/SafeRemove.h"
+
+namespace vorlex::cleanup {
+
+using report::kBlack;
+using report::kRed;
+using report::LogStyle;
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+constexpr std::uint8_t kDirectoryType = S_IFDIR >> 12;
+
+}  // namespace
+
+PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& dirList, CleanupHost& host) {
+    report::LogSink& log = host.Log();
+    log.WriteLog("Deleting empty directories...", kBlack, LogStyle::Bold);
+    if (scan::ListDirectories(request.root, host, dirList) == scan::InventoryOutcome::OutOfResources) {
+        return PassOutcome::OutOfResources;
+    }
+
+    platform::TimeValue cutOff = request.scanStartTime;
+    cutOff.sec -= static_cast<std::int64_t>(request.days) * kSecondsPerDay;
+    const platform::AgeRule age{cutOff, kDirectoryModifiedSlackSeconds};
+    const std::string rootPrefix = platform::NormalizeDirectoryPath(request.root);
+    platform::DirHandle root;
+    platform::OpenTreeRoot(rootPrefix, root);  // a root that is gone leaves every directory "not empty"
+    const bool debug = log.DebugMode();
+    const platform::RegionalFormats formats =
+        debug ? platform::CurrentFormats() : platform::RegionalFormats{};
+    auto timeText = [&formats](platform::TimeValue t) {
+        return platform::FormatDateTime(platform::ToLocalCivil(t), formats);
+    };
+    RunCounters& counters = host.Counters();
+
+    for (auto it = dirList.rbegin(); it != dirList.rend(); ++it) {
+        const std::string& path = it->directory;
+        if (debug) {
+            log.WriteDebugLog("Checking directory " + path);
+        }
+        std::string_view relativeDir;
+        std::string_view name;
+        platform::DirHandle parent;
+        std::size_t count = 0;
+        const bool empty = root.Valid() && SplitBelowRoot(rootPrefix, path, relativeDir, name) &&
+                           platform::OpenBeneath(root, relativeDir, parent) == 0 &&
+                           platform::CountEntriesAt(parent, name, 1, count) == 0 && count == 0;
+        if (!empty) {
+            if (debug) {
+                log.WriteDebugLog("Directory is NOT empty.");
+            }
+            continue;
+        }
+        if (debug) {
+            log.WriteDebugLog("Directory is empty.");
+        }
+        platform::EntryFacts facts;
+        if (int err = platform::StatAt(parent, name, facts); err != 0) {
+            if (debug) {
+                log.WriteDebugLog("Directory cannot be read: " + platform::ErrorText(err));
+            }
+            continue;  // it went away after the emptiness test
+        }
+        platform::TimeValue modified = facts.modified;
+        modified.sec -= kDirectoryModifiedSlackSeconds;
+        if (debug) {
+            log.WriteDebugLog("Created:  " + timeText(facts.created));
+            log.WriteDebugLog("Modified: " + timeText(modified));
+            log.WriteDebugLog("Before:   " + timeText(cutOff));
+        }
+        if (!platform::IsOldEnough(facts, age)) {
+            if (debug) {
+                log.WriteDebugLog("Directory is NOT old.");
+            }
+            continue;
+        }
+        if (debug) {
+            log.WriteDebugLog("Directory is old.");
+        }
+        ++counters.filesMatched;
+
+        scan::ResultRow row;
+        row.path = path + "/";
+        row.created = facts.created;
+        row.modified = modified;
+        row.accessed = facts.accessed;
+        row.size = 0;
+        row.device = it->device;
+        row.inode = it->inode;
+        row.fileType = kDirectoryType;
+        // Still the directory the inventory listed, still old, and (rmdir) still empty.
+        const platform::RemoveResult result = platform::RemoveIfUnchanged(
+            parent, name, {it->device, it->inode, kDirectoryType, it->created, true}, age);
+        if (result.status == platform::RemoveStatus::Removed) {
+            ++counters.emptyDirsDeleted;
+            log.WriteLog("Deleted empty directory: " + path, kBlack, LogStyle::Regular);
+            row.status = scan::RowStatus::DirDeleted;
+        } else {
+            Removal removal{RemovalVerdict::Failed, result.error};
+            if (result.status == platform::RemoveStatus::Replaced) {
+                removal = {RemovalVerdict::Replaced, 0};
+            } else if (result.status == platform::RemoveStatus::NoLongerOld) {
+                removal = {RemovalVerdict::NoLongerOld, 0};
+            }
+            log.WriteLog("ERROR: Could not delete empty directory: " + path, kRed, LogStyle::Bold);
+            log.WriteLog("REASON: " + RemovalReasonText(removal, true), kRed, LogStyle::Bold);
+            row.status = scan::RowStatus::DirNotDeleted;
+        }
+        host.AddResultRow(std::move(row));
+    }
+    log.WriteLog(std::to_string(counters.emptyDirsDeleted) + " empty directories deleted.", kBlack,
+                 LogStyle::Regular);
+    return PassOutcome::Completed;
+}
+
+}  // namespace vorlex::cleanup

@@ -1,0 +1,64 @@
+#include "cleanup/FileDeletion.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+
+#include "cleanup/ListedRemoval.h"
+#include "platform/DirWalk.h"
+#include "platform/SafeRemove.h"
+
+namespace vorlex::cleanup {
+
+using report::kBlack;
+using report::kBlue;
+using report::kRed;
+using report::LogStyle;
+
+PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionRequest& request,
+                        CleanupHost& host) {
+    report::LogSink& log = host.Log();
+    log.WriteLog("Deleting files...", kBlack, LogStyle::Bold);
+    if (request.doNotDeleteEmptyDirs) {
+        log.WriteLog("Empty directories will not be deleted.", kBlue, LogStyle::Regular);
+    }
+    const std::string rootPrefix = platform::NormalizeDirectoryPath(request.scanRoot);
+    platform::DirHandle root;
+    const int rootError = platform::OpenTreeRoot(rootPrefix, root);
+    const platform::AgeRule age{request.cutOffTime, 0};
+    RunCounters& counters = host.Counters();
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (host.StopRequested()) {
+            return PassOutcome::Stopped;
+        }
+        scan::ResultRow& row = rows[i];
+        Removal removal;
+        if ((static_cast<unsigned>(row.fileType) << 12) == S_IFDIR) {
+            removal = {RemovalVerdict::Failed, EISDIR};
+        } else if (rootError != 0) {
+            removal = {RemovalVerdict::Failed, rootError};
+        } else {
+            removal = RemoveListed(root, rootPrefix, row.path,
+                                   {row.device, row.inode, row.fileType, row.created, true}, age);
+        }
+        if (removal.verdict == RemovalVerdict::Removed) {
+            if (log.DebugMode()) {
+                log.WriteDebugLog("Deleted File: " + row.path);
+            }
+            ++counters.filesDeleted;
+            row.status = scan::RowStatus::Deleted;
+        } else {
+            log.WriteLog("Could not delete " + row.path, kRed, LogStyle::Regular);
+            log.WriteLog("Reason: " + RemovalReasonText(removal, false), kRed, LogStyle::Regular);
+            row.status = scan::RowStatus::NotDeleted;
+        }
+        host.RowChanged(i);
+        host.KeepAlive();
+    }
+    log.WriteLog(std::to_string(counters.filesDeleted) + " files deleted.", kBlack, LogStyle::Regular);
+    return PassOutcome::Completed;
+}
+
+}  // namespace vorlex::cleanup

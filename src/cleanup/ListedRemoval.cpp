@@ -1,0 +1,87 @@
+#include "cleanup/ListedRemoval.h"
+
+#include <cerrno>
+
+#include "platform/Errors.h"
+
+namespace vorlex::cleanup {
+
+bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::string_view& relativeDir,
+                    std::string_view& name) {
+    if (rootPrefix.empty() || rootPrefix.back() != '/' || path.size() <= rootPrefix.size() ||
+        path.substr(0, rootPrefix.size()) != rootPrefix) {
+        return false;
+    }
+    std::string_view rel = path.substr(rootPrefix.size());
+    if (!rel.empty() && rel.back() == '/') {
+        rel.remove_suffix(1);
+    }
+    if (rel.empty()) {
+        return false;  // the root itself
+    }
+    for (std::string_view rest = rel; !rest.empty();) {
+        const std::size_t cut = rest.find('/');
+        const std::string_view part = rest.substr(0, cut);
+        if (part.empty() || part == "." || part == "..") {
+            return false;  // the scan never builds such a path
+        }
+        rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
+    }
+    const std::size_t slash = rel.rfind('/');
+    relativeDir = slash == std::string_view::npos ? std::string_view() : rel.substr(0, slash);
+    name = slash == std::string_view::npos ? rel : rel.substr(slash + 1);
+    return !name.empty();
+}
+
+Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
+                     const platform::EntryIdentity& expected, const platform::AgeRule& age,
+                     platform::EntryFacts* seen) {
+    std::string_view relativeDir;
+    std::string_view name;
+    if (!SplitBelowRoot(rootPrefix, path, relativeDir, name)) {
+        return {RemovalVerdict::OutsideTree, 0};
+    }
+    if (!root.Valid()) {
+        return {RemovalVerdict::Failed, ENOENT};
+    }
+    platform::DirHandle parent;
+    if (int err = platform::OpenBeneath(root, relativeDir, parent); err != 0) {
+        if (err == ELOOP || err == ENOTDIR || err == EXDEV) {
+            return {RemovalVerdict::PathChanged, err};
+        }
+        return {RemovalVerdict::Failed, err};
+    }
+    const platform::RemoveResult result = platform::RemoveIfUnchanged(parent, name, expected, age, seen);
+    switch (result.status) {
+        case platform::RemoveStatus::Removed:
+            return {RemovalVerdict::Removed, 0};
+        case platform::RemoveStatus::Replaced:
+            return {RemovalVerdict::Replaced, 0};
+        case platform::RemoveStatus::NoLongerOld:
+            return {RemovalVerdict::NoLongerOld, 0};
+        case platform::RemoveStatus::Failed:
+            break;
+    }
+    return {RemovalVerdict::Failed, result.error};
+}
+
+std::string RemovalReasonText(const Removal& removal, bool directory) {
+    const char* what = directory ? "The directory" : "The file";
+    switch (removal.verdict) {
+        case RemovalVerdict::Removed:
+            return platform::ErrorText(0);
+        case RemovalVerdict::Failed:
+            return platform::ErrorText(removal.error);
+        case RemovalVerdict::Replaced:
+            return std::string(what) + " was replaced since the scan";
+        case RemovalVerdict::NoLongerOld:
+            return std::string(what) + " was changed since the scan and is no longer old enough";
+        case RemovalVerdict::PathChanged:
+            return "A directory on its path was replaced by a link, a file or a mount point since the scan";
+        case RemovalVerdict::OutsideTree:
+            return "The path is not inside the scanned directory";
+    }
+    return {};
+}
+
+}  // namespace vorlex::cleanup

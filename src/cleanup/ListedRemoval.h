@@ -1,0 +1,44 @@
+// Removal of one listed file or directory, reached from the tree root without links, with its reason text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/SafeRemove.h"
+
+namespace vorlex::cleanup {
+
+/// What became of one removal.
+enum class RemovalVerdict : std::uint8_t {
+    Removed,      ///< the entry is gone
+    Failed,       ///< the system refused; `error` is the errno of the failed call (ENOENT: vanished)
+    Replaced,     ///< another entry has the name now: kept
+    NoLongerOld,  ///< the entry changed since the scan and is not old any more: kept
+    PathChanged,  ///< a directory on the way was replaced by a link, a file or a mount point: nothing done
+    OutsideTree,  ///< the path does not lie below the tree root: nothing done
+};
+
+/// The outcome of RemoveListed.
+struct Removal {
+    RemovalVerdict verdict = RemovalVerdict::Failed;
+    int error = 0;  ///< errno when verdict is Failed
+};
+
+/// Splits `path` (a full path as the scan built it; a trailing '/' is ignored) into the directory below
+/// `rootPrefix` (the normalised root, with its trailing '/') and the entry's name. False when `path` does
+/// not lie strictly below the root or holds an empty, "." or ".." component.
+bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::string_view& relativeDir,
+                    std::string_view& name);
+
+/// Reaches the parent directory of `path` from `root` (opened on `rootPrefix`) without following links or
+/// leaving the file system, then removes the entry only if it is still `expected` and still old by `age`.
+/// `seen` receives the facts found, when the entry could be looked up.
+Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
+                     const platform::EntryIdentity& expected, const platform::AgeRule& age,
+                     platform::EntryFacts* seen = nullptr);
+
+/// The text for the "Reason: " / "REASON: " line of a removal that did not happen.
+std::string RemovalReasonText(const Removal& removal, bool directory);
+
+}  // namespace vorlex::cleanup

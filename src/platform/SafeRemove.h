@@ -1,0 +1,103 @@
+// Reaching and removing a listed entry below a tree root by descriptors, re-checked against what the scan
+// saw.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/DirWalk.h"
+#include "platform/Time.h"
+
+namespace vorlex::platform {
+
+/// An open directory descriptor, closed when the handle goes.
+class DirHandle {
+  public:
+    DirHandle() = default;
+    /// Takes ownership of the descriptor `fd` (-1 for none).
+    explicit DirHandle(int fd) : fd_(fd) {}
+    ~DirHandle();
+    DirHandle(DirHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    DirHandle& operator=(DirHandle&& other) noexcept;
+    DirHandle(const DirHandle&) = delete;
+    DirHandle& operator=(const DirHandle&) = delete;
+
+    /// The descriptor, or -1.
+    int Fd() const { return fd_; }
+    /// True when a directory is open.
+    bool Valid() const { return fd_ >= 0; }
+
+  private:
+    int fd_ = -1;
+};
+
+/// The identity of an entry as the scan listed it.
+struct EntryIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint8_t fileType = 0;  ///< S_IFMT >> 12
+    /// The created time listed. Compared only where the file system has birth times (which never change),
+    /// so that a new entry that happens to get the inode number of the listed one is not taken for it.
+    TimeValue created;
+    bool compareCreated = false;  ///< compare `created`
+};
+
+/// The identity recorded in `facts`, birth time included.
+inline EntryIdentity IdentityOf(const EntryFacts& facts) {
+    return {facts.device, facts.inode, facts.fileType, facts.created, true};
+}
+
+/// The age an entry must still have to be removed. Times are compared in whole milliseconds, as the scan
+/// compares them: the created time at or before `cutOff`, and the modified time, moved back by
+/// `modifiedSlackSeconds`, at or before `cutOff` too.
+struct AgeRule {
+    TimeValue cutOff;
+    std::int64_t modifiedSlackSeconds = 0;
+};
+
+/// True when `facts` is old by `rule`.
+bool IsOldEnough(const EntryFacts& facts, const AgeRule& rule);
+
+/// What RemoveIfUnchanged did.
+enum class RemoveStatus : std::uint8_t {
+    Removed,      ///< the entry is gone
+    Failed,       ///< a system call failed; `error` holds its errno (ENOENT when the entry vanished)
+    Replaced,     ///< another entry (device, inode or type differ) now has the name: kept
+    NoLongerOld,  ///< the entry changed since the scan and is not old any more: kept
+};
+
+/// The outcome of RemoveIfUnchanged.
+struct RemoveResult {
+    RemoveStatus status = RemoveStatus::Failed;
+    int error = 0;  ///< errno of the failed call when status is Failed
+};
+
+/// Opens the start directory `root` (an absolute path, as NormalizeDirectoryPath gives it; links in it are
+/// followed as the user typed them). Paths beyond PATH_MAX are opened in pieces. Returns 0 or the errno.
+int OpenTreeRoot(const std::string& root, DirHandle& out);
+
+/// Opens the directory `relative` below `root` ('/'-separated names, no "." or ".." and no leading or
+/// trailing '/'; empty for the root itself) without following any link, without leaving `root` and without
+/// entering another file system: openat2 with RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_XDEV,
+/// or, on kernels without it, one O_NOFOLLOW open per name with a device check. Returns 0 or the errno:
+/// ELOOP, ENOTDIR or EXDEV when a directory on the path has been replaced by a link, a file or a mount.
+int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out);
+
+/// The facts of the entry `name` in `dir`, without following a link. Returns 0 or the errno.
+int StatAt(const DirHandle& dir, std::string_view name, EntryFacts& out);
+
+/// Counts the entries of the subdirectory `name` of `dir` (opened without following a link), "." and ".."
+/// left out, stopping once `limit` are found. Returns 0 or the errno of the failed open or read.
+int CountEntriesAt(const DirHandle& dir, std::string_view name, std::size_t limit, std::size_t& count);
+
+/// Looks `name` up again in `dir` without following a link and removes it only when it is still the
+/// entry `expected` (device, inode, type and, where asked and known, birth time) and still old by `age`:
+/// unlinkat(dir, name, 0), or with AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports
+/// the errno of the failed call itself. `seen`, when given, receives the facts of the entry found (valid
+/// unless the lookup failed).
+RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
+                               const AgeRule& age, EntryFacts* seen = nullptr);
+
+}  // namespace vorlex::platform

@@ -1,0 +1,132 @@
+#include "scan/ScanWalk.h"
+
+#include <algorithm>
+#include <new>
+
+namespace vorlex::scan {
+
+namespace {
+
+using platform::EntryKind;
+using platform::WalkControl;
+using platform::WalkEntry;
+
+// Lines both walks write about directories they do not enter.
+class ReportingVisitor : public platform::WalkVisitor {
+  public:
+    explicit ReportingVisitor(WalkHost& host) : host_(host) {}
+
+    void OnAccessDenied(std::string_view path) override {
+        host_.Log().WriteLog(AccessDeniedText(path), report::kBlack, report::LogStyle::Regular);
+    }
+    void OnMountPointSkipped(std::string_view path) override {
+        host_.Log().WriteLog(MountPointText(path), report::kBlack, report::LogStyle::Regular);
+    }
+    // Neither walk enters a hidden directory; there are no "system" directories on this platform.
+    bool ShouldEnter(std::string_view, std::string_view, bool hidden) override { return !hidden; }
+
+  protected:
+    WalkHost& host_;
+};
+
+// ScanDirectory: the file pass of each directory, then its subdirectories.
+class ScanVisitor final : public ReportingVisitor {
+  public:
+    ScanVisitor(WalkHost& host, const FileCallback& matchFile)
+        : ReportingVisitor(host), matchFile_(matchFile) {}
+
+    WalkControl OnEntry(const WalkEntry& entry) override {
+        if (entry.facts.kind == EntryKind::Directory) {
+            return WalkControl::Continue;  // met again in the directory pass
+        }
+        if (host_.StopRequested()) {
+            return WalkControl::Stop;
+        }
+        matchFile_(FileVisit{entry.directory, entry.name, entry.facts});
+        host_.KeepAlive();
+        return WalkControl::Continue;
+    }
+    WalkControl AfterEntries(std::string_view) override {
+        return host_.StopRequested() ? WalkControl::Stop : WalkControl::Continue;
+    }
+
+  private:
+    const FileCallback& matchFile_;
+};
+
+// The listing pass records every subdirectory that is not a mount point, hidden ones included.
+class InventoryVisitor final : public ReportingVisitor {
+  public:
+    InventoryVisitor(WalkHost& host, DirListBox& rows) : ReportingVisitor(host), rows_(rows) {}
+
+    WalkControl OnEntry(const WalkEntry& entry) override {
+        if (entry.facts.kind == EntryKind::Directory && !entry.mountPoint) {
+            DirListRow& row = rows_.emplace_back();
+            row.directory.reserve(entry.directory.size() + entry.name.size());
+            row.directory.append(entry.directory).append(entry.name);
+            row.level = static_cast<unsigned>(CountOccurrences(row.directory, "/"));
+            row.device = entry.facts.device;
+            row.inode = entry.facts.inode;
+            row.created = entry.facts.created;
+        }
+        host_.KeepAlive();
+        return WalkControl::Continue;
+    }
+    WalkControl AfterEntries(std::string_view) override { return WalkControl::Continue; }
+
+  private:
+    DirListBox& rows_;
+};
+
+}  // namespace
+
+ScanOutcome ScanTree(std::string_view startPath, WalkHost& host, const FileCallback& matchFile) {
+    ScanVisitor visitor(host, matchFile);
+    const std::string root = platform::NormalizeDirectoryPath(startPath);
+    return platform::WalkTree(root, visitor) == platform::WalkResult::Stopped ? ScanOutcome::Stopped
+                                                                              : ScanOutcome::Completed;
+}
+
+InventoryOutcome ListDirectories(std::string_view rootPath, WalkHost& host, DirListBox& dirList) {
+    dirList.clear();
+    try {
+        InventoryVisitor visitor(host, dirList);
+        platform::WalkTree(platform::NormalizeDirectoryPath(rootPath), visitor);
+        std::stable_sort(dirList.begin(), dirList.end(),
+                         [](const DirListRow& a, const DirListRow& b) { return a.level < b.level; });
+    } catch (const std::bad_alloc&) {
+        dirList.clear();
+        dirList.shrink_to_fit();
+        host.Log().WriteLog("RESOURCE ERROR: Too many directories.", report::kRed, report::LogStyle::Bold);
+        return InventoryOutcome::OutOfResources;
+    }
+    return InventoryOutcome::Completed;
+}
+
+bool IsDirectoryEmpty(const std::string& path) {
+    std::size_t count = 0;
+    std::string_view trimmed = platform::WithoutTrailingSlash(path);
+    return platform::CountDirectoryEntries(std::string(trimmed), 1, count) == 0 && count == 0;
+}
+
+std::size_t CountOccurrences(std::string_view text, std::string_view sub) {
+    if (sub.empty()) {
+        return 0;
+    }
+    std::size_t count = 0;
+    for (std::size_t pos = text.find(sub); pos != std::string_view::npos;
+         pos = text.find(sub, pos + sub.size())) {
+        ++count;
+    }
+    return count;
+}
+
+std::string AccessDeniedText(std::string_view path) {
+    return std::string("Access denied to directory ").append(path);
+}
+
+std::string MountPointText(std::string_view path) {
+    return std::string("Skipped mount point ").append(path);
+}
+
+}  // namespace vorlex::scan
