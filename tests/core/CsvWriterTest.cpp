@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RecordingLog.h"
+#include "LineLog.h"
 #include "TempDir.h"
 #include "TimeZone.h"
 #include "report/CsvWriter.h"
@@ -151,7 +151,7 @@ TEST(WriteCsvFile, SeparatorsStayAndAnEmptyListGivesTheHeaderAlone) {
 
 TEST(WriteToCSVFile, LogsOnSuccessAndThrowsOnFailure) {
     vorlex::test::TempDir dir;
-    vorlex::test::RecordingLog log;
+    vorlex::test::LineLog log;
     std::vector<ResultRow> rows = {Row("/d/x")};
     RowFormatter formatter(RegionalFormats{"%x", "%X", ","}, kStart);
 

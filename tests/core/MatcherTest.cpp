@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RecordingLog.h"
+#include "LineLog.h"
 #include "scan/Matcher.h"
 #include "scan/RowFormat.h"
 
@@ -29,7 +29,7 @@ FileFacts Old(std::string_view name, double days = 400) {
 struct ScanRun {
     SearchCriteria criteria;
     RegEx regEx;
-    vorlex::test::RecordingLog log;
+    vorlex::test::LineLog log;
     std::vector<ResultRow> rows;
 
     explicit ScanRun(int days) { criteria.days = days; }

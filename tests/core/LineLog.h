@@ -10,7 +10,7 @@
 namespace vorlex::test {
 
 /// Records WriteLog lines and, while `debug` is on, WriteDebugLog lines (as green regular lines).
-class RecordingLog final : public report::LogSink {
+class LineLog final : public report::LogSink {
   public:
     struct Line {
         std::string text;
