@@ -4,10 +4,14 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +26,26 @@ using vorlex::ui::RowCells;
 namespace ui = vorlex::ui;
 namespace report = vorlex::report;
 
+// Qt's own key-press path for shortcuts (what QtTest uses): the focused widget may claim the key first,
+// otherwise the shortcut map runs. Returns true when a shortcut took the key.
+bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key,
+                                  Qt::KeyboardModifiers modifiers, const QString& text, bool autorepeat,
+                                  ushort count);
+
 namespace {
+
+/// Presses `key` with Ctrl on the focused widget as the keyboard would.
+void PressCtrl(Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    if (qt_sendShortcutOverrideEvent(focus, 0, key, Qt::ControlModifier, QString(), false, 1)) {
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
+    QApplication::sendEvent(focus, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::ControlModifier);
+    QApplication::sendEvent(focus, &release);
+}
 
 const std::string kHeading = "File\tCreated\tModified\tAccessed\tAge (Days)\tSize (KB)\tStatus\n";
 
@@ -206,4 +229,42 @@ TEST(ListViewPopupMenu, OffersTheThreeActionsOnTheList) {
     EXPECT_EQ(copies, 0);
     EXPECT_EQ(explorers, 1);
     EXPECT_EQ(prompts, 2);
+}
+
+TEST(ListViewPopupMenu, ShortcutsWorkWhileTheListHasTheFocus) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* list = new QTreeWidget(&window);
+    auto* other = new QLineEdit(&window);
+    layout->addWidget(list);
+    layout->addWidget(other);
+    list->setColumnCount(2);
+    list->addTopLevelItem(
+        new QTreeWidgetItem(QStringList{QStringLiteral("/srv/a.tmp"), QStringLiteral("Found")}));
+    list->setCurrentItem(list->topLevelItem(0));
+    int copies = 0, explorers = 0, prompts = 0;
+    ui::BuildListViewPopupMenu(
+        list, [&] { ++copies; }, [&] { ++explorers; }, [&] { ++prompts; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+
+    list->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    PressCtrl(Qt::Key_C);
+    PressCtrl(Qt::Key_E);
+    PressCtrl(Qt::Key_P);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(explorers, 1);
+    EXPECT_EQ(prompts, 1);
+    // The list's own copy of the current cell did not run instead.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+
+    // Elsewhere in the window the keys keep their own meaning.
+    other->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), other);
+    PressCtrl(Qt::Key_E);
+    PressCtrl(Qt::Key_P);
+    EXPECT_EQ(explorers, 1);
+    EXPECT_EQ(prompts, 1);
 }
