@@ -6,18 +6,19 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "LaunchSeams.h"
 #include "TempDir.h"
 #include "app/Version.h"
 #include "platform/Launch.h"
 
 using namespace vorlex::platform;
+using vorlex::test::EnvGuard;
+using vorlex::test::RecordingLauncher;
 
 namespace {
 
@@ -32,53 +33,6 @@ bool WaitForFile(const std::string& path) {
     }
     return false;
 }
-
-/// Sets (or, with nullopt, removes) an environment variable for one test and restores it afterwards.
-class EnvGuard {
-  public:
-    EnvGuard(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        Apply(value);
-    }
-    ~EnvGuard() { Apply(old_); }
-    EnvGuard(const EnvGuard&) = delete;
-    EnvGuard& operator=(const EnvGuard&) = delete;
-
-  private:
-    void Apply(const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name_, value->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-struct Recorded {
-    std::vector<std::string> argv;
-    std::string workingDir;
-};
-
-/// Puts a recording launch function in place for one test.
-class RecordingLauncher {
-  public:
-    RecordingLauncher() {
-        SetLaunchFunction([this](const std::vector<std::string>& argv, const std::string& workingDir) {
-            calls.push_back({argv, workingDir});
-            return answer;
-        });
-    }
-    ~RecordingLauncher() { SetLaunchFunction({}); }
-    RecordingLauncher(const RecordingLauncher&) = delete;
-    RecordingLauncher& operator=(const RecordingLauncher&) = delete;
-
-    std::vector<Recorded> calls;
-    int answer = 0;
-};
 
 }  // namespace
 
