@@ -1,11 +1,23 @@
-// The version of the program, compiled in.
+// The program's version, compiled in, and its text form for the log, the about box and the system dump.
 #pragma once
 
 #include <string>
 
 namespace vorlex::app {
 
-/// "Version 2.1 Release 1 Build 70": major, minor, release and build of the compiled-in file version.
+/// The four fields of the program's version (2.1.1.70 for this program).
+struct VersionNumber {
+    unsigned major = 0;
+    unsigned minor = 0;
+    unsigned release = 0;
+    unsigned build = 0;
+};
+
+/// The version compiled into the program.
+VersionNumber ProgramVersion();
+
+/// "Version " + major + "." + minor + " Release " + release + " Build " + build, each in plain decimal
+/// ("Version 2.1 Release 1 Build 70").
 std::string GetVersionText();
 
 }  // namespace vorlex::app

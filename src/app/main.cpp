@@ -10,6 +10,7 @@
 #include "app/Controller.h"
 #include "app/GuiHeadlessView.h"
 #include "app/MainWindow.h"
+#include "ui/Glyphs.h"
 #include "platform/Locale.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vorlex");
     QApplication::setApplicationDisplayName("Vorlex");
-    QApplication::setWindowIcon(QIcon(":/icons/vorlex.svg"));
+    QApplication::setWindowIcon(vorlex::ui::AppIcon());
     vorlex::platform::InitLocale();  // QApplication may have changed the C locale
     vorlex::app::TForm1 window(std::move(env));
     window.Ctl().InstallCrashReport();

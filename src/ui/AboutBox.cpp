@@ -1,0 +1,164 @@
+#include "ui/AboutBox.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <algorithm>
+
+#include "app/Version.h"
+#include "platform/Launch.h"
+#include "report/LogSink.h"
+#include "ui/Glyphs.h"
+
+namespace vorlex::ui {
+
+namespace {
+
+constexpr int kClientWidth = 376;
+constexpr int kClientHeight = 271;
+
+// The two notice lines; set on every showing like the version text.
+constexpr const char* kNotice1 = "Finds files older than a given age and deletes them.";
+constexpr const char* kNotice2 = "Deleted files do not go to the trash: check the list first.";
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName, int x, int y) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->move(x, y);
+    return label;
+}
+
+/// A left-button release inside `widget`: what counts as a click on a label.
+bool IsClick(QWidget* widget, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent, report::LogSink& log, std::function<bool()> getDebug,
+                     std::function<void(bool)> setDebug)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      log_(log),
+      getDebug_(std::move(getDebug)),
+      setDebug_(std::move(setDebug)) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About..."));
+    setFixedSize(kClientWidth, kClientHeight);
+    setSizeGripEnabled(false);
+
+    // Panel1: a lowered outer bevel with a raised inner one.
+    panel_ = new QFrame(this);
+    panel_->setObjectName(QStringLiteral("Panel1"));
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel_->setLineWidth(1);
+    panel_->setGeometry(8, 8, 360, 218);
+    auto* inner = new QFrame(panel_);
+    inner->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    inner->setLineWidth(1);
+    inner->setGeometry(1, 1, 358, 216);
+
+    auto* bevel = new QFrame(panel_);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(17, 10, 66, 66);
+
+    programIcon_ = new QLabel(panel_);
+    programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
+    programIcon_->setGeometry(17, 10, 65, 65);
+    programIcon_->setScaledContents(true);
+    programIcon_->setPixmap(AppIcon().pixmap(QSize(64, 64)));
+
+    productName_ = MakeLabel(panel_, "ProductName", 88, 21);
+    QFont nameFont = productName_->font();
+    nameFont.setPixelSize(24);
+    nameFont.setBold(true);
+    productName_->setFont(nameFont);
+    QPalette navy = productName_->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    productName_->setPalette(navy);
+    productName_->setText(QStringLiteral("Vorlex"));
+    productName_->adjustSize();
+
+    // The version label looks like plain text: its click is a hidden switch, announced nowhere.
+    version_ = MakeLabel(panel_, "Version", 88, 51);
+    version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    version_->installEventFilter(this);
+
+    notice1_ = MakeLabel(panel_, "Notice1", 16, 81);
+    notice2_ = MakeLabel(panel_, "Notice2", 16, 99);
+
+    urlLabel_ = new QLabel(panel_);
+    urlLabel_->setObjectName(QStringLiteral("URLLabel"));
+    urlLabel_->setAlignment(Qt::AlignCenter);
+    // At least the designed 13 pixels, more where the desktop's font is taller.
+    urlLabel_->setGeometry(2, 196, 356, std::max(13, urlLabel_->fontMetrics().height()));
+    QFont urlFont = urlLabel_->font();
+    urlFont.setUnderline(true);
+    urlLabel_->setFont(urlFont);
+    QPalette blue = urlLabel_->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    urlLabel_->setPalette(blue);
+    urlLabel_->setCursor(Qt::PointingHandCursor);
+    urlLabel_->installEventFilter(this);
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("OKBitBtn"));
+    okButton_->setIcon(Glyph("dialog-ok"));
+    okButton_->setGeometry(150, 240, 76, 25);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+
+    FormShow();
+}
+
+void TAboutBox::FormShow() {
+    version_->setText(QString::fromStdString(app::GetVersionText()));
+    version_->adjustSize();
+    urlLabel_->setText(QString::fromLatin1(kWebAddress));
+    notice1_->setText(QString::fromLatin1(kNotice1));
+    notice1_->adjustSize();
+    notice2_->setText(QString::fromLatin1(kNotice2));
+    notice2_->adjustSize();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    FormShow();
+    if (QWidget* main = parentWidget(); main != nullptr && main->isVisible()) {
+        const QRect area = main->frameGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(event);
+}
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == version_ && IsClick(version_, event)) {
+        ToggleDebugMode();
+        return true;
+    }
+    if (watched == urlLabel_ && IsClick(urlLabel_, event)) {
+        URLLabelClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::ToggleDebugMode() {
+    const bool on = !getDebug_();
+    setDebug_(on);
+    log_.WriteLog(on ? "DEBUG = True" : "DEBUG = False", report::kRed, report::LogStyle::Bold);
+    QApplication::beep();
+}
+
+void TAboutBox::URLLabelClick() {
+    platform::OpenUrl(urlLabel_->text().toStdString());
+}
+
+}  // namespace vorlex::ui
