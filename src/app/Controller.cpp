@@ -1,8 +1,16 @@
 #include "app/Controller.h"
 
+#include <algorithm>
+#include <chrono>
+#include <new>
 #include <stdexcept>
+#include <thread>
 
+#include "app/CommandLine.h"
 #include "app/Version.h"
+#include "cleanup/EmptyDirRemoval.h"
+#include "cleanup/FileDeletion.h"
+#include "config/Validation.h"
 #include "platform/Errors.h"
 #include "platform/FatalSignals.h"
 #include "platform/FileAccess.h"
@@ -10,8 +18,11 @@
 #include "platform/StackTrace.h"
 #include "platform/SystemInfo.h"
 #include "report/Ansi.h"
+#include "report/CsvWriter.h"
 #include "report/RtfWriter.h"
 #include "report/SystemDump.h"
+#include "scan/Criteria.h"
+#include "scan/Matcher.h"
 
 namespace vorlex::app {
 
@@ -68,8 +79,10 @@ void Controller::SaveLogFile() {
 
 bool Controller::Init() {
     WriteLog("Vorlex " + GetVersionText(), report::kBlue, LogStyle::Bold);
-
-    // Settings and the command line come in here.
+    ReadSettings();
+    if (!interactive_ && !RunCommandLine()) {
+        return false;
+    }
 
     // Another process holding the log or the CSV file ends the program before anything is written.
     for (const char* name : {kLogFileName, kCsvFileName}) {
@@ -100,6 +113,130 @@ bool Controller::Init() {
         return false;
     }
     return true;
+}
+
+void Controller::Refuse(const std::string& message) {
+    WriteLog(message, report::kRed, LogStyle::Bold);
+    Message m;
+    m.text = message;
+    view_.ShowMessage(m);
+    ExitProgram(1);
+}
+
+bool Controller::RunCommandLine() {
+    WriteLog("Search criteria obtained from command-line:", report::kBlack, LogStyle::Regular);
+    std::string line;
+    for (const auto& arg : env_.commandLine) {
+        if (!line.empty()) {
+            line.push_back(' ');
+        }
+        // An argument with a blank is shown quoted, as it was typed.
+        line += arg.find_first_of(" \t") == std::string::npos && !arg.empty() ? arg : "\"" + arg + "\"";
+    }
+    WriteLog(line, report::kBlack, LogStyle::Regular);
+
+    CommandLineChecks checks;
+    checks.isValidFileType = [](const std::string& m) { return config::IsValidFileType(m); };
+    checks.syntaxCheckRegEx = [this](const std::string& r) {
+        config::RegExCheck c = config::SyntaxCheckRegEx(sharedRegEx_, r);
+        return c.valid ? std::string() : (c.error.empty() ? std::string("empty") : c.error);
+    };
+    checks.directoryExists = [](const std::string& p) { return platform::DirectoryExists(p); };
+    CommandLineRequest r = ParseCommandLine(env_.args, checks);
+
+    if (r.kind == CommandLineRequest::Kind::Help) {
+        Message m;
+        m.title = "Vorlex USAGE:";
+        m.text = kUsageText;
+        m.icon = Message::Icon::Information;
+        m.usage = true;
+        view_.ShowMessage(m);
+        ExitProgram(0);
+        return false;
+    }
+    if (r.debug) {
+        debugMode_ = true;
+        WriteLog("DEBUG via Command-Line = True", report::kRed, LogStyle::Bold);
+    }
+    scanOnly_ = r.scanOnly;
+    settings_.doNotDeleteEmptyDirs = r.noDir;
+    if (r.kind == CommandLineRequest::Kind::Refused) {
+        Refuse(r.refusal);
+        return false;
+    }
+    settings_.drivePath = r.path;
+    settings_.daysOld = r.days;
+    settings_.useExcludeFiles = r.useExclude;
+    if (r.useExclude) {
+        settings_.excludeFiles = r.excludeText;
+    }
+    settings_.useIncludeFiles = r.useInclude;
+    if (r.useInclude) {
+        settings_.includeFiles = r.includeText;
+    }
+    settings_.notRegEx = r.notRegEx;
+    settings_.useRegEx = r.useRegEx;
+    if (r.useRegEx) {
+        settings_.regExEdit = r.regex;
+    }
+    settings_.regExPathFile = r.regexTarget;
+    view_.CriteriaChanged();
+    if (scanOnly_) {
+        WriteLog("Scan Only option enabled. Files/Directories will not be deleted.", report::kBlue,
+                 LogStyle::Regular);
+    }
+    if (settings_.doNotDeleteEmptyDirs) {
+        WriteLog("Empty directories will not be deleted.", report::kBlue, LogStyle::Regular);
+    }
+    return true;
+}
+
+std::string Controller::SettingsPath() const {
+    return config::SettingsFilePath(env_.programPath);
+}
+
+void Controller::ReadSettings() {
+    view_.ClearRegExHistory();
+    settings_ = config::ReadSettingsFile(SettingsPath(), env_.programPath);
+    debugMode_ = settings_.debugMode;
+    WriteLog("Settings Read.", report::kBlack, LogStyle::Regular);
+    ToggleUseIncludeFiles(true);
+    ToggleUseExcludeFiles(true);
+    ToggleUseRegEx(true);
+    if (debugMode_) {
+        WriteLog("DEBUG via INI = True", report::kRed, LogStyle::Bold);
+    }
+}
+
+void Controller::SaveSettings() {
+    settings_.debugMode = debugMode_;
+    config::SaveSettingsFile(SettingsPath(), settings_);
+    WriteLog("Settings Saved.", report::kBlack, LogStyle::Regular);
+}
+
+void Controller::ToggleUseRegEx(bool refreshOnly) {
+    if (!refreshOnly) {
+        settings_.useRegEx = !settings_.useRegEx;
+    }
+    if (settings_.useRegEx) {
+        settings_.useIncludeFiles = false;
+        settings_.useExcludeFiles = false;
+    }
+    view_.CriteriaChanged();
+}
+
+void Controller::ToggleUseIncludeFiles(bool refreshOnly) {
+    if (!refreshOnly) {
+        settings_.useIncludeFiles = !settings_.useIncludeFiles;
+    }
+    view_.CriteriaChanged();
+}
+
+void Controller::ToggleUseExcludeFiles(bool refreshOnly) {
+    if (!refreshOnly) {
+        settings_.useExcludeFiles = !settings_.useExcludeFiles;
+    }
+    view_.CriteriaChanged();
 }
 
 void Controller::ExitProgram(int code) {
@@ -215,8 +352,206 @@ void Controller::OnFatalSignal(int signal) {
     }
 }
 
-void Controller::ScanNow() {}
+bool Controller::OutputFilesFree(bool showBox) {
+    for (const char* name : {kLogFileName, kCsvFileName}) {
+        std::string path = env_.programPath + name;
+        int code = platform::CheckFileAccess(path);
+        if (code == platform::kErrorInUse) {
+            std::string text =
+                "ERROR: The file " + path + " cannot be accessed.\nREASON: " + platform::ErrorText(code);
+            WriteLog(text, report::kRed, LogStyle::Bold);
+            if (showBox) {
+                Message m;
+                m.text = text;
+                view_.ShowMessage(m);
+            }
+            return false;
+        }
+    }
+    return true;
+}
 
-void Controller::DeleteFiles() {}
+void Controller::SetBusy(bool busy) {
+    busy_ = busy;
+    view_.BusyChanged(busy);
+}
+
+void Controller::ResourceError(const std::string& message) {
+    WriteLog(message, report::kRed, LogStyle::Bold);
+    Message m;
+    m.text = message;
+    view_.ShowMessage(m);
+    SetBusy(false);
+    view_.RowsChanged();
+    if (!interactive_) {
+        ExitProgram(1);
+    }
+    throw SilentAbort{};
+}
+
+void Controller::WriteCsv() {
+    report::WriteToCSVFile(env_.programPath + kCsvFileName, rows_, formatter_, *this);
+}
+
+void Controller::ScanNow() {
+    if (debugMode_) {
+        WriteLog("WARNING: The STOP button will not work when Debug is On", report::kRed, LogStyle::Bold);
+        view_.FlushLog();
+        std::this_thread::sleep_for(std::chrono::milliseconds(env_.debugPauseMs));
+    }
+    const std::string path = settings_.drivePath;
+    if (!platform::DirectoryExists(path)) {
+        WriteLog("ERROR: Path " + path + " does not exist.", report::kRed, LogStyle::Bold);
+        return;
+    }
+    if (!OutputFilesFree(false)) {
+        return;
+    }
+    platform::DeleteFile(env_.programPath + kCsvFileName);
+    view_.AddRegExHistory(settings_.regExEdit);
+
+    stopRequested_ = false;
+    SetBusy(true);
+    view_.SetDeleteEnabled(false);
+    counters_ = {};
+    if (interactive_) {
+        ClearLog();
+    }
+    rows_.clear();
+    view_.RowsChanged();
+    WriteLog("Vorlex " + GetVersionText(), report::kBlue, LogStyle::Bold);
+
+    scan::SearchCriteria criteria;
+    criteria.startPath = path;
+    criteria.days = config::ClampDaysOld(settings_.daysOld);
+    criteria.UseIncludeFiles = settings_.useIncludeFiles;
+    criteria.includeMasks = settings_.includeFiles;
+    criteria.UseExcludeFiles = settings_.useExcludeFiles;
+    criteria.excludeMasks = settings_.excludeFiles;
+    criteria.UseRegEx = settings_.useRegEx;
+    criteria.expression = settings_.regExEdit;
+    // A settings file can leave no target chosen; the run then applies the expression to path and file.
+    criteria.target =
+        scan::RegExTargetFromIndex(settings_.regExPathFile).value_or(scan::RegExTarget::PathAndFile);
+    criteria.NOTRegEx = settings_.notRegEx;
+    criteria.DebugMode = debugMode_;
+    criteria.StartRun(*env_.clock);
+    formatter_ = scan::RowFormatter(formats_, criteria.ScanStartTime);
+
+    WriteLog("Searching...", report::kBlack, LogStyle::Bold);
+    WriteLog("Searching path " + path, report::kBlack, LogStyle::Regular);
+    WriteLog("Looking for files older than " + std::to_string(criteria.days) + " days (Created before " +
+                 formatter_.DateTimeText(criteria.CutOffTime) + ")",
+             report::kBlack, LogStyle::Regular);
+    if (criteria.UseExcludeFiles) {
+        WriteLog("File types to exclude are: " + criteria.excludeMasks, report::kBlack, LogStyle::Regular);
+    }
+    if (criteria.UseIncludeFiles) {
+        WriteLog("File types to include are: " + criteria.includeMasks, report::kBlack, LogStyle::Regular);
+    }
+    if (criteria.UseRegEx) {
+        WriteLog(std::string("Using regular expression: ") + (criteria.NOTRegEx ? "NOT " : "") +
+                     criteria.expression + " on " + scan::RegExTargetCaption(criteria.target),
+                 report::kBlack, LogStyle::Regular);
+    }
+
+    scan::Matcher matcher(criteria, sharedRegEx_, *this, rows_);
+    scan::ScanOutcome outcome = scan::ScanOutcome::Completed;
+    try {
+        outcome = scan::ScanTree(path, *this, [&](const scan::FileVisit& v) {
+            scan::FileFacts f;
+            f.name = v.name;
+            f.created = v.facts.created;
+            f.modified = v.facts.modified;
+            f.accessed = v.facts.accessed;
+            f.size = v.facts.size;
+            f.device = v.facts.device;
+            f.inode = v.facts.inode;
+            f.fileType = v.facts.fileType;
+            matcher.MatchFile(v.directory, f);
+        });
+    } catch (const std::bad_alloc&) {
+        counters_.filesFound = matcher.FilesFound();
+        counters_.filesMatched = matcher.FilesMatched();
+        ResourceError("RESOURCE ERROR: Too many files.");
+    }
+    counters_.filesFound = matcher.FilesFound();
+    counters_.filesMatched = matcher.FilesMatched();
+    if (outcome == scan::ScanOutcome::Stopped) {
+        StopNow("Aborted by user.");
+        throw SilentAbort{};
+    }
+    scan::SortRows(rows_);
+    view_.RowsChanged();
+    lastScanRoot_ = path;
+    lastCutOff_ = criteria.CutOffTime;
+
+    WriteLog(std::to_string(counters_.filesFound) + " files found under " + path, report::kBlack,
+             LogStyle::Regular);
+    WriteLog(std::to_string(counters_.filesMatched) + " files matched search criteria.", report::kBlack,
+             LogStyle::Regular);
+    if (matcher.RegExErrors() > 0) {
+        WriteLog(std::to_string(matcher.RegExErrors()) +
+                     " files not listed: the regular expression could not finish testing them.",
+                 report::kRed, LogStyle::Regular);
+    }
+    if (scanOnly_) {
+        WriteLog("Scan Only option enabled. Files/Directories were not deleted.", report::kBlue,
+                 LogStyle::Regular);
+    }
+    if (counters_.filesMatched > 0) {
+        WriteCsv();
+        view_.SetDeleteEnabled(true);
+        if (!interactive_ && !scanOnly_) {
+            DeleteFiles();
+        }
+    }
+    WriteLog("Finished.", report::kBlack, LogStyle::Bold);
+    SaveLogFile();
+    SetBusy(false);
+    view_.SetDeleteEnabled(counters_.filesMatched > 0);
+}
+
+void Controller::AddResultRow(scan::ResultRow row) {
+    // Keep the list in the order of the File text: a directory row goes where the sort would put it.
+    std::string key = platform::CollationKey(row.path);
+    auto pos = std::upper_bound(
+        rows_.begin(), rows_.end(), key,
+        [](const std::string& k, const scan::ResultRow& r) { return k < platform::CollationKey(r.path); });
+    rows_.insert(pos, std::move(row));
+    view_.RowsChanged();
+}
+
+void Controller::DeleteFiles() {
+    if (!OutputFilesFree(interactive_)) {
+        return;
+    }
+    stopRequested_ = false;
+    SetBusy(true);
+    view_.SetDeleteEnabled(false);
+    cleanup::FileDeletionRequest request;
+    request.scanRoot = lastScanRoot_;
+    request.cutOffTime = lastCutOff_;
+    request.doNotDeleteEmptyDirs = settings_.doNotDeleteEmptyDirs;
+    // Only the file rows the scan listed: directory rows of an earlier pass are never files to delete.
+    cleanup::PassOutcome outcome = cleanup::DeleteFiles(rows_, request, *this);
+    if (outcome == cleanup::PassOutcome::Stopped) {
+        StopNow("Aborted by user.");
+        throw SilentAbort{};
+    }
+    if (!settings_.doNotDeleteEmptyDirs) {
+        cleanup::EmptyDirRequest dirs;
+        dirs.root = settings_.drivePath;
+        dirs.scanStartTime = formatter_.ScanStartTime();
+        dirs.days = config::ClampDaysOld(settings_.daysOld);
+        if (cleanup::DeleteEmptyDirs(dirs, dirList_, *this) == cleanup::PassOutcome::OutOfResources) {
+            ResourceError("RESOURCE ERROR: Too many directories.");
+        }
+    }
+    SaveLogFile();
+    WriteCsv();
+    SetBusy(false);
+    view_.RowsChanged();
+}
 
 }  // namespace vorlex::app

@@ -10,19 +10,22 @@
 #include <vector>
 
 #include "app/ControllerView.h"
+#include "cleanup/CleanupHost.h"
+#include "config/Settings.h"
 #include "platform/Locale.h"
 #include "platform/Time.h"
 #include "report/ActivityLog.h"
 #include "report/LogSink.h"
+#include "scan/RegEx.h"
 #include "scan/ResultRow.h"
 #include "scan/RowFormat.h"
+#include "scan/ScanWalk.h"
 
 namespace vorlex::app {
 
 /// File names of the program's own files, all in the program folder.
 inline constexpr const char* kLogFileName = "VorlexActivity.rtf";
 inline constexpr const char* kCsvFileName = "VorlexFiles.csv";
-inline constexpr const char* kIniFileName = "Vorlex.ini";
 
 /// Abandons the current operation without any report (Stop, a resource error already reported).
 struct SilentAbort {};
@@ -34,10 +37,11 @@ struct Environment {
     std::shared_ptr<const platform::Clock> clock;  ///< read for log timestamps and once per run
     std::vector<std::string> args;                 ///< command-line arguments after the program's name
     std::vector<std::string> commandLine;          ///< the whole command line, the program's path included
+    int debugPauseMs = 3000;  ///< the pause after the warning that Stop does not work in debug mode
 };
 
 /// The state of the program and the operations the window's buttons and the command line start.
-class Controller : public report::LogSink {
+class Controller : public report::LogSink, private cleanup::CleanupHost {
   public:
     Controller(ControllerView& view, Environment env);
 
@@ -50,7 +54,7 @@ class Controller : public report::LogSink {
     /// Appends lines without timestamp (stack dumps).
     void WritePlainLines(const std::vector<std::string>& lines, report::LogColour colour);
     /// The log shown in the window and saved as the activity log.
-    const report::ActivityLog& Log() const { return log_; }
+    const report::ActivityLog& LogModel() const { return log_; }
     /// Empties the log (start of an interactive scan).
     void ClearLog();
     /// Writes the whole log to the program folder's "VorlexActivity.rtf", replacing it. Throws
@@ -71,6 +75,26 @@ class Controller : public report::LogSink {
     int ExitCode() const { return exitCode_; }
     /// True once ExitProgram or a fatal start-up check ended the run.
     bool Ending() const { return ending_; }
+
+    // --- Settings and criteria -------------------------------------------------------------------
+    /// The criteria and switches of the program, as the window shows them. The window writes the user's
+    /// changes here; every operation reads them from here.
+    config::Settings& Settings() { return settings_; }
+    const config::Settings& Settings() const { return settings_; }
+    /// True for an unattended run given /SCAN: nothing is deleted.
+    bool ScanOnly() const { return scanOnly_; }
+    /// Reads "Vorlex.ini" into the criteria and shows them; logs "Settings Read.".
+    void ReadSettings();
+    /// Writes the criteria to "Vorlex.ini"; logs "Settings Saved.". Throws config::WriteError.
+    void SaveSettings();
+    /// Flips (or, with `refreshOnly`, only shows) a criterion switch; the expression switches the masks off.
+    void ToggleUseRegEx(bool refreshOnly);
+    void ToggleUseIncludeFiles(bool refreshOnly);
+    void ToggleUseExcludeFiles(bool refreshOnly);
+    /// The path of "Vorlex.ini".
+    std::string SettingsPath() const;
+    /// The program's one expression object (syntax checks and matching).
+    scan::RegEx& SharedRegEx() { return sharedRegEx_; }
 
     // --- Operations started by the window ---------------------------------------------------------
     /// The scan run of the "Scan Now" button.
@@ -100,27 +124,54 @@ class Controller : public report::LogSink {
     // --- State read by the window ----------------------------------------------------------------
     const Environment& Env() const { return env_; }
     const std::vector<scan::ResultRow>& Rows() const { return rows_; }
-    platform::TimeValue ScanStartTime() const { return scanStart_; }
+    const cleanup::RunCounters& RunCounts() const { return counters_; }
+    platform::TimeValue ScanStartTime() const { return formatter_.ScanStartTime(); }
     const platform::RegionalFormats& Formats() const { return formats_; }
     /// Formats the cells of the rows of the last scan.
     const scan::RowFormatter& Formatter() const { return formatter_; }
 
   private:
+    // CleanupHost
+    report::LogSink& Log() override { return *this; }
+    bool StopRequested() const override { return stopRequested_; }
+    void KeepAlive() override { view_.KeepAlive(); }
+    cleanup::RunCounters& Counters() override { return counters_; }
+    void RowChanged(std::size_t index) override { view_.RowUpdated(index); }
+    void AddResultRow(scan::ResultRow row) override;
+
+    /// The command-line block of the start-up; false when it ended the program (help or a refusal).
+    bool RunCommandLine();
+    /// Logs `message` in red bold, shows it, and ends the program with code 1.
+    void Refuse(const std::string& message);
+    /// "ERROR: The file ... cannot be accessed." when another process holds one of the output files.
+    bool OutputFilesFree(bool showBox);
+    /// Sets the busy state and tells the view.
+    void SetBusy(bool busy);
+    /// A resource error of a walk: logged, shown, and the run abandoned (an unattended run ends with 1).
+    [[noreturn]] void ResourceError(const std::string& message);
+    /// Writes the result list to "VorlexFiles.csv".
+    void WriteCsv();
     static void OnFatalSignal(int signal);
 
     ControllerView& view_;
     Environment env_;
     platform::RegionalFormats formats_;
     report::ActivityLog log_;
+    config::Settings settings_;
+    scan::RegEx sharedRegEx_;
     bool debugMode_ = false;
+    bool scanOnly_ = false;
     bool interactive_ = true;
     bool ending_ = false;
     bool busy_ = false;
     bool stopRequested_ = false;
     int exitCode_ = 0;
     std::vector<scan::ResultRow> rows_;
-    platform::TimeValue scanStart_;
+    cleanup::RunCounters counters_;
+    scan::DirListBox dirList_;
     scan::RowFormatter formatter_;
+    std::string lastScanRoot_;        ///< start path of the last finished scan
+    platform::TimeValue lastCutOff_;  ///< its cut-off moment
 };
 
 }  // namespace vorlex::app

@@ -25,9 +25,15 @@ bool GuiHeadlessView::DisplayAvailable() const {
 }
 
 void GuiHeadlessView::ShowMessage(const Message& message) {
-    // Standard error always gets the text: a scheduler's mail or journal is where it is read.
-    std::fprintf(stderr, "%s %s\n", message.title.c_str(), message.text.c_str());
-    std::fflush(stderr);
+    // The text always goes to a stream: a scheduler's mail or journal is where it is read. The usage text is
+    // what was asked for, so it goes to standard output; everything else is an error.
+    if (message.usage) {
+        std::fprintf(stdout, "%s\n", message.text.c_str());
+        std::fflush(stdout);
+    } else {
+        std::fprintf(stderr, "%s %s\n", message.title.c_str(), message.text.c_str());
+        std::fflush(stderr);
+    }
     if (!DisplayAvailable()) {
         return;
     }

@@ -28,6 +28,11 @@ class GuiHeadlessView final : public ControllerView {
     void KeepAlive() override;
     void BusyChanged(bool) override {}
     void RowsChanged() override {}
+    void RowUpdated(std::size_t) override {}
+    void SetDeleteEnabled(bool) override {}
+    void CriteriaChanged() override {}
+    void ClearRegExHistory() override {}
+    void AddRegExHistory(const std::string&) override {}
     void Terminate(int) override {}
 
   private:

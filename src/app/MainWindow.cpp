@@ -26,7 +26,21 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+
 #include "app/GuiResultModel.h"
+#include "config/ListFile.h"
+#include "config/Validation.h"
+#include "scan/RowFormat.h"
+#include "ui/AboutBox.h"
+#include "ui/Glyphs.h"
+#include "ui/HelpWindow.h"
+#include "ui/ListActions.h"
+#include "ui/ListEditor.h"
 #include "ui/MessageBoxes.h"
 
 namespace vorlex::app {
@@ -38,6 +52,41 @@ constexpr int kFontPixels = 11;
 
 QColor ToQColor(report::LogColour c) {
     return QColor(c.r, c.g, c.b);
+}
+
+const QColor kToggleOn(125, 210, 125);
+const QColor kSyntaxPassed(0xA2, 0xF3, 0xA2);
+const QColor kSyntaxFailed(0xFF, 0xAB, 0xAB);
+
+TForm1::DirectoryChooser& Chooser() {
+    static TForm1::DirectoryChooser chooser;
+    return chooser;
+}
+
+// The directory dialog: starts at `start`; a typed name that does not exist is accepted only when the user
+// answers Yes to creating it (the directory itself is not created here).
+std::optional<QString> ChooseDirectory(QWidget* parent, const QString& start) {
+    for (;;) {
+        QFileDialog dialog(parent, "Select Directory", start);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        QString chosen = dialog.selectedFiles().first();
+        if (QFileInfo(chosen).isDir()) {
+            return chosen;
+        }
+        ui::BoxRequest ask;
+        ask.title = "Vorlex:";
+        ask.text = "The specified directory does not exist. Create it?";
+        ask.icon = ui::BoxIcon::Question;
+        ask.buttons = ui::BoxButtons::YesNo;
+        if (ui::ShowMessageBox(parent, ask) == ui::BoxResult::Yes) {
+            return chosen;
+        }
+    }
 }
 
 }  // namespace
@@ -296,6 +345,135 @@ void TForm1::BuildControls() {
     connect(StopBitBtn, &QPushButton::clicked, this, [this] { controller_->StopBitBtnClick(); });
     connect(CloseBitBtn, &QPushButton::clicked, this, &TForm1::CloseBitBtnClick);
 
+    // Glyphs: the icon theme's, with built-in pictures where the theme has none.
+    ScanNowBitBtn->setIcon(ui::Glyph("edit-find"));
+    DeleteBitBtn->setIcon(ui::Glyph("edit-delete"));
+    StopBitBtn->setIcon(ui::Glyph("process-stop"));
+    AboutBitBtn->setIcon(ui::Glyph("help-about"));
+    HelpBitBtn->setIcon(ui::Glyph("help-contents"));
+    CloseBitBtn->setIcon(ui::Glyph("window-close"));
+    SaveSettingsBitBtn->setIcon(ui::Glyph("document-save"));
+    for (QToolButton* b : {SelectDrivePathBtn, IncludeFilesSpeedButton, ExcludeFilesSpeedButton}) {
+        b->setText(QString());
+        b->setIconSize(QSize(14, 14));
+    }
+    SelectDrivePathBtn->setIcon(ui::Glyph("folder-open"));
+    IncludeFilesSpeedButton->setIcon(ui::Glyph("view-list-details"));
+    ExcludeFilesSpeedButton->setIcon(ui::Glyph("view-list-details"));
+    CheckRegExSpeedButton->setText(QString());
+    CheckRegExSpeedButton->setIconSize(QSize(14, 14));
+    CheckRegExSpeedButton->setIcon(ui::Glyph("tools-check-spelling"));
+    for (QPushButton* b : {ScanNowBitBtn, DeleteBitBtn, StopBitBtn, AboutBitBtn, HelpBitBtn, CloseBitBtn,
+                           SaveSettingsBitBtn}) {
+        b->setIconSize(QSize(16, 16));
+    }
+    setWindowIcon(ui::AppIcon());
+
+    // Criteria controls: the user's changes go straight into the controller's criteria.
+    connect(UseRegExButton, &QToolButton::clicked, this, &TForm1::UseRegExButtonClick);
+    connect(UseIncludeFilesButton, &QToolButton::clicked, this, &TForm1::UseIncludeFilesButtonClick);
+    connect(UseExcludeFilesButton, &QToolButton::clicked, this, &TForm1::UseExcludeFilesButtonClick);
+    connect(NOTRegExSpeedButton, &QToolButton::clicked, this, &TForm1::NOTRegExSpeedButtonClick);
+    connect(CheckRegExSpeedButton, &QToolButton::clicked, this, &TForm1::CheckRegExSpeedButtonClick);
+    connect(SelectDrivePathBtn, &QToolButton::clicked, this, &TForm1::DrivePathButtonClick);
+    DrivePathEdit->installEventFilter(this);
+    IncludeFilesEdit->installEventFilter(this);
+    ExcludeFilesEdit->installEventFilter(this);
+    connect(IncludeFilesSpeedButton, &QToolButton::clicked, this, &TForm1::IncludeFiles);
+    connect(ExcludeFilesSpeedButton, &QToolButton::clicked, this, &TForm1::ExcludeFiles);
+    connect(ModifyRegExSpeedButton, &QToolButton::clicked, this, &TForm1::ModifyRegExSpeedButtonClick);
+    connect(SaveSettingsBitBtn, &QPushButton::clicked, this, &TForm1::SaveSettingsBitBtnClick);
+    connect(AutoSaveOnExitCheckBox, &QCheckBox::clicked, this, &TForm1::AutoSaveOnExitCheckBoxClick);
+    connect(DelEmptyDirsCheckBox, &QCheckBox::clicked, this, &TForm1::DelEmptyDirsCheckBoxClick);
+    connect(DaysOldEdit, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!refreshing_) {
+            controller_->Settings().daysOld = v;
+        }
+    });
+    connect(RegExEdit, &QComboBox::currentTextChanged, this, [this](const QString& t) {
+        if (!refreshing_) {
+            controller_->Settings().regExEdit = t.toStdString();
+        }
+    });
+    connect(RegExRadioButtons, &QButtonGroup::idClicked, this, [this](int id) {
+        if (!refreshing_) {
+            controller_->Settings().regExPathFile = id;
+        }
+    });
+    RegExPopupMenu = new QMenu(RegExEdit);
+    RegExPopupMenu->setObjectName("RegExPopupMenu");
+    QAction* clearHistory = RegExPopupMenu->addAction("Clear RegEx History");
+    clearHistory->setStatusTip("Clear RegEx history leaving only default values.");
+    connect(clearHistory, &QAction::triggered, this,
+            [this] { controller_->Guarded([this] { ClearRegExHistory(); }); });
+    connect(RegExEdit, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { RegExPopupMenu->popup(RegExEdit->mapToGlobal(p)); });
+
+    // Result list actions.
+    auto popup = ui::BuildListViewPopupMenu(
+        ListView1, [this] { CopyLine(); }, [this] { ExplorerHere(); }, [this] { CmdPromptHere(); });
+    ListViewPopupMenu = popup.menu;
+    ListViewPopupMenu->setObjectName("ListViewPopupMenu");
+    connect(ListView1, &QTableView::doubleClicked, this, [this] { CopyLine(); });
+
+    // Bottom row, dialogs and help.
+    connect(AboutBitBtn, &QPushButton::clicked, this, &TForm1::AboutBitBtnClick);
+    connect(HelpBitBtn, &QPushButton::clicked, this, &TForm1::HelpBitBtnClick);
+    AboutBox = new ui::TAboutBox(
+        this, *controller_, [this] { return controller_->DebugMode(); },
+        [this](bool on) { controller_->SetDebugMode(on); });
+    ui::ListEditorContext editor;
+    editor.programPath = controller_->Env().programPath;
+    editor.log = controller_.get();
+    editor.isValidFileType = [](const std::string& m) {
+        return config::IsValidFileType(m) ? std::string() : std::string("invalid");
+    };
+    editor.syntaxCheckRegEx = [this](const std::string& r) {
+        config::RegExCheck c = config::SyntaxCheckRegEx(controller_->SharedRegEx(), r);
+        return c.valid ? std::string() : (c.error.empty() ? std::string("empty") : c.error);
+    };
+    Form4 = new ui::TForm4(editor, this);
+    Form4->SetTargets(IncludeFilesEdit, ExcludeFilesEdit, RegExEdit);
+    connect(IncludeFilesEdit, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!refreshing_) {
+            controller_->Settings().includeFiles = t.toStdString();
+        }
+    });
+    connect(ExcludeFilesEdit, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!refreshing_) {
+            controller_->Settings().excludeFiles = t.toStdString();
+        }
+    });
+    for (QWidget* w : std::initializer_list<QWidget*>{Bevel1,
+                                                      DaysOldEdit,
+                                                      DelEmptyDirsCheckBox,
+                                                      AutoSaveOnExitCheckBox,
+                                                      SaveSettingsBitBtn,
+                                                      DrivePathEdit,
+                                                      SelectDrivePathBtn,
+                                                      UseIncludeFilesButton,
+                                                      IncludeFilesEdit,
+                                                      IncludeFilesSpeedButton,
+                                                      UseExcludeFilesButton,
+                                                      ExcludeFilesEdit,
+                                                      ExcludeFilesSpeedButton,
+                                                      ScanNowBitBtn,
+                                                      DeleteBitBtn,
+                                                      StopBitBtn,
+                                                      ListView1,
+                                                      RichEdit1,
+                                                      AboutBitBtn,
+                                                      HelpBitBtn,
+                                                      CloseBitBtn}) {
+        ui::SetHelpContext(w, ui::kHelpGeneral);
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{UseRegExButton, RegExEdit, CheckRegExSpeedButton,
+                                         ModifyRegExSpeedButton, NOTRegExSpeedButton, RegExRadioGroup}) {
+        ui::SetHelpContext(w, ui::kHelpRegEx);
+    }
+    ui::InstallHelpKey(this);
+
     Panel1Resize();
 }
 
@@ -386,13 +564,259 @@ void TForm1::BringToFront() {
     activateWindow();
 }
 
+void TForm1::SetDirectoryChooser(DirectoryChooser chooser) {
+    Chooser() = std::move(chooser);
+}
+
+void TForm1::RowUpdated(std::size_t index) {
+    QModelIndex first = ResultModel->index(static_cast<int>(index), 0);
+    QModelIndex last = ResultModel->index(static_cast<int>(index), ResultModel->columnCount() - 1);
+    emit ResultModel->dataChanged(first, last);
+}
+
+void TForm1::SetDeleteEnabled(bool enabled) {
+    DeleteBitBtn->setEnabled(enabled);
+}
+
+void TForm1::CriteriaChanged() {
+    const config::Settings& st = controller_->Settings();
+    refreshing_ = true;
+    DaysOldEdit->setValue(config::ClampDaysOld(st.daysOld));
+    DrivePathEdit->setText(QString::fromUtf8(st.drivePath));
+    IncludeFilesEdit->setText(QString::fromUtf8(st.includeFiles));
+    ExcludeFilesEdit->setText(QString::fromUtf8(st.excludeFiles));
+    if (RegExEdit->currentText() != QString::fromUtf8(st.regExEdit)) {
+        RegExEdit->setEditText(QString::fromUtf8(st.regExEdit));
+    }
+    if (QAbstractButton* b = RegExRadioButtons->button(st.regExPathFile)) {
+        b->setChecked(true);
+    }
+    DelEmptyDirsCheckBox->setChecked(!st.doNotDeleteEmptyDirs);
+    AutoSaveOnExitCheckBox->setChecked(st.autoSaveOnExit);
+    auto paint = [](QToolButton* b, bool on) {
+        b->setChecked(on);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, on ? kToggleOn : QApplication::palette().color(QPalette::Button));
+        b->setPalette(p);
+    };
+    paint(UseRegExButton, st.useRegEx);
+    paint(UseIncludeFilesButton, st.useIncludeFiles);
+    paint(UseExcludeFilesButton, st.useExcludeFiles);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{RegExEdit, ModifyRegExSpeedButton, CheckRegExSpeedButton,
+                                         NOTRegExSpeedButton, RegExRadioGroup}) {
+        w->setEnabled(st.useRegEx);
+    }
+    NOTRegExSpeedButton->setChecked(st.notRegEx);
+    IncludeFilesEdit->setEnabled(st.useIncludeFiles);
+    IncludeFilesSpeedButton->setEnabled(st.useIncludeFiles);
+    ExcludeFilesEdit->setEnabled(st.useExcludeFiles);
+    ExcludeFilesSpeedButton->setEnabled(st.useExcludeFiles);
+    UseIncludeFilesButton->setEnabled(!st.useRegEx);
+    UseExcludeFilesButton->setEnabled(!st.useRegEx);
+    refreshing_ = false;
+}
+
+void TForm1::ClearRegExHistory() {
+    refreshing_ = true;
+    RegExEdit->clear();
+    std::vector<config::ListEntry> entries;
+    std::string file = config::ListFilePath(controller_->Env().programPath, config::ListEditorMode::RegEx);
+    if (config::ReadListFile(file, entries) == 0) {
+        for (const auto& e : ui::SortedListEntries(entries)) {
+            if (e.checked) {
+                RegExEdit->addItem(QString::fromUtf8(e.text));
+            }
+        }
+    }
+    // Adding to an empty box makes the first item its text; the box itself stays empty.
+    RegExEdit->setEditText(QString());
+    refreshing_ = false;
+    controller_->Settings().regExEdit.clear();
+}
+
+void TForm1::AddRegExHistory(const std::string& expression) {
+    QString text = QString::fromUtf8(expression);
+    for (int i = 0; i < RegExEdit->count(); ++i) {
+        if (RegExEdit->itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
+            return;
+        }
+    }
+    refreshing_ = true;
+    RegExEdit->insertItem(0, text);
+    RegExEdit->setEditText(text);
+    refreshing_ = false;
+}
+
+void TForm1::UseRegExButtonClick() {
+    controller_->ToggleUseRegEx(false);
+}
+
+void TForm1::UseIncludeFilesButtonClick() {
+    controller_->ToggleUseIncludeFiles(false);
+}
+
+void TForm1::UseExcludeFilesButtonClick() {
+    controller_->ToggleUseExcludeFiles(false);
+}
+
+void TForm1::NOTRegExSpeedButtonClick() {
+    controller_->Settings().notRegEx = NOTRegExSpeedButton->isChecked();
+}
+
+void TForm1::PaintRegExEdit(const QColor& colour) {
+    QPalette p = RegExEdit->palette();
+    p.setColor(QPalette::Base, colour);
+    RegExEdit->setPalette(p);
+    if (QLineEdit* line = RegExEdit->lineEdit()) {
+        line->setPalette(p);
+    }
+}
+
+void TForm1::CheckRegExSpeedButtonClick() {
+    std::string text = RegExEdit->currentText().toStdString();
+    config::RegExCheck check = config::SyntaxCheckRegEx(controller_->SharedRegEx(), text);
+    if (!check.valid && !check.error.empty() && controller_->InteractiveMode()) {
+        ui::BoxRequest r;
+        r.title = "Vorlex:";
+        r.text = "Syntax Exception: \n" + QString::fromUtf8(check.error);
+        r.icon = ui::BoxIcon::Error;
+        ui::ShowMessageBox(nullptr, r);
+    }
+    if (check.valid) {
+        PaintRegExEdit(kSyntaxPassed);
+        controller_->WriteLog("RegEx syntax is OK for expression " + text, report::kBlack,
+                              report::LogStyle::Regular);
+    } else {
+        PaintRegExEdit(kSyntaxFailed);
+        controller_->WriteLog("RegEx syntax is incorrect for expression " + text, report::kRed,
+                              report::LogStyle::Regular);
+    }
+    QApplication::beep();
+    if (!Timer2->isActive()) {
+        Timer2->start();
+    }
+}
+
+void TForm1::DrivePathButtonClick() {
+    QString shown = DrivePathEdit->text();
+    QString start = !shown.isEmpty() && QFileInfo(shown).isDir()
+                        ? shown
+                        : QString::fromUtf8(controller_->Env().currentPath);
+    std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ChooseDirectory(this, start);
+    if (chosen) {
+        DrivePathEdit->setText(*chosen);
+        controller_->Settings().drivePath = chosen->toStdString();
+    }
+    controller_->WriteDebugLog("Path selected = " + (chosen ? *chosen : start).toStdString());
+}
+
+void TForm1::IncludeFiles() {
+    if (IncludeFilesEdit->isEnabled()) {
+        Form4->Execute(config::ListEditorMode::Include);
+    }
+}
+
+void TForm1::ExcludeFiles() {
+    if (ExcludeFilesEdit->isEnabled()) {
+        Form4->Execute(config::ListEditorMode::Exclude);
+    }
+}
+
+void TForm1::ModifyRegExSpeedButtonClick() {
+    Form4->Execute(config::ListEditorMode::RegEx);
+}
+
+void TForm1::SaveSettingsBitBtnClick() {
+    controller_->Guarded([this] {
+        controller_->Settings().autoSaveOnExit = AutoSaveOnExitCheckBox->isChecked();
+        controller_->SaveSettings();
+    });
+}
+
+void TForm1::AutoSaveOnExitCheckBoxClick() {
+    controller_->Settings().autoSaveOnExit = AutoSaveOnExitCheckBox->isChecked();
+    controller_->Guarded([this] {
+        config::SaveAutoSaveOnExitFile(controller_->SettingsPath(), AutoSaveOnExitCheckBox->isChecked());
+    });
+}
+
+void TForm1::DelEmptyDirsCheckBoxClick() {
+    controller_->Settings().doNotDeleteEmptyDirs = !DelEmptyDirsCheckBox->isChecked();
+}
+
+std::optional<std::array<std::string, 7>> TForm1::SelectedRowCells() const {
+    QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    size_t row = static_cast<size_t>(selected.first().row());
+    const auto& rows = controller_->Rows();
+    if (row >= rows.size()) {
+        return std::nullopt;
+    }
+    std::array<std::string, 7> cells;
+    cells[0] = rows[row].path;
+    for (int c = 1; c < 7; ++c) {
+        cells[static_cast<size_t>(c)] =
+            controller_->Formatter().CellText(rows[row], static_cast<scan::Column>(c));
+    }
+    return cells;
+}
+
+void TForm1::CopyLine() {
+    ui::CopyLine(SelectedRowCells(), *controller_, QApplication::clipboard());
+}
+
+void TForm1::ExplorerHere() {
+    ui::ExplorerHere(SelectedRowCells(), *controller_);
+}
+
+void TForm1::CmdPromptHere() {
+    ui::CmdPromptHere(SelectedRowCells(), *controller_);
+}
+
+void TForm1::AboutBitBtnClick() {
+    AboutBox->exec();
+}
+
+void TForm1::HelpBitBtnClick() {
+    ui::ShowHelp(ui::kHelpContents);
+}
+
+void TForm1::ReadFormSettings() {
+    config::WindowGeometry current{x(), y(), width(), height(), config::WindowState::Normal};
+    config::WindowGeometry g = config::ReadFormSettingsFile(controller_->SettingsPath(), current);
+    resize(std::max(g.width, minimumWidth()), std::max(g.height, minimumHeight()));
+    move(g.left, g.top);
+    if (g.state == config::WindowState::Maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void TForm1::SaveFormSettings() {
+    // The normal bounds also for a maximised or minimised window.
+    QRect r = (isMaximized() || isMinimized()) && normalGeometry().isValid() ? normalGeometry() : geometry();
+    config::WindowGeometry g{r.x(), r.y(), r.width(), r.height(),
+                             isMaximized()   ? config::WindowState::Maximized
+                             : isMinimized() ? config::WindowState::Minimized
+                                             : config::WindowState::Normal};
+    try {
+        config::SaveFormSettingsFile(controller_->SettingsPath(), g);
+    } catch (const std::exception& e) {
+        // An unwritable settings file must never keep the program from closing.
+        controller_->WriteLog(e.what(), report::kRed, report::LogStyle::Regular);
+    }
+}
+
 void TForm1::Init() {
     bool goOn = false;
     controller_->Guarded([&] { goOn = controller_->Init(); });
     if (!goOn || controller_->Ending()) {
         return;
     }
-    // The saved window geometry is applied here, before the window becomes visible.
+    // The saved window geometry is applied before the window becomes visible.
+    ReadFormSettings();
     setWindowOpacity(1.0);
 }
 
@@ -415,6 +839,18 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Panel1 && e->type() == QEvent::Resize) {
         Panel1Resize();
+    }
+    if (e->type() == QEvent::MouseButtonRelease) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->isEnabled()) {
+            if (watched == DrivePathEdit) {
+                QTimer::singleShot(0, this, &TForm1::DrivePathButtonClick);
+            } else if (watched == IncludeFilesEdit) {
+                QTimer::singleShot(0, this, &TForm1::IncludeFiles);
+            } else if (watched == ExcludeFilesEdit) {
+                QTimer::singleShot(0, this, &TForm1::ExcludeFiles);
+            }
+        }
     }
     return QWidget::eventFilter(watched, e);
 }
@@ -458,7 +894,7 @@ void TForm1::LogChanged() {
 
 void TForm1::FlushLog() {
     logFlush_->stop();
-    const auto& log = controller_->Log();
+    const auto& log = controller_->LogModel();
     if (log.Generation() != logGeneration_) {
         RichEdit1->clear();
         logShown_ = 0;
@@ -564,6 +1000,10 @@ void TForm1::RunOperation(F&& op) {
 }
 
 void TForm1::CloseBitBtnClick() {
+    SaveFormSettings();
+    if (AutoSaveOnExitCheckBox->isChecked()) {
+        controller_->Guarded([this] { controller_->SaveSettings(); });
+    }
     controller_->ExitProgram(0);
 }
 
@@ -579,6 +1019,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    SaveFormSettings();
     controller_->ExitProgram(0);
     e->accept();
 }

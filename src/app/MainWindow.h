@@ -2,9 +2,14 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QWidget>
+#include <QString>
 
+#include <QWidget>
+#include <array>
+
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/Controller.h"
 #include "app/ControllerView.h"
@@ -24,6 +29,12 @@ class QTimer;
 class QToolButton;
 class QSpinBox;
 class QButtonGroup;
+class QMenu;
+
+namespace vorlex::ui {
+class TAboutBox;
+class TForm4;
+}  // namespace vorlex::ui
 
 namespace vorlex::app {
 
@@ -56,7 +67,46 @@ class TForm1 final : public QWidget, public ControllerView {
     void KeepAlive() override;
     void BusyChanged(bool busy) override;
     void RowsChanged() override;
+    void RowUpdated(std::size_t index) override;
+    void SetDeleteEnabled(bool enabled) override;
+    void CriteriaChanged() override;
+    void ClearRegExHistory() override;
+    void AddRegExHistory(const std::string& expression) override;
     void Terminate(int code) override;
+
+    /// Picks a directory for DrivePathButtonClick: returns the chosen path, or nothing on cancel. Tests
+    /// replace it; the default shows the directory dialog.
+    using DirectoryChooser = std::function<std::optional<QString>(QWidget* parent, const QString& start)>;
+    static void SetDirectoryChooser(DirectoryChooser chooser);
+
+    // Handlers of the criteria controls.
+    void UseRegExButtonClick();
+    void UseIncludeFilesButtonClick();
+    void UseExcludeFilesButtonClick();
+    void NOTRegExSpeedButtonClick();
+    void CheckRegExSpeedButtonClick();
+    void DrivePathButtonClick();
+    void IncludeFiles();
+    void ExcludeFiles();
+    void ModifyRegExSpeedButtonClick();
+    void SaveSettingsBitBtnClick();
+    void AutoSaveOnExitCheckBoxClick();
+    void DelEmptyDirsCheckBoxClick();
+    // Handlers of the result list and the bottom row.
+    void CopyLine();
+    void ExplorerHere();
+    void CmdPromptHere();
+    void AboutBitBtnClick();
+    void HelpBitBtnClick();
+    /// Applies the saved window geometry (interactive start).
+    void ReadFormSettings();
+    /// Saves the window geometry; a failure is logged and never stops the close.
+    void SaveFormSettings();
+
+    ui::TForm4* Form4 = nullptr;
+    ui::TAboutBox* AboutBox = nullptr;
+    QMenu* RegExPopupMenu = nullptr;
+    QMenu* ListViewPopupMenu = nullptr;
 
     /// Splits the work panel: the list takes the upper half, the log the rest after an 8-pixel gap.
     void Panel1Resize();
@@ -122,6 +172,10 @@ class TForm1 final : public QWidget, public ControllerView {
     void FitFont();
     void SetTabOrder();
     void LayoutAnchored();
+    /// The seven cells of the selected row (File as raw bytes), or nothing without a selection.
+    std::optional<std::array<std::string, 7>> SelectedRowCells() const;
+    /// Shows `text` in the expression box's background colour for a syntax-check result.
+    void PaintRegExEdit(const QColor& colour);
     /// Runs a scan or deletion from a button and ends the program afterwards if a close came meanwhile.
     template <typename F>
     void RunOperation(F&& op);
@@ -132,6 +186,7 @@ class TForm1 final : public QWidget, public ControllerView {
     size_t logShown_ = 0;
     std::uint64_t logGeneration_ = 0;
     bool closePending_ = false;
+    bool refreshing_ = false;  ///< controls are being set from the criteria: their signals change nothing
 };
 
 }  // namespace vorlex::app

@@ -10,12 +10,12 @@
 #include "app/Controller.h"
 #include "app/GuiHeadlessView.h"
 #include "app/MainWindow.h"
-#include "ui/Glyphs.h"
 #include "platform/Locale.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
 #include "platform/StackTrace.h"
 #include "platform/Termination.h"
+#include "ui/Glyphs.h"
 
 namespace {
 

@@ -168,11 +168,11 @@ TEST(MainWindow, DebugLinesAppearOnlyInDebugModeAndInGreen) {
     TempDir dir;
     TForm1 w(TestEnv(dir));
     w.Ctl().WriteDebugLog("hidden");
-    EXPECT_TRUE(w.Ctl().Log().Entries().empty());
+    EXPECT_TRUE(w.Ctl().LogModel().Entries().empty());
     w.Ctl().SetDebugMode(true);
     w.Ctl().WriteDebugLog("shown");
-    ASSERT_EQ(w.Ctl().Log().Entries().size(), 1u);
-    EXPECT_EQ(w.Ctl().Log().Entries()[0].colour, vorlex::report::kGreen);
+    ASSERT_EQ(w.Ctl().LogModel().Entries().size(), 1u);
+    EXPECT_EQ(w.Ctl().LogModel().Entries()[0].colour, vorlex::report::kGreen);
     w.FlushLog();
     // The view follows the end of the log.
     EXPECT_TRUE(w.RichEdit1->document()->lastBlock().text().endsWith("shown"));
