@@ -222,7 +222,9 @@ void TForm1::BuildControls() {
         bf.setBold(true);
         ModifyRegExSpeedButton->setFont(bf);
         QPalette p = ModifyRegExSpeedButton->palette();
-        p.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+        // Only the enabled look is coloured; a disabled button greys out like the others.
+        p.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 255));
+        p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 255));
         ModifyRegExSpeedButton->setPalette(p);
     }
     small(NOTRegExSpeedButton, "NOTRegExSpeedButton", 103, 172,
@@ -235,7 +237,9 @@ void TForm1::BuildControls() {
         bf.setPointSize(10);
         NOTRegExSpeedButton->setFont(bf);
         QPalette p = NOTRegExSpeedButton->palette();
-        p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+        // Only the enabled look is coloured; a disabled button greys out like the others.
+        p.setColor(QPalette::Active, QPalette::ButtonText, QColor(255, 0, 0));
+        p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(255, 0, 0));
         NOTRegExSpeedButton->setPalette(p);
     }
 
