@@ -63,7 +63,8 @@ bool IsOldEnough(const EntryFacts& facts, const AgeRule& rule);
 /// What RemoveIfUnchanged did.
 enum class RemoveStatus : std::uint8_t {
     Removed,      ///< the entry is gone
-    Failed,       ///< a system call failed; `error` holds its errno (ENOENT when the entry vanished)
+    Failed,       ///< a system call failed; `error` holds its errno (ENOENT when the entry vanished), or
+                  ///< kErrorInUse when another process holds a lock on the entry
     Replaced,     ///< another entry (device, inode or type differ) now has the name: kept
     NoLongerOld,  ///< the entry changed since the scan and is not old any more: kept
 };
@@ -95,7 +96,10 @@ int CountEntriesAt(const DirHandle& dir, std::string_view name, std::size_t limi
 /// Looks `name` up again in `dir` without following a link and removes it only when it is still the
 /// entry `expected` (device, inode, type and, where asked and known, birth time) and still old by `age`:
 /// unlinkat(dir, name, 0), or with AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports
-/// the errno of the failed call itself. `seen`, when given, receives the facts of the entry found (valid
+/// the errno of the failed call itself. A file or directory on which another process holds a lock (flock)
+/// is in use and kept (kErrorInUse); to learn that, it is opened read-only without following a link and
+/// without blocking, and it stays locked by this process until it is removed. FIFOs, sockets and devices
+/// are never opened. `seen`, when given, receives the facts of the entry found (valid
 /// unless the lookup failed).
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
                                const AgeRule& age, EntryFacts* seen = nullptr);

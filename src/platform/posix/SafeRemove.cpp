@@ -1,11 +1,13 @@
 #include "platform/SafeRemove.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <string>
 
+#include "platform/Errors.h"
 #include "platform/posix/PosixFs.h"
 
 namespace vorlex::platform {
@@ -18,6 +20,44 @@ using posix::CloseFd;
 bool IsPlainName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
            name.find('\0') == std::string_view::npos;
+}
+
+// A file or directory that another process holds a lock on (flock) is in use, as a file opened without
+// sharing is elsewhere: it is kept. Opens `name` in `dirfd` without following a link, without blocking and
+// never when it is anything but a file or a directory (no FIFO or device is ever opened), checks that it is
+// still the entry of `facts` and tries the lock. Returns 0 with the locked descriptor in `held` (or -1
+// when the entry cannot be opened, e.g. without read permission: removal needs none), kErrorInUse, or
+// ESTALE when another entry has taken the name.
+int ProbeInUse(int dirfd, const char* name, const EntryFacts& facts, int& held) {
+    held = -1;
+    if (facts.kind != EntryKind::File && facts.kind != EntryKind::Directory) {
+        return 0;
+    }
+    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
+                      (facts.kind == EntryKind::Directory ? O_DIRECTORY : 0);
+    int fd;
+    do {
+        fd = openat(dirfd, name, flags);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        // A lease of another process refuses a non-blocking open.
+        return errno == EWOULDBLOCK ? kErrorInUse : 0;
+    }
+    EntryFacts opened;
+    if (posix::StatxFd(fd, opened) != 0 || opened.device != facts.device || opened.inode != facts.inode) {
+        CloseFd(fd);
+        return ESTALE;
+    }
+    int locked;
+    do {
+        locked = flock(fd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0 && errno == EWOULDBLOCK) {
+        CloseFd(fd);
+        return kErrorInUse;
+    }
+    held = fd;
+    return 0;
 }
 
 }  // namespace
@@ -153,10 +193,21 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
     if (!IsOldEnough(facts, age)) {
         return {RemoveStatus::NoLongerOld, 0};
     }
+    int held = -1;
+    const int probe = ProbeInUse(dir.Fd(), n.c_str(), facts, held);
+    if (probe == kErrorInUse) {
+        return {RemoveStatus::Failed, kErrorInUse};
+    }
+    if (probe != 0) {
+        return {RemoveStatus::Replaced, 0};
+    }
     // The look-up and the removal are adjacent calls on the same directory descriptor; nothing is chmod-ed
     // first (removal needs only the parent directory's permission).
-    if (unlinkat(dir.Fd(), n.c_str(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0) != 0) {
-        return {RemoveStatus::Failed, errno};
+    const int removed = unlinkat(dir.Fd(), n.c_str(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0);
+    const int err = errno;
+    CloseFd(held);
+    if (removed != 0) {
+        return {RemoveStatus::Failed, err};
     }
     return {RemoveStatus::Removed, 0};
 }
