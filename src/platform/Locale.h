@@ -34,4 +34,8 @@ std::string GroupThousands(std::uint64_t value, std::string_view sep);
 /// A sort key for `text` in the user's collation order (strxfrm of LC_COLLATE; byte order in C).
 std::string CollationKey(std::string_view text);
 
+/// Compares `a` and `b` in the order CollationKey gives (strcoll of LC_COLLATE): negative, zero or positive.
+/// Cheaper than two keys when only one comparison is needed, above all for long paths.
+int Collate(const std::string& a, const std::string& b);
+
 }  // namespace vorlex::platform
