@@ -522,6 +522,9 @@ TEST(Cleanup, WithoutOpenat2TheSameRulesHoldNameByName) {
         return out + host.log.Text();
     });
     ASSERT_TRUE(child.ExitedCleanly());
+    if (child.output == "openat2 not blocked") {
+        GTEST_SKIP() << "seccomp filters are not available here";
+    }
     std::string output = child.output;
     std::string skipped;
     if (output.rfind("mounted\n", 0) == 0) {
