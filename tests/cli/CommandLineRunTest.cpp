@@ -331,3 +331,36 @@ TEST(CommandLineRun, ScanOnlyDeletesNothingButWritesTheCsv) {
               std::string::npos);
     EXPECT_FALSE(Exists(program.PathOf("VorlexFiles.csv")));
 }
+
+// In debug mode the accepted run logs, in this order, the switches, its two paths and, for each file, the
+// mask lines beside the expression that alone decides; it ends with the return code.
+TEST(CommandLineRun, DebugRunLogsPathsMaskLinesAndReturnCode) {
+    ProgramCopy program;
+    TempDir tree;
+    TempDir work;
+    tree.File("a.tmp", "x");
+    tree.File("b.log", "x");
+    RunResult run =
+        program
+            .Start({tree.path, " +30", "/I", "*.tmp", "/E", "*.log", "/R", "b\\.", "/F", "/D", "/SCAN"},
+                   DaysLater(40), work.path)
+            ->Wait();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const char* const kGreen = "#008000";
+    const std::string a = "File [" + tree.path + "/a.tmp]";
+    const std::string b = "File [" + tree.path + "/b.log]";
+    EXPECT_TRUE(HasLinesInOrder(
+        program.LogHtml(),
+        {LogLineHtml("Search criteria obtained from command-line:", kBlack, false),
+         LogLineHtml("DEBUG via Command-Line = True", kRed, true),
+         LogLineHtml("Scan Only option enabled. Files/Directories will not be deleted.", kBlue, false),
+         LogLineHtml("Program Path = " + program.Folder(), kGreen, false),
+         LogLineHtml("Current Path = " + work.path + "/", kGreen, false),
+         LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
+         "Looking for files older than 30 days (", LogLineHtml(a + " Included by mask *.tmp", kGreen, false),
+         LogLineHtml(b + " Excluded by mask *.log", kGreen, false),
+         LogLineHtml("Text [b.log] matched by RegEx", kGreen, false),
+         LogLineHtml("1 files matched search criteria.", kBlack, false),
+         LogLineHtml("Finished.", kBlack, true), LogLineHtml("Return Code = 0", kGreen, false)}));
+    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")), std::vector<std::string>{tree.path + "/b.log"});
+}

@@ -225,10 +225,11 @@ class ProgramCopy {
     /// Full path of the program's file `name` ("VorlexActivity.rtf", ...).
     std::string PathOf(const std::string& name) const { return dir.path + "/" + name; }
 
-    /// Starts the copy with `args`.
+    /// Starts the copy with `args`, in the working directory `workDir` (empty: the test's own).
     std::unique_ptr<Child> Start(const std::vector<std::string>& args,
-                                 const std::map<std::string, std::string>& extraEnv = {}) const {
-        return std::make_unique<Child>(exe, args, extraEnv);
+                                 const std::map<std::string, std::string>& extraEnv = {},
+                                 const std::string& workDir = {}) const {
+        return std::make_unique<Child>(exe, args, extraEnv, workDir);
     }
 
     /// Runs the copy with `args` to its end.

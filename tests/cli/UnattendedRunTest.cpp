@@ -167,25 +167,29 @@ TEST(UnattendedRun, ARunThatMatchesNothingEndsWithZeroAndNoCsv) {
     EXPECT_EQ(html.find("Deleting"), std::string::npos);
 }
 
-// Another process holding the log file ends the start with code 1 and the reason on standard error; the
-// files of the previous run stay as they were.
-TEST(UnattendedRun, LockedLogFileEndsWithCodeOne) {
-    ProgramCopy program;
-    const std::string log = program.dir.File("VorlexActivity.rtf", "held");
-    program.dir.File("VorlexFiles.csv", "previous csv");
-    TempDir tree;
-    const std::string old = tree.File("old.txt", "x");
-    int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(flock(fd, LOCK_SH), 0);
-    RunResult run = program.Run({tree.path, "30"}, DaysLater(40));
-    close(fd);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Vorlex: ERROR: The file " + log +
-                           " cannot be accessed.\nREASON: The file is in use by another process\n");
-    EXPECT_EQ(program.dir.Read("VorlexActivity.rtf"), "held");
-    EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous csv");
-    EXPECT_TRUE(Exists(old));
+// Another process holding the log file or the CSV file ends the start with code 1 and the reason on
+// standard error; the files of the previous run stay as they were.
+TEST(UnattendedRun, OutputFileHeldByAnotherProcessEndsWithCodeOne) {
+    for (const char* held : {"VorlexActivity.rtf", "VorlexFiles.csv"}) {
+        SCOPED_TRACE(held);
+        ProgramCopy program;
+        program.dir.File("VorlexActivity.rtf", "previous log");
+        program.dir.File("VorlexFiles.csv", "previous csv");
+        TempDir tree;
+        const std::string old = tree.File("old.txt", "x");
+        const std::string path = program.PathOf(held);
+        int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(flock(fd, LOCK_SH), 0);
+        RunResult run = program.Run({tree.path, "30"}, DaysLater(40));
+        close(fd);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "Vorlex: ERROR: The file " + path +
+                               " cannot be accessed.\nREASON: The file is in use by another process\n");
+        EXPECT_EQ(program.dir.Read("VorlexActivity.rtf"), "previous log");
+        EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous csv");
+        EXPECT_TRUE(Exists(old));
+    }
 }
 
 namespace {
