@@ -364,3 +364,23 @@ TEST(CommandLineRun, DebugRunLogsPathsMaskLinesAndReturnCode) {
          LogLineHtml("Finished.", kBlack, true), LogLineHtml("Return Code = 0", kGreen, false)}));
     EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")), std::vector<std::string>{tree.path + "/b.log"});
 }
+
+// A DISPLAY left over from an ended session is no display: the run neither tries to open a box there nor
+// aborts; the usage still ends with 0 and a refusal with its own line last.
+TEST(CommandLineRun, StaleDisplayShowsNoBoxAndDoesNotAbort) {
+    ProgramCopy program;
+    const std::map<std::string, std::string> stale = {{"DISPLAY", ":7391"}, {"VORLEX_NO_BOXES", ""}};
+    RunResult help = program.Run({"/?"}, stale);
+    EXPECT_EQ(help.signal, 0);
+    EXPECT_EQ(help.exitCode, 0) << help.err;
+    EXPECT_EQ(help.out, std::string(vorlex::app::kUsageText) + "\n");
+
+    RunResult refused = program.Run({"/vorlex-no-such-dir", "30"}, stale);
+    EXPECT_EQ(refused.exitCode, 1);
+    const std::string message =
+        "ERROR: The Path parameter /vorlex-no-such-dir has a path that cannot be found or does not exist.";
+    EXPECT_EQ(refused.err, "Vorlex: " + message + "\n");
+    std::string html = program.LogHtml();
+    EXPECT_NE(html.find(LogLineHtml(message, kRed, true)), std::string::npos) << html;
+    EXPECT_EQ(html.find("Fatal signal"), std::string::npos) << html;
+}
