@@ -73,6 +73,9 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
     const std::string root = tree.path;
     tree.File("old.txt", "1");
     tree.File("name with blank, comma.txt", "2");
+    // Names are bytes: a line feed and a byte that is no UTF-8 reach the file system unchanged.
+    tree.File("two\nlines.txt", "5");
+    tree.File("bad\xff.txt", "6");
     tree.File("sub/deep/old.dat", "3");
     const std::string young = tree.File("keep/young.txt", "4");
     MakeYoung(young);
@@ -89,8 +92,8 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
     EXPECT_EQ(run.err, "");
 
     // Gone: the old files, the links themselves, and the directories empty and old after the deletion.
-    for (const char* gone :
-         {"/old.txt", "/name with blank, comma.txt", "/sub", "/empty-old", "/link-out", "/dir-link"}) {
+    for (const char* gone : {"/old.txt", "/name with blank, comma.txt", "/two\nlines.txt", "/bad\xff.txt",
+                             "/sub", "/empty-old", "/link-out", "/dir-link"}) {
         EXPECT_FALSE(Exists(root + gone)) << gone;
     }
     // Kept: the young file with its directory, the young empty directory, the root, everything outside.
@@ -101,7 +104,7 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
 
     // The CSV file carries every row with its final status, in the order of the File text.
     auto records = CsvRecords(program.PathOf("VorlexFiles.csv"));
-    ASSERT_EQ(records.size(), 10u);
+    ASSERT_EQ(records.size(), 12u);
     EXPECT_EQ(records[0], (std::vector<std::string>{"File", "Created", "Modified", "Accessed", "Age (Days)",
                                                     "Size (KB)", "Status"}));
     std::vector<std::pair<std::string, std::string>> rows;
@@ -110,16 +113,15 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
         rows.emplace_back(records[i][0], records[i][6]);
         EXPECT_EQ(records[i][4], "40") << records[i][0];
     }
+    // One record per file; the CSV file is in the ANSI code page, where the line feed and the stray byte
+    // are shown as '?'.
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {root + "/dir-link", "Deleted"},
-        {root + "/empty-old/", "Dir Deleted"},
-        {root + "/empty-old/inner/", "Dir Deleted"},
-        {root + "/link-out", "Deleted"},
-        {root + "/name with blank, comma.txt", "Deleted"},
-        {root + "/old.txt", "Deleted"},
-        {root + "/sub/", "Dir Deleted"},
-        {root + "/sub/deep/", "Dir Deleted"},
-        {root + "/sub/deep/old.dat", "Deleted"},
+        {root + "/bad?.txt", "Deleted"},       {root + "/dir-link", "Deleted"},
+        {root + "/empty-old/", "Dir Deleted"}, {root + "/empty-old/inner/", "Dir Deleted"},
+        {root + "/link-out", "Deleted"},       {root + "/name with blank, comma.txt", "Deleted"},
+        {root + "/old.txt", "Deleted"},        {root + "/sub/", "Dir Deleted"},
+        {root + "/sub/deep/", "Dir Deleted"},  {root + "/sub/deep/old.dat", "Deleted"},
+        {root + "/two?lines.txt", "Deleted"},
     };
     auto sorted = rows;
     std::sort(sorted.begin(), sorted.end());
@@ -135,10 +137,10 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
          LogLineHtml(program.exe + " " + root + " 30", kBlack, false),
          LogLineHtml("Vorlex Version 2.1 Release 1 Build 70", kBlue, true),
          LogLineHtml("Searching...", kBlack, true), LogLineHtml("Searching path " + root, kBlack, false),
-         LogLineHtml("6 files found under " + root, kBlack, false),
-         LogLineHtml("5 files matched search criteria.", kBlack, false),
+         LogLineHtml("8 files found under " + root, kBlack, false),
+         LogLineHtml("7 files matched search criteria.", kBlack, false),
          LogLineHtml("Results written to CSV file " + program.PathOf("VorlexFiles.csv"), kBlue, false),
-         LogLineHtml("Deleting files...", kBlack, true), LogLineHtml("5 files deleted.", kBlack, false),
+         LogLineHtml("Deleting files...", kBlack, true), LogLineHtml("7 files deleted.", kBlack, false),
          LogLineHtml("Deleting empty directories...", kBlack, true),
          LogLineHtml("Deleted empty directory: " + root + "/sub/deep", kBlack, false),
          LogLineHtml("4 empty directories deleted.", kBlack, false),
