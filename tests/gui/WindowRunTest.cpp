@@ -224,6 +224,7 @@ TEST(WindowRun, FailureInsideAScanLeavesTheWindowUsable) {
     EXPECT_EQ(aborted->colour, report::kBlack);
     EXPECT_EQ(aborted->style, report::LogStyle::Bold);
     EXPECT_EQ(CountLines(w, "Exception Message = " + message), 2);
+    EXPECT_EQ(CountLines(w, "Exception Class Name = vorlex::scan::EMaskException"), 2);
     const auto* stack = FindLine(w, "Stack Dump:");
     ASSERT_NE(stack, nullptr);
     EXPECT_EQ(stack->colour, report::kBlue);
