@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "scan/Mask.h"
+
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -172,49 +174,7 @@ std::string GetParam(const std::vector<std::string>& args, const std::string& na
     return {};
 }
 
-std::vector<std::string> SplitSwitchMasks(const std::string& value) {
-    std::vector<std::string> masks;
-    size_t i = 0;
-    const size_t n = value.size();
-    auto skip = [&] {
-        while (i < n && IsBlankOrControl(static_cast<unsigned char>(value[i]))) {
-            ++i;
-        }
-    };
-    skip();
-    while (i < n) {
-        std::string mask;
-        if (value[i] == '"') {
-            ++i;
-            while (i < n) {
-                if (value[i] == '"') {
-                    if (i + 1 < n && value[i + 1] == '"') {
-                        mask.push_back('"');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                mask.push_back(value[i++]);
-            }
-        } else {
-            while (i < n && value[i] != ',' && !IsBlankOrControl(static_cast<unsigned char>(value[i]))) {
-                mask.push_back(value[i++]);
-            }
-        }
-        masks.push_back(std::move(mask));
-        skip();
-        if (i < n && value[i] == ',') {
-            if (i + 1 == n) {
-                masks.emplace_back();
-            }
-            ++i;
-            skip();
-        }
-    }
-    return masks;
-}
+std::vector<std::string> SplitSwitchMasks(const std::string& value) { return scan::SplitMaskList(value); }
 
 std::string JoinMasks(const std::vector<std::string>& masks) {
     std::string out;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/Controller.h"
+#include "platform/Display.h"
 #include "platform/Termination.h"
 #include "ui/MessageBoxes.h"
 
@@ -19,9 +20,8 @@ bool GuiHeadlessView::DisplayAvailable() const {
     if (std::getenv("VORLEX_NO_BOXES") != nullptr) {
         return false;
     }
-    const char* x = std::getenv("DISPLAY");
-    const char* w = std::getenv("WAYLAND_DISPLAY");
-    return (x != nullptr && *x != '\0') || (w != nullptr && *w != '\0');
+    // A variable left over from an ended session must not count: opening a window there would abort.
+    return platform::GraphicalSessionReachable();
 }
 
 void GuiHeadlessView::ShowMessage(const Message& message) {

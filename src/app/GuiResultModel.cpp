@@ -9,7 +9,7 @@ GuiResultModel::GuiResultModel(const Controller& controller, QObject* parent)
     : QAbstractTableModel(parent), controller_(controller) {}
 
 int GuiResultModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(controller_.Rows().size());
+    return parent.isValid() ? 0 : shownRows_;
 }
 
 int GuiResultModel::columnCount(const QModelIndex& parent) const {
@@ -55,7 +55,19 @@ QVariant GuiResultModel::headerData(int section, Qt::Orientation orientation, in
 
 void GuiResultModel::Reset() {
     beginResetModel();
+    shownRows_ = static_cast<int>(controller_.Rows().size());
     endResetModel();
+}
+
+void GuiResultModel::Sync() {
+    int now = static_cast<int>(controller_.Rows().size());
+    if (now < shownRows_) {
+        Reset();
+    } else if (now > shownRows_) {
+        beginInsertRows({}, shownRows_, now - 1);
+        shownRows_ = now;
+        endInsertRows();
+    }
 }
 
 }  // namespace vorlex::app

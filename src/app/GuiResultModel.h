@@ -20,11 +20,14 @@ class GuiResultModel final : public QAbstractTableModel {
 
     /// The controller's rows changed wholesale: the view starts over.
     void Reset();
+    /// Rows were appended (a scan in progress): the view learns of the new ones only.
+    void Sync();
     /// The text of one cell, as shown.
     QString CellText(int row, int column) const;
 
   private:
     const Controller& controller_;
+    int shownRows_ = 0;  ///< the row count the view knows; the model never reports more than it was told
 };
 
 }  // namespace vorlex::app

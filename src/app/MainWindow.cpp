@@ -959,6 +959,7 @@ void TForm1::KeepAlive() {
     // Let events run on a time basis, so the per-file cost stays near the walk's own.
     if (keepAlive_.elapsed() >= 25) {
         FlushLog();
+        ResultModel->Sync();
         QCoreApplication::processEvents();
         keepAlive_.restart();
     }

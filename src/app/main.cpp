@@ -54,6 +54,11 @@ int main(int argc, char** argv) {
         view.Attach(controller);
         controller.InstallCrashReport();
         controller.Guarded([&] { controller.Init(); });
+        if (!controller.Ending()) {
+            // The run was stopped (a termination signal) before it could finish: it did not do what it was
+            // asked, so it must not report success, and its log must still reach the disk.
+            controller.ExitProgram(1);
+        }
         return controller.ExitCode();
     }
 

@@ -104,18 +104,4 @@ std::string ToAnsiText(std::string_view text) {
     return out;
 }
 
-std::string ToCp1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            out.push_back(text[pos++]);
-            continue;
-        }
-        int b = Cp1252Byte(DecodeUtf8(text, pos));
-        out.push_back(b < 0 ? '?' : static_cast<char>(b));
-    }
-    return out;
-}
-
 }  // namespace vorlex::report

@@ -21,7 +21,4 @@ int Cp1252Byte(std::int32_t cp);
 /// The result is still UTF-8.
 std::string ToAnsiText(std::string_view text);
 
-/// `text` encoded in Windows-1252; characters it lacks and invalid bytes become '?'.
-std::string ToCp1252(std::string_view text);
-
 }  // namespace vorlex::report

@@ -5,28 +5,12 @@
 
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
+#include "report/Ansi.h"
 #include "scan/Mask.h"
 
 namespace vorlex::report {
 
 namespace {
-
-/// The characters of the Windows-1252 bytes 0x80 to 0x9F; 0 where the code page defines none.
-constexpr char16_t kCp1252Row8[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-/// The Windows-1252 byte of a code point from U+0100 on (0 when the code page lacks it).
-unsigned char Cp1252High(char32_t c) {
-    for (int i = 0; i < 32; ++i) {
-        if (kCp1252Row8[i] != 0 && kCp1252Row8[i] == c) {
-            return static_cast<unsigned char>(0x80 + i);
-        }
-    }
-    return 0;
-}
 
 /// Appends `text` in Windows-1252; in a quoted field also doubles '"' and writes control characters as '?'.
 void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
@@ -47,13 +31,9 @@ void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
         }
         char32_t c = 0;
         p += scan::DecodeUtf8(text, p, c);
-        unsigned char mapped = 0;
-        if (c >= 0xA0 && c <= 0xFF) {
-            mapped = static_cast<unsigned char>(c);
-        } else if (c > 0xFF) {
-            mapped = Cp1252High(c);  // undecodable bytes (0xDC80..) are not in the table either
-        }
-        out += mapped != 0 ? static_cast<char>(mapped) : '?';
+        // C1 controls and undecodable bytes (0xDC80..) have no byte of their own either.
+        int mapped = Cp1252Byte(static_cast<std::int32_t>(c));
+        out += mapped >= 0 ? static_cast<char>(mapped) : '?';
     }
 }
 

@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -479,4 +481,73 @@ TEST(Cleanup, DeepTreesAreRemovedWithSixtyFourDescriptors) {
     EXPECT_TRUE(Exists(t.root));
     EXPECT_FALSE(Exists(t.root + "/" + name));
     vorlex::test::RemoveDeepTree(t.root, name);  // only if the test failed
+}
+
+TEST(Cleanup, WithoutOpenat2TheSameRulesHoldNameByName) {
+    Trees t;
+    t.tmp.File("tree/a.txt", "a");
+    t.tmp.File("tree/d1/d2/deep.txt", "deep");
+    t.tmp.File("tree/sub/x.txt", "x");
+    t.tmp.File("tree/sub2/y.txt", "y");
+    t.tmp.Dir("tree/mnt");
+    t.tmp.File("outside/secret.txt", "s");
+    vorlex::test::ChildResult child = vorlex::test::RunInChild([&] {
+        // Where possible, a file system mounted inside the tree (in a private mount namespace).
+        const bool mounted = geteuid() == 0 && unshare(CLONE_NEWNS) == 0 &&
+                             mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                             mount("tmpfs", (t.root + "/mnt").c_str(), "tmpfs", 0, nullptr) == 0;
+        if (mounted) {
+            std::ofstream(t.root + "/mnt/inside.txt") << "i";
+        }
+        if (!vorlex::test::BlockOpenat2()) {
+            return std::string("openat2 not blocked");
+        }
+        TestHost host;
+        std::vector<scan::ResultRow> rows = vorlex::test::ScanRows(t.root, t.cutOff, host);
+        fs::rename(t.root + "/sub", t.outside + "/moved-sub");
+        fs::create_directory_symlink(t.outside + "/moved-sub", t.root + "/sub");
+        fs::create_directory(t.root + "/elsewhere");
+        fs::rename(t.root + "/sub2", t.root + "/elsewhere/sub2");
+        fs::create_directory_symlink("elsewhere/sub2", t.root + "/sub2");
+        cleanup::DeleteFiles(rows, t.Request(), host);
+        scan::DirListBox dirList;
+        cleanup::DeleteEmptyDirs(t.DirRequest(), dirList, host);
+        std::string out = mounted ? "mounted\n" : "";
+        for (const scan::ResultRow& row : rows) {
+            out += std::string(scan::StatusText(row.status)) + " " + row.path + "\n";
+        }
+        for (const scan::ResultRow& row : host.addedRows) {
+            out += std::string(scan::StatusText(row.status)) + " " + row.path + "\n";
+        }
+        return out + host.log.Text();
+    });
+    ASSERT_TRUE(child.ExitedCleanly());
+    if (child.output == "openat2 not blocked") {
+        GTEST_SKIP() << "seccomp filters are not available here";
+    }
+    std::string output = child.output;
+    std::string skipped;
+    if (output.rfind("mounted\n", 0) == 0) {
+        output.erase(0, 8);
+        skipped = "Skipped mount point " + t.root + "/mnt\n";
+    }
+    const std::string pathChanged =
+        "Reason: A directory on its path was replaced by a link, a file or a mount point since the scan\n";
+    EXPECT_EQ(output, "Deleted " + t.root + "/a.txt\n" +               //
+                          "Deleted " + t.root + "/d1/d2/deep.txt\n" +  //
+                          "NOT Deleted " + t.root + "/sub/x.txt\n" +   //
+                          "NOT Deleted " + t.root + "/sub2/y.txt\n" +  //
+                          "Dir Deleted " + t.root + "/d1/d2/\n" +      //
+                          "Dir Deleted " + t.root + "/d1/\n" +         //
+                          skipped +                                    //
+                          "Deleting files...\n" +                      //
+                          "Could not delete " + t.root + "/sub/x.txt\n" + pathChanged + "Could not delete " +
+                          t.root + "/sub2/y.txt\n" + pathChanged + "2 files deleted.\n" +  //
+                          "Deleting empty directories...\n" +                              //
+                          skipped +                                                        //
+                          "Deleted empty directory: " + t.root + "/d1/d2\n" +
+                          "Deleted empty directory: " + t.root + "/d1\n" + "2 empty directories deleted.\n");
+    EXPECT_EQ(t.tmp.Read("outside/moved-sub/x.txt"), "x");
+    EXPECT_EQ(t.tmp.Read("outside/secret.txt"), "s");
+    EXPECT_EQ(t.tmp.Read("tree/elsewhere/sub2/y.txt"), "y");
 }

@@ -500,11 +500,3 @@ TEST(IsDirectoryEmpty, CountsEveryEntryAndNeverFollowsALink) {
     fs::create_directory_symlink(empty, tmp.path + "/link");
     EXPECT_FALSE(scan::IsDirectoryEmpty(tmp.path + "/link"));
 }
-
-TEST(CountOccurrences, CountsNonOverlappingLeftToRight) {
-    EXPECT_EQ(scan::CountOccurrences("/tmp/a", "/"), 2u);
-    EXPECT_EQ(scan::CountOccurrences("aaaa", "aa"), 2u);
-    EXPECT_EQ(scan::CountOccurrences("aaa", "aa"), 1u);
-    EXPECT_EQ(scan::CountOccurrences("abc", ""), 0u);
-    EXPECT_EQ(scan::CountOccurrences("", "/"), 0u);
-}

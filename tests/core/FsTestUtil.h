@@ -4,9 +4,15 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/filter.h>
+#include <linux/openat2.h>
+#include <linux/seccomp.h>
 #include <pthread.h>
+#include <stddef.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -236,6 +242,25 @@ inline void RunOnSmallStack(std::size_t stackBytes, const std::function<void()>&
         pthread_join(thread, nullptr);
     }
     pthread_attr_destroy(&attr);
+}
+
+/// Makes openat2 fail with ENOSYS for the rest of the calling process, as on kernels older than 5.6
+/// (a seccomp filter; call it in a child). Returns true when openat2 is then really refused.
+inline bool BlockOpenat2() {
+    struct sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat2, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (ENOSYS & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    struct sock_fprog program = {static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+        prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+        return false;
+    }
+    struct open_how how {};
+    how.flags = O_PATH | O_CLOEXEC;
+    return syscall(SYS_openat2, AT_FDCWD, "/", &how, sizeof how) < 0 && errno == ENOSYS;
 }
 
 /// Creates, below the directory `parent`, a chain of `depth` directories all named `name`, and calls

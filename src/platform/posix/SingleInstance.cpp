@@ -71,15 +71,22 @@ std::unique_ptr<InstanceLock> InstanceLock::Acquire(const std::string& programPa
             break;
         }
         // Held: ask the holder to come to the front. A holder that is just ending refuses the connection;
-        // then try to take the lock again.
-        int c = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        // then try to take the lock again. The connect must not wait: an unattended run never accepts, so
+        // once its backlog is full a blocking connect would hang every later start until the run ends.
+        int c = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         if (c < 0) {
             return nullptr;
         }
-        bool asked = connect(c, reinterpret_cast<sockaddr*>(&addr), len) == 0 &&
-                     send(c, kRaise, sizeof kRaise - 1, MSG_NOSIGNAL) >= 0;
+        bool held = false;
+        if (connect(c, reinterpret_cast<sockaddr*>(&addr), len) == 0) {
+            held = true;
+            send(c, kRaise, sizeof kRaise - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+        } else {
+            // A full backlog: the holder is alive but not listening to requests now.
+            held = errno == EAGAIN || errno == EWOULDBLOCK;
+        }
         close(c);
-        if (asked) {
+        if (held) {
             return nullptr;
         }
     }

@@ -110,8 +110,16 @@ std::vector<std::string> LastExceptionStack() {
     if (!g_capture || t_lastThrow.count == 0) {
         return {};
     }
-    // Skip the capture hook itself.
-    return Symbolize(t_lastThrow.frames + 1, t_lastThrow.count - 1);
+    // Drop the frames of the capture itself: everything up to and including the throw hook (a sanitizer
+    // may add frames of its own in front of it).
+    std::vector<std::string> lines = Symbolize(t_lastThrow.frames, t_lastThrow.count);
+    for (size_t i = 0; i < lines.size() && i < 8; ++i) {
+        if (lines[i].rfind("__cxa_throw", 0) == 0) {
+            lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            break;
+        }
+    }
+    return lines;
 }
 
 std::vector<std::string> CurrentStack(int skip) {

@@ -1,0 +1,386 @@
+// The command line through the real program: refusals with their exit code and red bold log line, the usage
+// text, and the switches' effect on a real tree.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ProgramRun.h"
+#include "app/CommandLine.h"
+
+using vorlex::test::CsvRecords;
+using vorlex::test::DaysLater;
+using vorlex::test::HasLinesInOrder;
+using vorlex::test::LogLineHtml;
+using vorlex::test::ProgramCopy;
+using vorlex::test::RunResult;
+using vorlex::test::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kRed = "#ff0000";
+const char* const kBlack = "#000000";
+const char* const kBlue = "#0000ff";
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+/// The File cells of the CSV records after the header.
+std::vector<std::string> CsvFiles(const std::string& csvPath) {
+    std::vector<std::string> files;
+    auto records = CsvRecords(csvPath);
+    for (size_t i = 1; i < records.size(); ++i) {
+        files.push_back(records[i].empty() ? std::string() : records[i][0]);
+    }
+    return files;
+}
+
+struct Refusal {
+    const char* name;
+    std::vector<std::string> args;  ///< "{tree}" stands for the prepared tree
+    std::string message;
+};
+
+}  // namespace
+
+// Every refusal ends the run with code 1 before anything is deleted: the message is logged in red bold as the
+// last line, goes to standard error, and the previous run's CSV file stays as it was.
+TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
+    const std::vector<Refusal> refusals = {
+        {"path missing",
+         {"/vorlex-no-such-dir", "30"},
+         "ERROR: The Path parameter /vorlex-no-such-dir has a path that cannot be found or does not exist."},
+        {"path blanks trimmed",
+         {" /vorlex-no-such-dir\t", "30"},
+         "ERROR: The Path parameter /vorlex-no-such-dir has a path that cannot be found or does not exist."},
+        {"switch before the path",
+         {"/SCAN", "{tree}", "30"},
+         "ERROR: The Path parameter /SCAN has a path that cannot be found or does not exist."},
+        {"days with a fraction", {"{tree}", "3.5"}, "ERROR: The Days parameter 3.5 is not a valid integer."},
+        {"days with a unit", {"{tree}", "30d"}, "ERROR: The Days parameter 30d is not a valid integer."},
+        {"days empty", {"{tree}", ""}, "ERROR: The Days parameter  is not a valid integer."},
+        {"days beyond 32 bits",
+         {"{tree}", "4294967326"},
+         "ERROR: The Days parameter 4294967326 is not a valid integer."},
+        {"days negative", {"{tree}", "-1"}, "ERROR: The Days parameter -1 must be a positive number."},
+        {"days too many",
+         {"{tree}", "10001"},
+         "ERROR: The Days parameter 10001 must be 10,000 days or less."},
+        {"exclude trailing comma",
+         {"{tree}", "30", "/E", "*.tmp,"},
+         "ERROR: Exclude file mask  is not a valid file type."},
+        {"exclude doubled comma",
+         {"{tree}", "30", "/E", "*.tmp,,*.bak"},
+         "ERROR: Exclude file mask  is not a valid file type."},
+        {"include question mark",
+         {"{tree}", "30", "/I", "*.tm?"},
+         "ERROR: Include file mask *.tm? is not a valid file type."},
+        {"include with a path",
+         {"{tree}", "30", "-i", "*.tmp a/b"},
+         "ERROR: Include file mask a/b is not a valid file type."},
+        {"not without expression",
+         {"{tree}", "30", "/!", "/P", "/F"},
+         "ERROR: Switch \\! specified without Regular Expression being specified as well."},
+        {"path only without expression",
+         {"{tree}", "30", "/F", "/p"},
+         "ERROR: Switch \\P specified without Regular Expression being specified as well."},
+        {"file only without expression",
+         {"{tree}", "30", "-F"},
+         "ERROR: Switch \\F specified without Regular Expression being specified as well."},
+        {"expression does not compile",
+         {"{tree}", "30", "/R", "a(b"},
+         "ERROR: a(b is not a valid Regular Expression."},
+        {"expression missing", {"{tree}", "30", "/R"}, "ERROR:  is not a valid Regular Expression."},
+        {"expression empty",
+         {"{tree}", "30", "/r", "", "/SCAN"},
+         "ERROR:  is not a valid Regular Expression."},
+    };
+    for (const auto& r : refusals) {
+        SCOPED_TRACE(r.name);
+        ProgramCopy program;
+        TempDir tree;
+        const std::string old = tree.File("old.tmp", "x");
+        program.dir.File("VorlexFiles.csv", "previous run\r\n");
+        std::vector<std::string> args;
+        for (const auto& a : r.args) {
+            args.push_back(a == "{tree}" ? tree.path : a);
+        }
+        RunResult run = program.Run(args, DaysLater(100));
+        EXPECT_FALSE(run.hung);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "Vorlex: " + r.message + "\n");
+        EXPECT_EQ(run.out, "");
+        std::string html = program.LogHtml();
+        EXPECT_TRUE(
+            HasLinesInOrder(html, {LogLineHtml("Settings Read.", kBlack, false),
+                                   LogLineHtml("Search criteria obtained from command-line:", kBlack, false),
+                                   LogLineHtml(r.message, kRed, true)}));
+        // The refusal is the last line: nothing was searched.
+        EXPECT_EQ(html.find("Searching"), std::string::npos);
+        EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous run\r\n");
+        EXPECT_TRUE(Exists(old));
+    }
+}
+
+TEST(CommandLineRun, DebugSwitchIsLoggedBeforeARefusal) {
+    ProgramCopy program;
+    RunResult run = program.Run({"/vorlex-no-such-dir", "7", "/d"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(HasLinesInOrder(
+        program.LogHtml(),
+        {LogLineHtml("DEBUG via Command-Line = True", kRed, true),
+         LogLineHtml("ERROR: The Path parameter /vorlex-no-such-dir has a path that cannot be found or does "
+                     "not exist.",
+                     kRed, true),
+         LogLineHtml("Return Code = 1", "#008000", false)}));
+}
+
+// A help request shows the usage text on standard output and ends with code 0; nothing else is checked, and
+// the files of the previous run stay.
+TEST(CommandLineRun, HelpRequestsPrintTheUsageTextAndEndWithZero) {
+    const std::vector<std::vector<std::string>> requests = {
+        {"/?"},
+        {"-h"},
+        {"whatever"},
+        {"/vorlex-no-such-dir", "-1", "/?"},
+        {"/vorlex-no-such-dir", "abc", "/I", "*.tm?", "/H"},
+    };
+    for (const auto& args : requests) {
+        SCOPED_TRACE(args.back());
+        ProgramCopy program;
+        program.dir.File("VorlexFiles.csv", "previous run\r\n");
+        RunResult run = program.Run(args);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, std::string(vorlex::app::kUsageText) + "\n");
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous run\r\n");
+        EXPECT_EQ(program.LogHtml().find("ERROR"), std::string::npos);
+    }
+    // The text as a user reads it: the synopsis first, the weighting note last, /H and /D not mentioned.
+    const std::string usage = vorlex::app::kUsageText;
+    EXPECT_EQ(usage.rfind("Vorlex [[drive:path] [days]] [[/E \"file mask(s)\"] [/I \"file mask(s)\"]] [[/R "
+                          "\"regex\"] [/!] [/P] [/F]] [/SCAN] [/NODIR] [/?]\n\n",
+                          0),
+              0u);
+    EXPECT_NE(usage.find("        Path < File Age < Excluded < Included < RegEx"), std::string::npos);
+    EXPECT_EQ(usage.find("/H"), std::string::npos);
+    EXPECT_EQ(usage.find("/D"), std::string::npos);
+}
+
+TEST(CommandLineRun, PathIsExpandedFromTheEnvironment) {
+    ProgramCopy program;
+    TempDir home;
+    home.File("work dir/old.txt", "x");
+    RunResult run = program.Run({"%HOME%/work dir", "30", "/SCAN"},
+                                {{"HOME", home.path}, {"VORLEX_CLOCK_SHIFT", std::to_string(40 * 86400)}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::string html = program.LogHtml();
+    EXPECT_TRUE(
+        HasLinesInOrder(html, {LogLineHtml("Searching path " + home.path + "/work dir", kBlack, false),
+                               LogLineHtml("1 files matched search criteria.", kBlack, false)}));
+    // The command line is logged as typed, an argument with a blank quoted.
+    EXPECT_NE(html.find(LogLineHtml(program.exe + " \"%HOME%/work dir\" 30 /SCAN", kBlack, false)),
+              std::string::npos)
+        << html;
+    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")),
+              std::vector<std::string>{home.path + "/work dir/old.txt"});
+}
+
+TEST(CommandLineRun, DaysZeroAndTenThousandAreAccepted) {
+    ProgramCopy program;
+    TempDir tree;
+    const std::string file = tree.File("new.txt", "x");
+    // Zero days: a file made a moment ago is old enough.
+    RunResult run = program.Run({tree.path, "0", "/SCAN"}, DaysLater(1));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(program.LogHtml().find("Looking for files older than 0 days"), std::string::npos);
+    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")), std::vector<std::string>{file});
+
+    run = program.Run({tree.path, "10000"}, DaysLater(1));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::string html = program.LogHtml();
+    EXPECT_NE(html.find("Looking for files older than 10000 days"), std::string::npos) << html;
+    EXPECT_NE(html.find(LogLineHtml("0 files matched search criteria.", kBlack, false)), std::string::npos);
+    // No match: no CSV file (the previous one went at start-up) and nothing deleted.
+    EXPECT_FALSE(Exists(program.PathOf("VorlexFiles.csv")));
+    EXPECT_TRUE(Exists(file));
+}
+
+// NODIR is recognised in capitals only: /nodir is no switch, so the directories left empty are removed.
+TEST(CommandLineRun, NodirInSmallLettersStillRemovesEmptyDirectories) {
+    for (bool capitals : {false, true}) {
+        SCOPED_TRACE(capitals ? "/NODIR" : "/nodir");
+        ProgramCopy program;
+        TempDir tree;
+        tree.File("sub/old.txt", "x");
+        tree.Dir("empty");
+        RunResult run = program.Run({tree.path, "30", capitals ? "/NODIR" : "/nodir"}, DaysLater(40));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_FALSE(Exists(tree.path + "/sub/old.txt"));
+        EXPECT_EQ(Exists(tree.path + "/sub"), capitals);
+        EXPECT_EQ(Exists(tree.path + "/empty"), capitals);
+        EXPECT_TRUE(Exists(tree.path));
+        std::string html = program.LogHtml();
+        EXPECT_EQ(html.find(LogLineHtml("Empty directories will not be deleted.", kBlue, false)) !=
+                      std::string::npos,
+                  capitals);
+        EXPECT_EQ(html.find("Deleting empty directories...") != std::string::npos, !capitals);
+    }
+}
+
+TEST(CommandLineRun, ExcludeSwitchAsTheLastArgumentExcludesNothing) {
+    ProgramCopy program;
+    TempDir tree;
+    tree.File("a.tmp", "x");
+    tree.File("b.bak", "x");
+    RunResult run = program.Run({tree.path, "30", "/SCAN", "/E"}, DaysLater(40));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::string html = program.LogHtml();
+    EXPECT_NE(html.find(LogLineHtml("File types to exclude are: ", kBlack, false)), std::string::npos)
+        << html;
+    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")),
+              (std::vector<std::string>{tree.path + "/a.tmp", tree.path + "/b.bak"}));
+}
+
+TEST(CommandLineRun, MaskValuesSplitOnCommasAndBlanks) {
+    ProgramCopy program;
+    TempDir tree;
+    tree.File("a.tmp", "x");
+    tree.File("b.bak", "x");
+    tree.File("c.txt", "x");
+    RunResult run = program.Run({tree.path, "30", "/E", "*.tmp, *.bak", "/NODIR"}, DaysLater(40));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(program.LogHtml().find(LogLineHtml("File types to exclude are: *.tmp,*.bak", kBlack, false)),
+              std::string::npos);
+    EXPECT_TRUE(Exists(tree.path + "/a.tmp"));
+    EXPECT_TRUE(Exists(tree.path + "/b.bak"));
+    EXPECT_FALSE(Exists(tree.path + "/c.txt"));
+}
+
+// /F wins over /P: the expression is tried on the file name alone.
+TEST(CommandLineRun, ExpressionWithPathOnlyAndFileOnlyAppliesToTheFileName) {
+    ProgramCopy program;
+    TempDir tree;
+    const std::string inName = tree.File("other/report-match.txt", "x");
+    const std::string inPath = tree.File("match/keep.txt", "x");
+    RunResult run = program.Run({tree.path, "30", "/R", "MATCH", "/P", "/F", "/NODIR"}, DaysLater(40));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(Exists(inName));
+    EXPECT_TRUE(Exists(inPath));
+    EXPECT_NE(program.LogHtml().find("Using regular expression: MATCH on File Only"), std::string::npos);
+    auto records = CsvRecords(program.PathOf("VorlexFiles.csv"));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1][0], inName);
+    EXPECT_EQ(records[1][6], "Deleted");
+}
+
+// On the command line masks and an expression can all be on; the expression alone then decides for every
+// file old enough.
+TEST(CommandLineRun, ExpressionDecidesWhenMasksAreOnToo) {
+    ProgramCopy program;
+    TempDir tree;
+    tree.File("a.tmp", "x");
+    tree.File("b.log", "x");
+    tree.File("c.txt", "x");
+    const std::string young = tree.File("young.txt", "x");
+    vorlex::test::MakeYoung(young);
+    RunResult run =
+        program.Run({tree.path, "30", "/I", "*.tmp", "/E", "*.log", "/R", "(b|c|young)\\.", "/F", "/SCAN"},
+                    DaysLater(40));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")),
+              (std::vector<std::string>{tree.path + "/b.log", tree.path + "/c.txt"}));
+    std::string html = program.LogHtml();
+    EXPECT_TRUE(HasLinesInOrder(
+        html, {LogLineHtml("File types to exclude are: *.log", kBlack, false),
+               LogLineHtml("File types to include are: *.tmp", kBlack, false),
+               LogLineHtml("Using regular expression: (b|c|young)\\. on File Only", kBlack, false)}));
+}
+
+TEST(CommandLineRun, ScanOnlyDeletesNothingButWritesTheCsv) {
+    ProgramCopy program;
+    TempDir tree;
+    tree.File("old.txt", "x");
+    tree.File("sub/old2.txt", "x");
+    tree.Dir("empty");
+    RunResult run = program.Run({tree.path, "30", "/scan"}, DaysLater(40));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Exists(tree.path + "/old.txt"));
+    EXPECT_TRUE(Exists(tree.path + "/sub/old2.txt"));
+    EXPECT_TRUE(Exists(tree.path + "/empty"));
+    auto records = CsvRecords(program.PathOf("VorlexFiles.csv"));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1][6], "Found");
+    EXPECT_EQ(records[2][6], "Found");
+    std::string html = program.LogHtml();
+    EXPECT_TRUE(HasLinesInOrder(
+        html, {LogLineHtml("Scan Only option enabled. Files/Directories will not be deleted.", kBlue, false),
+               LogLineHtml("2 files matched search criteria.", kBlack, false),
+               LogLineHtml("Scan Only option enabled. Files/Directories were not deleted.", kBlue, false),
+               LogLineHtml("Finished.", kBlack, true)}));
+    EXPECT_EQ(html.find("Deleting"), std::string::npos);
+
+    // With nothing matched the scan-only line still appears, and no CSV file is written.
+    run = program.Run({tree.path, "30", "/SCAN"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(program.LogHtml().find("Scan Only option enabled. Files/Directories were not deleted."),
+              std::string::npos);
+    EXPECT_FALSE(Exists(program.PathOf("VorlexFiles.csv")));
+}
+
+// In debug mode the accepted run logs, in this order, the switches, its two paths and, for each file, the
+// mask lines beside the expression that alone decides; it ends with the return code.
+TEST(CommandLineRun, DebugRunLogsPathsMaskLinesAndReturnCode) {
+    ProgramCopy program;
+    TempDir tree;
+    TempDir work;
+    tree.File("a.tmp", "x");
+    tree.File("b.log", "x");
+    RunResult run =
+        program
+            .Start({tree.path, " +30", "/I", "*.tmp", "/E", "*.log", "/R", "b\\.", "/F", "/D", "/SCAN"},
+                   DaysLater(40), work.path)
+            ->Wait();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const char* const kGreen = "#008000";
+    const std::string a = "File [" + tree.path + "/a.tmp]";
+    const std::string b = "File [" + tree.path + "/b.log]";
+    EXPECT_TRUE(HasLinesInOrder(
+        program.LogHtml(),
+        {LogLineHtml("Search criteria obtained from command-line:", kBlack, false),
+         LogLineHtml("DEBUG via Command-Line = True", kRed, true),
+         LogLineHtml("Scan Only option enabled. Files/Directories will not be deleted.", kBlue, false),
+         LogLineHtml("Program Path = " + program.Folder(), kGreen, false),
+         LogLineHtml("Current Path = " + work.path + "/", kGreen, false),
+         LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
+         "Looking for files older than 30 days (", LogLineHtml(a + " Included by mask *.tmp", kGreen, false),
+         LogLineHtml(b + " Excluded by mask *.log", kGreen, false),
+         LogLineHtml("Text [b.log] matched by RegEx", kGreen, false),
+         LogLineHtml("1 files matched search criteria.", kBlack, false),
+         LogLineHtml("Finished.", kBlack, true), LogLineHtml("Return Code = 0", kGreen, false)}));
+    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")), std::vector<std::string>{tree.path + "/b.log"});
+}
+
+// A DISPLAY left over from an ended session is no display: the run neither tries to open a box there nor
+// aborts; the usage still ends with 0 and a refusal with its own line last.
+TEST(CommandLineRun, StaleDisplayShowsNoBoxAndDoesNotAbort) {
+    ProgramCopy program;
+    const std::map<std::string, std::string> stale = {{"DISPLAY", ":7391"}, {"VORLEX_NO_BOXES", ""}};
+    RunResult help = program.Run({"/?"}, stale);
+    EXPECT_EQ(help.signal, 0);
+    EXPECT_EQ(help.exitCode, 0) << help.err;
+    EXPECT_EQ(help.out, std::string(vorlex::app::kUsageText) + "\n");
+
+    RunResult refused = program.Run({"/vorlex-no-such-dir", "30"}, stale);
+    EXPECT_EQ(refused.exitCode, 1);
+    const std::string message =
+        "ERROR: The Path parameter /vorlex-no-such-dir has a path that cannot be found or does not exist.";
+    EXPECT_EQ(refused.err, "Vorlex: " + message + "\n");
+    std::string html = program.LogHtml();
+    EXPECT_NE(html.find(LogLineHtml(message, kRed, true)), std::string::npos) << html;
+    EXPECT_EQ(html.find("Fatal signal"), std::string::npos) << html;
+}

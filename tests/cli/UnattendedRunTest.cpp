@@ -1,0 +1,247 @@
+// A whole unattended run of the real program on a prepared tree, and the ways such a run can end early: an
+// output file held by another process, a termination request, a fatal signal.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ProgramRun.h"
+
+using vorlex::test::Child;
+using vorlex::test::CsvRecords;
+using vorlex::test::DaysLater;
+using vorlex::test::HasLinesInOrder;
+using vorlex::test::LogLineHtml;
+using vorlex::test::MakeYoung;
+using vorlex::test::ProgramCopy;
+using vorlex::test::RunResult;
+using vorlex::test::TempDir;
+using vorlex::test::WaitUntil;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kRed = "#ff0000";
+const char* const kBlack = "#000000";
+const char* const kBlue = "#0000ff";
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// Settings that would change the run if it read them as criteria, in a layout a rewrite would not keep.
+const char* const kSettings =
+    "; kept by hand\r\n"
+    "[Other]\r\n"
+    "Key = value\r\n"
+    "\r\n"
+    "[Vorlex]\r\n"
+    "Debug=0\r\n"
+    "DaysOld= 5 \r\n"
+    "DrivePath=/vorlex-not-this-one\r\n"
+    "UseRegEx=1\r\n"
+    "RegExEdit=\"zzz\"\r\n"
+    "UseIncludeFiles=1\r\n"
+    "IncludeFiles=*.none\r\n"
+    "DoNotDeleteEmptyDirs=1\r\n"
+    "AutoSaveOnExit=1\r\n"
+    "Width=900\r\n"
+    "Unknown=kept\r\n";
+
+}  // namespace
+
+// The run deletes exactly the old files of the tree and the directories left empty and old, never follows a
+// link out of the tree, writes the whole run to its log and the final statuses to its CSV file, and leaves
+// the settings file as it was.
+TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
+    ProgramCopy program;
+    program.dir.File("Vorlex.ini", kSettings);
+    program.dir.File("VorlexActivity.rtf", "previous log");
+    program.dir.File("VorlexFiles.csv", "previous csv");
+    TempDir outside;
+    const std::string target = outside.File("target.txt", "outside the tree");
+    const std::string outsideOld = outside.File("old.txt", "outside the tree");
+
+    TempDir tree;
+    const std::string root = tree.path;
+    tree.File("old.txt", "1");
+    tree.File("name with blank, comma.txt", "2");
+    // Names are bytes: a line feed and a byte that is no UTF-8 reach the file system unchanged.
+    tree.File("two\nlines.txt", "5");
+    tree.File("bad\xff.txt", "6");
+    tree.File("sub/deep/old.dat", "3");
+    const std::string young = tree.File("keep/young.txt", "4");
+    MakeYoung(young);
+    tree.Dir("empty-old/inner");
+    const std::string emptyYoung = tree.Dir("empty-young");
+    MakeYoung(emptyYoung);
+    fs::create_symlink(target, root + "/link-out");
+    fs::create_directory_symlink(outside.path, root + "/dir-link");
+
+    RunResult run = program.Run({root, "30"}, DaysLater(40));
+    ASSERT_FALSE(run.hung);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+
+    // Gone: the old files, the links themselves, and the directories empty and old after the deletion.
+    for (const char* gone : {"/old.txt", "/name with blank, comma.txt", "/two\nlines.txt", "/bad\xff.txt",
+                             "/sub", "/empty-old", "/link-out", "/dir-link"}) {
+        EXPECT_FALSE(Exists(root + gone)) << gone;
+    }
+    // Kept: the young file with its directory, the young empty directory, the root, everything outside.
+    for (const std::string& kept : {young, emptyYoung, root, target, outsideOld}) {
+        EXPECT_TRUE(Exists(kept)) << kept;
+    }
+    EXPECT_EQ(outside.Read("target.txt"), "outside the tree");
+
+    // The CSV file carries every row with its final status, in the order of the File text.
+    auto records = CsvRecords(program.PathOf("VorlexFiles.csv"));
+    ASSERT_EQ(records.size(), 12u);
+    EXPECT_EQ(records[0], (std::vector<std::string>{"File", "Created", "Modified", "Accessed", "Age (Days)",
+                                                    "Size (KB)", "Status"}));
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (size_t i = 1; i < records.size(); ++i) {
+        ASSERT_EQ(records[i].size(), 7u);
+        rows.emplace_back(records[i][0], records[i][6]);
+        EXPECT_EQ(records[i][4], "40") << records[i][0];
+    }
+    // One record per file; the CSV file is in the ANSI code page, where the line feed and the stray byte
+    // are shown as '?'.
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {root + "/bad?.txt", "Deleted"},       {root + "/dir-link", "Deleted"},
+        {root + "/empty-old/", "Dir Deleted"}, {root + "/empty-old/inner/", "Dir Deleted"},
+        {root + "/link-out", "Deleted"},       {root + "/name with blank, comma.txt", "Deleted"},
+        {root + "/old.txt", "Deleted"},        {root + "/sub/", "Dir Deleted"},
+        {root + "/sub/deep/", "Dir Deleted"},  {root + "/sub/deep/old.dat", "Deleted"},
+        {root + "/two?lines.txt", "Deleted"},
+    };
+    auto sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, expected);
+
+    // The log holds the whole run, from the version line to "Finished.".
+    std::string html = program.LogHtml();
+    EXPECT_TRUE(HasLinesInOrder(
+        html,
+        {LogLineHtml("Vorlex Version 2.1 Release 1 Build 70", kBlue, true),
+         LogLineHtml("Settings Read.", kBlack, false),
+         LogLineHtml("Search criteria obtained from command-line:", kBlack, false),
+         LogLineHtml(program.exe + " " + root + " 30", kBlack, false),
+         LogLineHtml("Vorlex Version 2.1 Release 1 Build 70", kBlue, true),
+         LogLineHtml("Searching...", kBlack, true), LogLineHtml("Searching path " + root, kBlack, false),
+         LogLineHtml("8 files found under " + root, kBlack, false),
+         LogLineHtml("7 files matched search criteria.", kBlack, false),
+         LogLineHtml("Results written to CSV file " + program.PathOf("VorlexFiles.csv"), kBlue, false),
+         LogLineHtml("Deleting files...", kBlack, true), LogLineHtml("7 files deleted.", kBlack, false),
+         LogLineHtml("Deleting empty directories...", kBlack, true),
+         LogLineHtml("Deleted empty directory: " + root + "/sub/deep", kBlack, false),
+         LogLineHtml("4 empty directories deleted.", kBlack, false),
+         LogLineHtml("Finished.", kBlack, true)}));
+    // Not a line of the previous run, and the settings' criteria were not used.
+    EXPECT_EQ(html.find("previous"), std::string::npos);
+    EXPECT_EQ(html.find("zzz"), std::string::npos);
+    EXPECT_EQ(html.find("*.none"), std::string::npos);
+    EXPECT_EQ(program.dir.Read("Vorlex.ini"), kSettings);
+}
+
+TEST(UnattendedRun, ARunThatMatchesNothingEndsWithZeroAndNoCsv) {
+    ProgramCopy program;
+    program.dir.File("VorlexFiles.csv", "previous csv");
+    TempDir tree;
+    tree.File("new.txt", "x");
+    tree.Dir("empty");
+    RunResult run = program.Run({tree.path, "30"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(Exists(program.PathOf("VorlexFiles.csv")));
+    EXPECT_TRUE(Exists(tree.path + "/new.txt"));
+    EXPECT_TRUE(Exists(tree.path + "/empty"));
+    std::string html = program.LogHtml();
+    EXPECT_TRUE(HasLinesInOrder(html, {LogLineHtml("0 files matched search criteria.", kBlack, false),
+                                       LogLineHtml("Finished.", kBlack, true)}));
+    EXPECT_EQ(html.find("Deleting"), std::string::npos);
+}
+
+// Another process holding the log file or the CSV file ends the start with code 1 and the reason on
+// standard error; the files of the previous run stay as they were.
+TEST(UnattendedRun, OutputFileHeldByAnotherProcessEndsWithCodeOne) {
+    for (const char* held : {"VorlexActivity.rtf", "VorlexFiles.csv"}) {
+        SCOPED_TRACE(held);
+        ProgramCopy program;
+        program.dir.File("VorlexActivity.rtf", "previous log");
+        program.dir.File("VorlexFiles.csv", "previous csv");
+        TempDir tree;
+        const std::string old = tree.File("old.txt", "x");
+        const std::string path = program.PathOf(held);
+        int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(flock(fd, LOCK_SH), 0);
+        RunResult run = program.Run({tree.path, "30"}, DaysLater(40));
+        close(fd);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "Vorlex: ERROR: The file " + path +
+                               " cannot be accessed.\nREASON: The file is in use by another process\n");
+        EXPECT_EQ(program.dir.Read("VorlexActivity.rtf"), "previous log");
+        EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous csv");
+        EXPECT_TRUE(Exists(old));
+    }
+}
+
+namespace {
+
+/// Starts a debug run on `tree` (debug mode pauses before the scan) and waits until start-up has deleted the
+/// previous log, so the run is past its start-up checks and its signal handlers are in place.
+std::unique_ptr<Child> StartPausedRun(const ProgramCopy& program, const TempDir& tree) {
+    program.dir.File("VorlexActivity.rtf", "previous log");
+    auto child = program.Start({tree.path, "30", "/D"}, DaysLater(40));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !Exists(program.PathOf("VorlexActivity.rtf")) || !child->Running(); }));
+    return child;
+}
+
+}  // namespace
+
+// A termination request stops the run like the Stop button: it ends, with code 1, its log saved and saying
+// so, and nothing deleted.
+TEST(UnattendedRun, TerminationRequestStopsTheRunWithCodeOne) {
+    ProgramCopy program;
+    TempDir tree;
+    const std::string old = tree.File("old.txt", "x");
+    auto child = StartPausedRun(program, tree);
+    ASSERT_TRUE(child->Running());
+    child->Signal(SIGTERM);
+    RunResult run = child->Wait();
+    EXPECT_FALSE(run.hung);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Exists(old));
+    EXPECT_TRUE(HasLinesInOrder(program.LogHtml(), {LogLineHtml("Aborted by user.", kBlack, true),
+                                                    LogLineHtml("Return Code = 1", "#008000", false)}));
+}
+
+// A fatal signal leaves a report in the log and ends the run with code 1.
+TEST(UnattendedRun, FatalSignalIsReportedInTheLog) {
+    ProgramCopy program;
+    TempDir tree;
+    const std::string old = tree.File("old.txt", "x");
+    auto child = StartPausedRun(program, tree);
+    ASSERT_TRUE(child->Running());
+    child->Signal(SIGSEGV);
+    RunResult run = child->Wait();
+    EXPECT_FALSE(run.hung);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Exists(old));
+    EXPECT_TRUE(
+        HasLinesInOrder(program.LogHtml(),
+                        {LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
+                         LogLineHtml("Aborted due to Exception", kBlack, true),
+                         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true),
+                         LogLineHtml("Stack Dump:", kBlue, true)}));
+}
