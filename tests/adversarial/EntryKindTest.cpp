@@ -119,6 +119,8 @@ TEST(Links, AHardLinkToAnotherUsersFileGoesAndTheFileKeepsModeOwnerAndContent) {
     EXPECT_EQ(st.st_nlink, 1u) << "only the listed name in the tree went";
     EXPECT_FALSE(Exists(s.tree + "/link.dat"));
     EXPECT_EQ(CsvStatus(s.prog.CsvPath())[s.tree + "/link.dat"], "Deleted");
+    auto log = LogLines(s.prog.LogPath());
+    EXPECT_TRUE(HasLine(log, "2 files deleted.")) << Joined(log);
 }
 
 TEST(SpecialEntries, FifoSocketAndDeviceNamedLikeMatchingFilesNeverHangTheRun) {
@@ -162,6 +164,8 @@ TEST(SpecialEntries, FifoSocketAndDeviceNamedLikeMatchingFilesNeverHangTheRun) {
         EXPECT_FALSE(Exists(s.tree + "/" + n)) << n;
     }
     EXPECT_EQ(Names(s.tree), std::set<std::string>{"other.txt"});
+    auto log = LogLines(s.prog.LogPath());
+    EXPECT_TRUE(HasLine(log, std::to_string(names.size()) + " files deleted.")) << Joined(log);
 }
 
 TEST(LockedEntries, EntriesLockedByAnotherProcessAreKeptWithTheInUseReason) {

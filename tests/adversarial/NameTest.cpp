@@ -28,7 +28,9 @@ TEST(HostileNames, OneCsvRowPerFileAReadableLogAndOnlyTheMatchingFilesGo) {
         {"com,ma,.tmp", "com,ma,.tmp"},
         {"br{a}ce\\par }.tmp", "br{a}ce\\par }.tmp"},
         {"back\\slash\\.tmp", "back\\slash\\.tmp"},
-        {"bad\xff\xfe\xc3(utf8.tmp", "bad???" "(utf8.tmp"},
+        {"bad\xff\xfe\xc3(utf8.tmp",
+         "bad???"
+         "(utf8.tmp"},
         {"-rf --no-preserve-root.tmp", "-rf --no-preserve-root.tmp"},
         {"=HYPERLINK(\"http:x\").tmp", "=HYPERLINK(\"http:x\").tmp"},
         {"+1-2@3.tmp", "+1-2@3.tmp"},
