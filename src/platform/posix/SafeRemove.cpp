@@ -201,8 +201,8 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
     if (probe != 0) {
         return {RemoveStatus::Replaced, 0};
     }
-    // The look-up and the removal are adjacent calls on the same directory descriptor; nothing is chmod-ed
-    // first (removal needs only the parent directory's permission).
+    // The look-up, the lock test (which checks the identity again) and the removal are adjacent calls on
+    // the same directory descriptor; nothing is chmod-ed first (removal needs only the parent's permission).
     const int removed = unlinkat(dir.Fd(), n.c_str(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0);
     const int err = errno;
     CloseFd(held);
