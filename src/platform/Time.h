@@ -26,6 +26,14 @@ struct TimeValue {
         return sec * 1000 + nsec / 1000000;
     }
     static TimeValue FromMillis(std::int64_t ms);
+    /// This moment moved back by `seconds` (>= 0), stopping at the earliest representable second.
+    TimeValue EarlierBy(std::int64_t seconds) const {
+        TimeValue t = *this;
+        t.sec = sec < std::numeric_limits<std::int64_t>::min() + seconds
+                    ? std::numeric_limits<std::int64_t>::min()
+                    : sec - seconds;
+        return t;
+    }
     friend auto operator<=>(const TimeValue&, const TimeValue&) = default;
 };
 

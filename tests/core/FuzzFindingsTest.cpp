@@ -93,3 +93,9 @@ TEST(Matcher, AFarFutureTimeIsNeverTakenForAnOldOne) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].path, "/data/ancient");
 }
+
+TEST(FuzzFindings, MovingTheEarliestMomentBackStaysInRange) {
+    vorlex::platform::TimeValue earliest{std::numeric_limits<std::int64_t>::min() + 10, 0};
+    EXPECT_EQ(earliest.EarlierBy(61).sec, std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ((vorlex::platform::TimeValue{100, 5}.EarlierBy(61)), (vorlex::platform::TimeValue{39, 5}));
+}
