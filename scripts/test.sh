@@ -24,3 +24,8 @@ if [ "${CI:-}" = true ] || [ "${VORLEX_SANITIZE:-}" = 1 ]; then
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     build_and_test "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVORLEX_SANITIZE=ON -DVORLEX_WERROR=$werror
 fi
+
+if [ "${CI:-}" = true ] || [ "${VORLEX_FUZZ:-}" = 1 ]; then
+  echo "== Fuzzers, a bounded run of each =="
+  bash "$here/scripts/fuzz.sh"
+fi

@@ -72,8 +72,7 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
             }
             continue;  // it went away after the emptiness test
         }
-        platform::TimeValue modified = facts.modified;
-        modified.sec -= kDirectoryModifiedSlackSeconds;
+        platform::TimeValue modified = facts.modified.EarlierBy(kDirectoryModifiedSlackSeconds);
         if (debug) {
             log.WriteDebugLog("Created:  " + timeText(facts.created));
             log.WriteDebugLog("Modified: " + timeText(modified));

@@ -140,6 +140,16 @@ std::string_view LineEnding(const std::string& content) {
     return (nl != std::string::npos && nl > 0 && content[nl - 1] == '\r') ? "\r\n" : "\n";
 }
 
+/// What must precede text added at the end of `content` so that it starts on a line of its own: nothing when
+/// the file ends with a line feed; a lone line feed after a final CR, which the reader already drops from the
+/// line, so that line keeps its meaning; the file's line ending `eol` otherwise.
+std::string_view EndOfLastLine(const std::string& content, std::string_view eol) {
+    if (content.empty() || content.back() == '\n') {
+        return {};
+    }
+    return content.back() == '\r' ? "\n" : eol;
+}
+
 /// Cuts `s` after `count` characters; a byte that does not start a valid UTF-8 sequence counts as one.
 void CutToCharacters(std::string& s, std::size_t count) {
     std::size_t pos = 0;
@@ -242,18 +252,12 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     }
     if (loc.header != Location::npos) {
         const Line& last = lines[loc.lastFilled];
-        if (last.next == last.end) {
-            // The section's last line is the file's last line and has no line ending yet.
-            content_.insert(last.next, eol);
-            content_.insert(last.next + eol.size(), line + eol);
-        } else {
-            content_.insert(last.next, line + eol);
-        }
+        // When the section's last line is the file's last line, it may lack its line ending (or half of it).
+        std::string_view before = last.next == content_.size() ? EndOfLastLine(content_, eol) : "";
+        content_.insert(last.next, std::string(before) + line + eol);
         return;
     }
-    if (!content_.empty() && content_.back() != '\n') {
-        content_ += eol;
-    }
+    content_ += EndOfLastLine(content_, eol);
     content_ += "[" + std::string(section) + "]" + eol + line + eol;
 }
 

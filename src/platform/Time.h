@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 namespace vorlex::platform {
@@ -11,9 +12,28 @@ struct TimeValue {
     std::int64_t sec = 0;
     std::int32_t nsec = 0;
 
-    /// Whole milliseconds since the epoch, rounded toward minus infinity.
-    std::int64_t Millis() const { return sec * 1000 + nsec / 1000000; }
+    /// Whole milliseconds since the epoch, rounded toward minus infinity. A moment that 64-bit milliseconds
+    /// cannot hold (some file systems store any 64-bit second count) gives the nearer end of their range, so
+    /// a far-future time never passes for an old one.
+    std::int64_t Millis() const {
+        constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 1000;
+        if (sec >= kLimit) {
+            return std::numeric_limits<std::int64_t>::max();
+        }
+        if (sec < -kLimit) {
+            return std::numeric_limits<std::int64_t>::min();
+        }
+        return sec * 1000 + nsec / 1000000;
+    }
     static TimeValue FromMillis(std::int64_t ms);
+    /// This moment moved back by `seconds` (>= 0), stopping at the earliest representable second.
+    TimeValue EarlierBy(std::int64_t seconds) const {
+        TimeValue t = *this;
+        t.sec = sec < std::numeric_limits<std::int64_t>::min() + seconds
+                    ? std::numeric_limits<std::int64_t>::min()
+                    : sec - seconds;
+        return t;
+    }
     friend auto operator<=>(const TimeValue&, const TimeValue&) = default;
 };
 

@@ -1,7 +1,9 @@
 #include "scan/RowFormat.h"
 
 #include <algorithm>
+#include <compare>
 #include <numeric>
+#include <utility>
 
 #include "scan/Mask.h"
 
@@ -41,11 +43,23 @@ std::string FormatSizeKB(std::uint64_t bytes, std::string_view thousands) {
 }
 
 std::int64_t AgeDays(platform::TimeValue created, platform::TimeValue scanStart) {
-    std::int64_t diff = scanStart.Millis() - created.Millis();
-    if (diff < 0) {
-        diff = -diff;
+    // File times may lie anywhere in the 64-bit range of seconds, so the distance is taken in unsigned
+    // seconds plus the millisecond parts; a whole day of milliseconds is a whole day of seconds.
+    struct Moment {
+        std::int64_t sec;
+        std::int32_t ms;
+        auto operator<=>(const Moment&) const = default;
+    };
+    Moment a{created.sec, created.nsec / 1000000};
+    Moment b{scanStart.sec, scanStart.nsec / 1000000};
+    if (a > b) {
+        std::swap(a, b);
     }
-    return diff / (86400 * std::int64_t{1000});
+    std::uint64_t seconds = static_cast<std::uint64_t>(b.sec) - static_cast<std::uint64_t>(a.sec);
+    if (b.ms < a.ms) {
+        --seconds;  // borrow: b is later, so at least one second apart here
+    }
+    return static_cast<std::int64_t>(seconds / 86400);
 }
 
 RowFormatter::RowFormatter(platform::RegionalFormats formats, platform::TimeValue scanStartTime)

@@ -77,8 +77,7 @@ DirHandle& DirHandle::operator=(DirHandle&& other) noexcept {
 
 bool IsOldEnough(const EntryFacts& facts, const AgeRule& rule) {
     const std::int64_t cut = rule.cutOff.Millis();
-    TimeValue modified = facts.modified;
-    modified.sec -= rule.modifiedSlackSeconds;
+    TimeValue modified = facts.modified.EarlierBy(rule.modifiedSlackSeconds);
     return facts.created.Millis() <= cut && modified.Millis() <= cut;
 }
 
