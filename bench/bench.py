@@ -11,6 +11,7 @@ The figures are printed, never judged by an exit code: a slow machine is not a f
 """
 
 import argparse
+import datetime
 import json
 import os
 import re
@@ -94,6 +95,31 @@ def rtf_number(run_dir, pattern):
     return int(m.group(1)) if m else None
 
 
+def log_phases(run_dir):
+    """Whole-second durations of the last run's phases, from the timestamps of its activity log."""
+    try:
+        with open(os.path.join(run_dir, "VorlexActivity.rtf"), "rb") as f:
+            text = f.read().decode("latin-1")
+    except OSError:
+        return None
+    stamps = {}
+    for m in re.finditer(r"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d [AP]M) (?:\\[a-z0-9]+)+ ([^\\\n]*)", text):
+        when = datetime.datetime.strptime(m.group(1), "%m/%d/%Y %I:%M:%S %p")
+        msg = m.group(2)
+        for key in ("Searching...", "Deleting files...", "files deleted.", "Deleting empty directories...",
+                    "empty directories deleted.", "Finished."):
+            if msg.endswith(key):
+                stamps.setdefault(key, when)
+    try:
+        span = lambda a, b: int((stamps[b] - stamps[a]).total_seconds())
+        return {"scan": span("Searching...", "Deleting files..."),
+                "files": span("Deleting files...", "files deleted."),
+                "dirs": span("Deleting empty directories...", "empty directories deleted."),
+                "end": span("empty directories deleted.", "Finished.")}
+    except KeyError:
+        return None
+
+
 def lines_of(path):
     try:
         with open(path, "rb") as f:
@@ -166,12 +192,13 @@ def scan(args):
     print()
     print("Scan of %s: %s files in %s directories; warm cache; median of %d runs" %
           (tree, format(files, ","), format(dirs, ","), args.runs))
-    widths = (38, 9, 17, 9, 13)
-    print(fmt_row(("command", "median s", "min - max s", "x floor", "peak RSS MiB"), widths))
+    widths = (38, 9, 17, 9, 13, 13)
+    print(fmt_row(("command", "median s", "min - max s", "x floor", "CPU s (mean)", "peak RSS MiB"), widths))
     for name, _, _, _ in tools:
         r = results[name]
         print(fmt_row((name, "%.3f" % r["median"], "%.3f - %.3f" % (r["min"], r["max"]),
-                       "%.2f" % (r["median"] / floor), "%.1f" % (rss[name] / 1024)), widths))
+                       "%.2f" % (r["median"] / floor), "%.3f" % (r["user"] + r["system"]),
+                       "%.1f" % (rss[name] / 1024)), widths))
     per_file = (rss[tools[0][0]] - base_rss) * 1024 / max(files, 1)
     avg_path = path_bytes / max(files, 1)
     ratio = results[tools[0][0]]["median"] / floor
@@ -220,6 +247,7 @@ def delete(args):
     results = {}
     left = {}
     deleted = {}
+    phases = {}
     for name, command in commands:
         log("timing %s: %d runs, each on a fresh copy (cp -a, sync; not timed)" % (name, args.runs))
         r = hyperfine([(name, command)], args.runs, 0, os.path.join(args.out, "delete.json"),
@@ -228,6 +256,7 @@ def delete(args):
         left[name] = count_entries(copy)
         if name.startswith("vorlex"):
             deleted[name] = (rtf_number(args.run, "files deleted"), rtf_number(args.run, "empty directories deleted"))
+            phases.setdefault("full", log_phases(args.run))
     shutil.rmtree(copy, ignore_errors=True)
 
     full = results[commands[0][0]]["median"]
@@ -237,15 +266,21 @@ def delete(args):
     print()
     print("Deletion in copies of %s: %s files in %s directories; median of %d runs, each on a fresh copy" %
           (tree, format(files, ","), format(dirs, ","), args.runs))
-    widths = (38, 9, 17, 16)
-    print(fmt_row(("command", "median s", "min - max s", "entries left"), widths))
+    widths = (38, 9, 17, 13, 13)
+    print(fmt_row(("command", "median s", "min - max s", "CPU s (mean)", "entries left"), widths))
     for name, _ in commands:
         r = results[name]
-        print(fmt_row((name, "%.3f" % r["median"], "%.3f - %.3f" % (r["min"], r["max"]), format(left[name], ",")),
-                      widths))
-    print(fmt_row(("vorlex deletion pass (full - scan)", "%.3f" % pass_t, "", ""), widths))
+        print(fmt_row((name, "%.3f" % r["median"], "%.3f - %.3f" % (r["min"], r["max"]),
+                       "%.3f" % (r["user"] + r["system"]), format(left[name], ",")), widths))
+    cpu_pass = (results[commands[0][0]]["user"] + results[commands[0][0]]["system"] -
+                results[commands[1][0]]["user"] - results[commands[1][0]]["system"])
+    print(fmt_row(("vorlex deletion pass (full - scan)", "%.3f" % pass_t, "", "%.3f" % cpu_pass, ""), widths))
     fd_, dd_ = deleted[commands[0][0]]
     print("Vorlex deleted %s files and %s empty directories (log of the last run)." % (fd_, dd_))
+    ph = phases.get("full")
+    if ph:
+        print("Vorlex phases of its last run (log timestamps, whole seconds): scan and CSV %d s, files %d s, "
+              "empty directories %d s, CSV and log %d s" % (ph["scan"], ph["files"], ph["dirs"], ph["end"]))
     print("Vorlex deletion pass / find: %.2fx (target <= %.1fx: %s); whole run / find: %.2fx" %
           (pass_t / find_t, DELETE_TARGET, verdict(pass_t / find_t <= DELETE_TARGET), full / find_t))
 
