@@ -11,7 +11,12 @@ names, a few bytes that are not valid UTF-8 and a few newlines. About half of th
 time years in the past ("old by mtime"); the others keep the time they were written. Birth times cannot be
 set on Linux, so a scan finds the old half only when it runs "later" (VORLEX_CLOCK_SHIFT).
 
-Usage: gen_tree.py PRESET TARGET [--seed N]      (TARGET must not exist yet)
+With --no-hidden-dirs no directory name starts with '.' (such a name gets '_' instead; the random
+sequence, and so the shape, stay those of the seed). A scan does not enter hidden directories, and in the
+default trees most files lie below one, so the timing scripts use this variant: every tool then lists every
+file. Hidden file names stay.
+
+Usage: gen_tree.py PRESET TARGET [--seed N] [--no-hidden-dirs]      (TARGET must not exist yet)
 """
 
 import argparse
@@ -59,6 +64,7 @@ def main() -> int:
     parser.add_argument("preset", choices=sorted(PRESETS))
     parser.add_argument("target")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--no-hidden-dirs", action="store_true")
     args = parser.parse_args()
 
     files, dirs = PRESETS[args.preset]
@@ -76,7 +82,10 @@ def main() -> int:
         # Mostly a random earlier directory (a bushy tree about ln(dirs) deep), sometimes the previous one
         # (chains that reach a few dozen levels).
         parent = i - 1 if rng.random() < 0.08 else rng.randrange(i)
-        path = paths[parent] + b"/" + make_name(rng, i, True)
+        name = make_name(rng, i, True)
+        if args.no_hidden_dirs and name.startswith(b"."):
+            name = b"_" + name[1:]
+        path = paths[parent] + b"/" + name
         os.mkdir(path)
         paths.append(path)
         depth.append(depth[parent] + 1)
