@@ -1,5 +1,5 @@
-// Drives the real main window offscreen over a tree: "Scan Now", the longest stall of the event loop, the time
-// to sort and show the rows, and the memory of the result list.
+// Drives the real main window offscreen over a tree: "Scan Now", the longest stall of the event loop, the
+// time to sort and show the rows, and the memory of the result list.
 //
 // Usage: window_bench TREE [DAYS]      (bench/window.sh builds and runs it)
 // The current folder is the program folder (settings, "VorlexFiles.csv", "VorlexActivity.rtf").
@@ -200,7 +200,8 @@ int main(int argc, char** argv) {
     std::printf("  %-44s %12zu\n", "rows listed", rowCount);
     std::printf("  %-44s %12.2f s\n", "Scan Now click, start to end", (clickEndMs - clickStartMs) / 1000.0);
     std::printf("  %-44s %12.1f ms\n", "longest event-loop gap (5 ms timer)", gaps.maxMs);
-    std::printf("  %-44s %12.2f s\n", "  it began after the click at", (gaps.maxStartMs - clickStartMs) / 1000.0);
+    std::printf("  %-44s %12.2f s\n", "  it began after the click at",
+                (gaps.maxStartMs - clickStartMs) / 1000.0);
     std::printf("  %-44s %12ld / %ld / %ld\n", "gaps over 50 / 250 / 1000 ms", gaps.over50, gaps.over250,
                 gaps.over1000);
     std::printf("  %-44s %12.3f s\n", "sort of the rows (shuffled copy, SortRows)", sortSec);
@@ -210,12 +211,15 @@ int main(int argc, char** argv) {
     std::printf("  %-44s %12.1f ms\n", "scroll to the end and paint", showEndSec * 1000.0);
     std::printf("  %-44s %12.1f MiB\n", "RSS before the scan", static_cast<double>(rssBefore) / 1024.0);
     std::printf("  %-44s %12.1f MiB\n", "RSS after the scan", static_cast<double>(rssAfter) / 1024.0);
-    std::printf("  %-44s %12.1f MiB\n", "peak RSS (VmHWM) after the scan", static_cast<double>(hwmAfterScan) / 1024.0);
+    std::printf("  %-44s %12.1f MiB\n", "peak RSS (VmHWM) after the scan",
+                static_cast<double>(hwmAfterScan) / 1024.0);
     std::printf("  %-44s %12.1f MiB\n", "RSS after malloc_trim(0), after the timings",
                 static_cast<double>(rssTrimmed) / 1024.0);
     std::printf("  %-44s %12.1f B\n", "average path text per row", pathBytes / n);
-    std::printf("  %-44s %12.1f B\n", "RSS growth per row, beyond the path text", rowsKiB * 1024.0 / n - pathBytes / n);
-    std::printf("  %-44s %12.1f B\n", "peak growth per row, beyond the path text", peakKiB * 1024.0 / n - pathBytes / n);
+    std::printf("  %-44s %12.1f B\n", "RSS growth per row, beyond the path text",
+                rowsKiB * 1024.0 / n - pathBytes / n);
+    std::printf("  %-44s %12.1f B\n", "peak growth per row, beyond the path text",
+                peakKiB * 1024.0 / n - pathBytes / n);
     std::printf("  %-44s %12zu B\n", "sizeof(ResultRow)", sizeof(vorlex::scan::ResultRow));
     std::printf("  %-44s %12.1f B\n", "path string capacity per row (heap)", pathCapacity / n);
     std::printf("  %-44s %12.1f B\n", "rows counted: vector + path heap, beyond path",
