@@ -1,8 +1,11 @@
 #include "app/Controller.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <future>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -481,8 +484,16 @@ void Controller::ScanNow() {
         StopNow("Aborted by user.");
         throw SilentAbort{};
     }
-    scan::SortRows(rows_);
-    view_.RowsChanged();
+    try {
+        if (!PutRowsInOrder([this](platform::Collator& collator, const std::atomic<bool>& cancel) {
+                return scan::SortOrder(rows_, collator, &cancel);
+            })) {
+            StopNow("Aborted by user.");
+            throw SilentAbort{};
+        }
+    } catch (const std::bad_alloc&) {
+        ResourceError("RESOURCE ERROR: Too many files.");
+    }
     lastScanRoot_ = path;
     lastCutOff_ = criteria.CutOffTime;
 
@@ -513,15 +524,42 @@ void Controller::ScanNow() {
 }
 
 void Controller::AddResultRow(scan::ResultRow row) {
-    // Keep the list in the order of the File text: a directory row goes where the sort would put it. Each
-    // probed row is compared directly: a sort key of each would transform its whole path again, which made
-    // the directory rows of a tree 10,000 levels deep take minutes.
-    auto pos = std::upper_bound(rows_.begin(), rows_.end(), row,
-                                [](const scan::ResultRow& a, const scan::ResultRow& b) {
-                                    return platform::Collate(a.path, b.path) < 0;
-                                });
-    rows_.insert(pos, std::move(row));
+    // Shown at the end of the list while the pass runs; MergeDirectoryRows puts them in place afterwards.
+    rows_.push_back(std::move(row));
+}
+
+bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
+                                    platform::Collator&, const std::atomic<bool>&)>& work) {
+    platform::Collator collator;
+    std::atomic<bool> cancel{false};
+    // The order is worked out beside the window, which keeps running and may show the rows meanwhile: the
+    // work only reads them, and nothing changes them until it is done.
+    auto pending = std::async(std::launch::async, [&] { return work(collator, cancel); });
+    struct CancelOnExit {
+        std::atomic<bool>& flag;
+        ~CancelOnExit() { flag = true; }
+    } cancelOnExit{cancel};  // a keep-alive that throws stops the work before `pending` waits for it
+    while (pending.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        view_.KeepAlive();
+        if (stopRequested_) {
+            cancel = true;
+        }
+    }
+    std::optional<std::vector<std::size_t>> order = pending.get();
+    if (!order) {
+        return false;
+    }
+    scan::ApplyOrder(rows_, std::move(*order));
     view_.RowsChanged();
+    return true;
+}
+
+void Controller::MergeDirectoryRows(std::size_t listed) {
+    if (rows_.size() > listed) {
+        PutRowsInOrder([this, listed](platform::Collator& collator, const std::atomic<bool>&) {
+            return std::optional(scan::MergeOrder(rows_, listed, collator));
+        });
+    }
 }
 
 void Controller::DeleteFiles() {
@@ -546,7 +584,16 @@ void Controller::DeleteFiles() {
         dirs.root = settings_.drivePath;
         dirs.scanStartTime = formatter_.ScanStartTime();
         dirs.days = config::ClampDaysOld(settings_.daysOld);
-        if (cleanup::DeleteEmptyDirs(dirs, dirList_, *this) == cleanup::PassOutcome::OutOfResources) {
+        const std::size_t listed = rows_.size();
+        cleanup::PassOutcome dirOutcome = cleanup::PassOutcome::Completed;
+        try {
+            dirOutcome = cleanup::DeleteEmptyDirs(dirs, dirList_, *this);
+        } catch (...) {
+            MergeDirectoryRows(listed);
+            throw;
+        }
+        MergeDirectoryRows(listed);
+        if (dirOutcome == cleanup::PassOutcome::OutOfResources) {
             ResourceError("RESOURCE ERROR: Too many directories.");
         }
     }

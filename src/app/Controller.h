@@ -2,9 +2,11 @@
 // both drive this one controller.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -149,6 +151,13 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     void SetBusy(bool busy);
     /// A resource error of a walk: logged, shown, and the run abandoned (an unattended run ends with 1).
     [[noreturn]] void ResourceError(const std::string& message);
+    /// Puts the rows in the order `work` gives (a permutation of their positions, or nothing when it was
+    /// cancelled), working it out on another thread while the view keeps running; a Stop cancels it.
+    /// Returns false when it was cancelled (the rows are left as they were).
+    bool PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
+                            platform::Collator&, const std::atomic<bool>&)>& work);
+    /// Moves the directory rows added after the first `listed` rows to their places in the File order.
+    void MergeDirectoryRows(std::size_t listed);
     /// Writes the result list to "VorlexFiles.csv".
     void WriteCsv();
     static void OnFatalSignal(int signal);

@@ -45,7 +45,8 @@ class CleanupHost : public scan::WalkHost {
     virtual RunCounters& Counters() = 0;
     /// Row `index` of the rows handed to DeleteFiles got its final Status (redisplay it).
     virtual void RowChanged(std::size_t index) = 0;
-    /// Adds a directory row (Status already set) to the result list, which keeps its order of the File text.
+    /// Adds a directory row (Status already set) to the result list; the host puts the list back in the
+    /// order of the File text when the pass is over.
     virtual void AddResultRow(scan::ResultRow row) = 0;
 };
 

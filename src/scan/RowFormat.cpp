@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <compare>
+#include <deque>
+#include <exception>
 #include <numeric>
+#include <thread>
 #include <utility>
 
 #include "scan/Mask.h"
@@ -91,22 +94,196 @@ std::string RowFormatter::CellText(const ResultRow& row, Column column) const {
     return {};
 }
 
-void SortRows(std::vector<ResultRow>& rows) {
-    std::vector<std::string> keys;
-    keys.reserve(rows.size());
-    for (const ResultRow& r : rows) {
-        keys.push_back(platform::CollationKey(r.path));
+namespace {
+
+/// The cancellation of a sort, raised from inside the comparison.
+struct SortCancelled {};
+
+/// What the comparisons of one sort share: quick texts are compared from the collator's table, the others
+/// by their strxfrm keys, computed once per row: all at the start (`eager`, so that several threads may
+/// compare at once) or on first use (for a merge that probes few rows).
+class RowKeys {
+  public:
+    RowKeys(const std::vector<ResultRow>& rows, platform::Collator& collator, bool eager)
+        : rows_(rows), collator_(collator), quick_(rows.size()), slot_(rows.size(), kNoKey) {
+        const std::string* previous = nullptr;
+        std::size_t admitted = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::string& path = rows[i].path;
+            // Neighbouring rows mostly share their folder: its characters were checked with the last row.
+            std::size_t known = 0;
+            if (previous != nullptr) {
+                const std::size_t n = std::min(previous->size(), path.size());
+                known = static_cast<std::size_t>(std::mismatch(path.begin(),
+                                                               path.begin() + static_cast<std::ptrdiff_t>(n),
+                                                               previous->begin())
+                                                     .first -
+                                                 path.begin());
+            }
+            quick_[i] = collator.Admit(path, known);
+            previous = quick_[i] ? &path : nullptr;
+            // A sample of the quick keys is held against strxfrm: should one differ, the table is dropped.
+            if (quick_[i] && admitted++ % 1024 == 0 &&
+                collator.Key(path, true) != collator.Key(path, false)) {
+                collator.DropTable();
+                quick_.assign(rows.size(), false);
+                break;
+            }
+        }
+        if (eager) {
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                if (!quick_[i]) {
+                    KeyOf(i);
+                }
+            }
+        }
     }
+    bool Less(std::size_t a, std::size_t b) const {
+        if (quick_[a] && quick_[b]) {
+            return collator_.CompareQuick(rows_[a].path, rows_[b].path) < 0;
+        }
+        // A quick text against a key: its own key, streamed from the table, equals strxfrm's.
+        if (quick_[a]) {
+            return collator_.CompareToKey(rows_[a].path, KeyOf(b)) < 0;
+        }
+        if (quick_[b]) {
+            return collator_.CompareToKey(rows_[b].path, KeyOf(a)) > 0;
+        }
+        return KeyOf(a) < KeyOf(b);
+    }
+
+  private:
+    /// The strxfrm key of a row that is not quick.
+    const std::string& KeyOf(std::size_t i) const {
+        if (slot_[i] == kNoKey) {
+            slot_[i] = keys_.size();
+            keys_.push_back(collator_.Key(rows_[i].path, false));
+        }
+        return keys_[slot_[i]];
+    }
+
+    static constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+
+    const std::vector<ResultRow>& rows_;
+    const platform::Collator& collator_;
+    std::vector<bool> quick_;
+    mutable std::vector<std::size_t> slot_;  ///< index in keys_ of a row's key
+    mutable std::deque<std::string> keys_;  ///< a deque: a key added keeps the others in place
+};
+
+/// The comparison handed to the standard algorithms: cheap to copy, checks for cancellation now and then.
+struct LessByKeys {
+    const RowKeys* keys;
+    const std::atomic<bool>* cancel;
+    std::uint32_t calls = 0;
+    bool operator()(std::size_t a, std::size_t b) {
+        if (cancel != nullptr && (++calls & 0xFFF) == 0 && cancel->load(std::memory_order_relaxed)) {
+            throw SortCancelled{};
+        }
+        return keys->Less(a, b);
+    }
+};
+
+}  // namespace
+
+std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& rows,
+                                                  platform::Collator& collator,
+                                                  const std::atomic<bool>* cancel) {
+    const RowKeys keys(rows, collator, true);
     std::vector<std::size_t> order(rows.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    std::vector<ResultRow> sorted;
-    sorted.reserve(rows.size());
-    for (std::size_t i : order) {
-        sorted.push_back(std::move(rows[i]));
+    const auto mid = order.begin() + static_cast<std::ptrdiff_t>(order.size() / 2);
+    try {
+        if (order.size() < (std::size_t{1} << 15)) {
+            std::stable_sort(order.begin(), order.end(), LessByKeys{&keys, cancel});
+            return order;
+        }
+        // The halves are independent and their merge keeps the first half first among equals: stable.
+        std::exception_ptr failure;
+        std::thread other([&] {
+            try {
+                std::stable_sort(order.begin(), mid, LessByKeys{&keys, cancel});
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        try {
+            std::stable_sort(mid, order.end(), LessByKeys{&keys, cancel});
+        } catch (...) {
+            other.join();
+            throw;
+        }
+        other.join();
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+        std::inplace_merge(order.begin(), mid, order.end(), LessByKeys{&keys, cancel});
+    } catch (const SortCancelled&) {
+        return std::nullopt;
     }
-    rows = std::move(sorted);
+    return order;
+}
+
+void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order) {
+    constexpr std::size_t kPlaced = static_cast<std::size_t>(-1);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == kPlaced || order[start] == start) {
+            continue;
+        }
+        // Follow the cycle through `start`: each place takes the row that belongs there.
+        ResultRow held = std::move(rows[start]);
+        std::size_t at = start;
+        for (;;) {
+            const std::size_t from = order[at];
+            order[at] = kPlaced;
+            if (from == start) {
+                rows[at] = std::move(held);
+                break;
+            }
+            rows[at] = std::move(rows[from]);
+            at = from;
+        }
+    }
+}
+
+void SortRows(std::vector<ResultRow>& rows) {
+    platform::Collator collator;
+    ApplyOrder(rows, *SortOrder(rows, collator));
+}
+
+std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
+                                    platform::Collator& collator) {
+    tail = std::min(tail, rows.size());
+    // The new rows are few beside the list: each finds its place by a binary search, so only the rows it
+    // probes need a key, and the rows move once.
+    const RowKeys keys(rows, collator, false);
+    auto less = [&keys](std::size_t a, std::size_t b) { return keys.Less(a, b); };
+    std::vector<std::size_t> added(rows.size() - tail);
+    std::iota(added.begin(), added.end(), tail);
+    std::stable_sort(added.begin(), added.end(), less);
+    std::vector<std::size_t> order;
+    order.reserve(rows.size());
+    std::size_t next = 0;
+    for (std::size_t a : added) {
+        std::size_t lo = next;
+        std::size_t hi = tail;
+        while (lo < hi) {  // the first earlier row that sorts after `a`: equal keys keep earlier rows first
+            const std::size_t m = lo + (hi - lo) / 2;
+            if (less(a, m)) {
+                hi = m;
+            } else {
+                lo = m + 1;
+            }
+        }
+        for (; next < lo; ++next) {
+            order.push_back(next);
+        }
+        order.push_back(a);
+    }
+    for (; next < tail; ++next) {
+        order.push_back(next);
+    }
+    return order;
 }
 
 }  // namespace vorlex::scan

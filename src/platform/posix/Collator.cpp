@@ -1,0 +1,333 @@
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Locale.h"
+
+namespace vorlex::platform {
+
+namespace {
+
+constexpr char32_t kNoChar = 0xFFFFFFFF;
+constexpr std::int32_t kNotQuick = -1;
+constexpr std::int32_t kUnknown = -2;
+
+/// The code point at `pos` of `text` and its length in bytes; kNoChar for a byte that does not start a
+/// well-formed UTF-8 sequence (overlong forms and surrogates included).
+char32_t Decode(std::string_view text, std::size_t pos, std::size_t& length) {
+    const auto b = static_cast<unsigned char>(text[pos]);
+    length = 1;
+    if (b < 0x80) {
+        return b;
+    }
+    std::size_t need = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        need = 1, cp = b & 0x1F, min = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        need = 2, cp = b & 0x0F, min = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        need = 3, cp = b & 0x07, min = 0x10000;
+    } else {
+        return kNoChar;
+    }
+    if (pos + need >= text.size()) {
+        return kNoChar;
+    }
+    for (std::size_t i = 1; i <= need; ++i) {
+        const auto c = static_cast<unsigned char>(text[pos + i]);
+        if ((c & 0xC0) != 0x80) {
+            return kNoChar;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return kNoChar;
+    }
+    length = need + 1;
+    return cp;
+}
+
+/// Decodes a character of an admitted (well-formed) text.
+inline char32_t DecodeValid(std::string_view text, std::size_t pos, std::size_t& length) {
+    const auto b = static_cast<unsigned char>(text[pos]);
+    if (b < 0x80) {
+        length = 1;
+        return b;
+    }
+    return Decode(text, pos, length);
+}
+
+void AppendUtf8(std::string& s, char32_t cp) {
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (cp >> 18));
+        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+/// Splits a key at its 0x01 bytes.
+std::vector<std::string_view> Fields(std::string_view key) {
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= key.size(); ++i) {
+        if (i == key.size() || key[i] == '\x01') {
+            out.push_back(key.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return out;
+}
+
+/// Whether every byte of `w` sorts above the level separator 0x01.
+bool AboveSeparator(std::string_view w) {
+    return std::all_of(w.begin(), w.end(), [](char c) { return static_cast<unsigned char>(c) > 1; });
+}
+
+}  // namespace
+
+Collator::Collator() : pages_(0x110000 / 256) {
+    // The C locales give the text itself; glibc's ISO 14651 tables give four levels.
+    levels_ = CollationKey("a") == "a" ? 1 : kMaxLevels;
+    // A first check of the shape on plain ASCII texts: every pair, and longer mixed texts.
+    std::vector<char32_t> run(2);
+    for (char32_t a = 0x20; a < 0x7F && levels_ > 0; ++a) {
+        for (char32_t b = 0x20; b < 0x7F && levels_ > 0; ++b) {
+            run[0] = a;
+            run[1] = b;
+            if (LearnChar(a) < 0 || LearnChar(b) < 0 || !RunAgrees(run.data(), 2)) {
+                levels_ = 0;
+            }
+        }
+    }
+    if (levels_ == 0) {
+        table_.clear();
+    }
+}
+
+int Collator::IndexOf(char32_t cp) const {
+    const Page* page = pages_[cp >> 8].get();
+    return page == nullptr ? kUnknown : (*page)[cp & 0xFF];
+}
+
+int Collator::LearnChar(char32_t cp) {
+    std::unique_ptr<Page>& page = pages_[cp >> 8];
+    if (!page) {
+        page = std::make_unique<Page>();
+        page->fill(kUnknown);
+    }
+    std::int32_t& slot = (*page)[cp & 0xFF];
+    if (slot != kUnknown) {
+        return slot;
+    }
+    slot = kNotQuick;
+    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
+        return slot;  // control characters keep the slow way
+    }
+    std::string text;
+    AppendUtf8(text, cp);
+    const std::string key = CollationKey(text);
+    std::vector<std::string_view> levels;
+    if (levels_ == 1) {
+        if (key != text) {
+            return slot;
+        }
+        levels.push_back(key);
+    } else {
+        // Three levels of weights, each closed by 0x01, then per character 0x01 and its fourth-level weight.
+        std::vector<std::string_view> f = Fields(key);
+        if (f.size() != 5 || !f[3].empty() || f[4].empty()) {
+            return slot;
+        }
+        levels = {f[0], f[1], f[2], std::string_view(key).substr(key.size() - f[4].size() - 1)};
+    }
+    // glibc moves the lower-level weights of a character without a first-level weight (a combining mark)
+    // across its ignorable neighbours, so such characters are not modelled; wholly ignorable ones are.
+    if (levels_ > 1 && levels[0].empty() && (!levels[1].empty() || !levels[2].empty())) {
+        return slot;
+    }
+    Weights w;
+    for (int l = 0; l < levels_; ++l) {
+        const std::string_view weight = levels[static_cast<std::size_t>(l)];
+        const std::string_view check = (levels_ > 1 && l == levels_ - 1) ? weight.substr(1) : weight;
+        if (weight.size() > static_cast<std::size_t>(kMaxWeight) || !AboveSeparator(check)) {
+            return slot;
+        }
+        w.length[static_cast<std::size_t>(l)] = static_cast<std::uint8_t>(weight.size());
+        std::memcpy(w.bytes[static_cast<std::size_t>(l)].data(), weight.data(), weight.size());
+    }
+    table_.push_back(w);
+    slot = static_cast<std::int32_t>(table_.size() - 1);
+    return slot;
+}
+
+bool Collator::RunAgrees(const char32_t* cps, std::size_t count) {
+    std::uint64_t id = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        id |= static_cast<std::uint64_t>(cps[i]) << (21 * i);
+    }
+    auto [it, inserted] = runs_.emplace(id, false);
+    if (inserted) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i) {
+            AppendUtf8(text, cps[i]);
+        }
+        std::string mine;
+        AppendQuickKey(mine, text);
+        it->second = mine == CollationKey(text);
+    }
+    return it->second;
+}
+
+bool Collator::Admit(std::string_view text, std::size_t known) {
+    if (levels_ == 0 || text.empty()) {
+        return false;
+    }
+    // Characters from two before the first unchecked byte, so that every run reaching it is checked.
+    known = std::min(known, text.size());
+    std::size_t start = known;
+    for (int back = 0; back < 3 && start > 0; ++back) {
+        do {
+            --start;
+        } while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80);
+    }
+    scratch_.clear();
+    for (std::size_t pos = start; pos < text.size();) {
+        std::size_t length = 0;
+        const char32_t cp = Decode(text, pos, length);
+        if (cp == kNoChar || LearnChar(cp) < 0) {
+            return false;
+        }
+        scratch_.push_back(cp);
+        pos += length;
+    }
+    for (std::size_t i = 0; i + 1 < scratch_.size(); ++i) {
+        if (!RunAgrees(&scratch_[i], 2) || (i + 2 < scratch_.size() && !RunAgrees(&scratch_[i], 3))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Collator::AppendQuickKey(std::string& out, std::string_view text) const {
+    for (int l = 0; l < levels_; ++l) {
+        const auto lu = static_cast<std::size_t>(l);
+        for (std::size_t pos = 0; pos < text.size();) {
+            std::size_t length = 0;
+            const Weights& w = table_[static_cast<std::size_t>(IndexOf(DecodeValid(text, pos, length)))];
+            out.append(reinterpret_cast<const char*>(w.bytes[lu].data()), w.length[lu]);
+            pos += length;
+        }
+        if (l < levels_ - 1) {
+            out += '\x01';
+        }
+    }
+}
+
+int Collator::CompareToKey(std::string_view text, std::string_view key) const {
+    std::size_t k = 0;
+    auto step = [&](std::uint8_t mine) {
+        if (k == key.size()) {
+            return 1;
+        }
+        const auto theirs = static_cast<std::uint8_t>(key[k++]);
+        return mine == theirs ? 0 : (mine < theirs ? -1 : 1);
+    };
+    for (int l = 0; l < levels_; ++l) {
+        const auto lu = static_cast<std::size_t>(l);
+        for (std::size_t pos = 0; pos < text.size();) {
+            std::size_t length = 0;
+            const Weights& w = table_[static_cast<std::size_t>(IndexOf(DecodeValid(text, pos, length)))];
+            for (std::size_t i = 0; i < w.length[lu]; ++i) {
+                if (const int c = step(w.bytes[lu][i]); c != 0) {
+                    return c;
+                }
+            }
+            pos += length;
+        }
+        if (l < levels_ - 1) {
+            if (const int c = step(1); c != 0) {
+                return c;
+            }
+        }
+    }
+    return k < key.size() ? -1 : 0;
+}
+
+std::string Collator::Key(std::string_view text, bool quick) const {
+    if (!quick || levels_ == 0) {
+        return CollationKey(text);
+    }
+    std::string key;
+    AppendQuickKey(key, text);
+    return key;
+}
+
+int Collator::CompareQuick(std::string_view a, std::string_view b) const {
+    // Equal leading characters add the same weights to every level of both keys, so only what follows
+    // them decides.
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t p = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(n), b.begin()).first - a.begin());
+    auto inside = [](std::string_view t, std::size_t at) {
+        return at < t.size() && (static_cast<unsigned char>(t[at]) & 0xC0) == 0x80;
+    };
+    while (p > 0 && (inside(a, p) || inside(b, p))) {
+        --p;
+    }
+    const std::string_view x = a.substr(p);
+    const std::string_view y = b.substr(p);
+
+    struct Stream {
+        const Collator& c;
+        std::string_view text;
+        std::size_t level;
+        std::size_t pos = 0;
+        const std::uint8_t* weight = nullptr;
+        std::size_t left = 0;
+        int Next(int end) {
+            while (left == 0) {
+                if (pos >= text.size()) {
+                    return end;
+                }
+                std::size_t length = 0;
+                const char32_t cp = DecodeValid(text, pos, length);
+                const Weights& w = c.table_[static_cast<std::size_t>(c.IndexOf(cp))];
+                pos += length;
+                weight = w.bytes[level].data();
+                left = w.length[level];
+            }
+            --left;
+            return *weight++;
+        }
+    };
+    for (int l = 0; l < levels_; ++l) {
+        // A level ends in the separator 0x01 (below every weight byte); the last ends with the key.
+        const int end = l < levels_ - 1 ? 1 : 0;
+        Stream sx{*this, x, static_cast<std::size_t>(l)};
+        Stream sy{*this, y, static_cast<std::size_t>(l)};
+        for (;;) {
+            const int bx = sx.Next(end);
+            const int by = sy.Next(end);
+            if (bx != by) {
+                return bx < by ? -1 : 1;
+            }
+            if (bx == end) {
+                break;
+            }
+        }
+    }
+    return 0;
+}
+
+}  // namespace vorlex::platform

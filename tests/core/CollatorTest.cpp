@@ -1,0 +1,250 @@
+#include <algorithm>
+#include <atomic>
+#include <clocale>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/Locale.h"
+#include "scan/RowFormat.h"
+
+using vorlex::platform::CollationKey;
+using vorlex::platform::Collator;
+using namespace vorlex::scan;
+
+namespace {
+
+/// Sets LC_COLLATE for one test and puts the previous one back.
+class ScopedCollation {
+  public:
+    explicit ScopedCollation(const char* name) : old_(std::setlocale(LC_COLLATE, nullptr)) {
+        ok_ = std::setlocale(LC_COLLATE, name) != nullptr;
+    }
+    ~ScopedCollation() { std::setlocale(LC_COLLATE, old_.c_str()); }
+    bool Ok() const { return ok_; }
+
+  private:
+    std::string old_;
+    bool ok_ = false;
+};
+
+void AppendUtf8(std::string& s, char32_t cp) {
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (cp >> 18));
+        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+/// Texts that provoke the collation's special cases: contractions (L + middle dot, Cyrillic I + breve,
+/// Thai vowels written before their consonant), combining marks after ignorable punctuation, ignorable
+/// characters, invalid UTF-8, control characters, and plain path characters.
+std::vector<std::string> TrickyPieces() {
+    return {"a",
+            "b",
+            "Z",
+            "\xC3\xA9",
+            "\xC3\x89",
+            "/",
+            "-",
+            ".",
+            " ",
+            "_",
+            "0",
+            "9",
+            "\xC3\x9F",
+            "\xC3\xA6",
+            "\xC7\x86",
+            "\xD0\x96",
+            "'",
+            "\n",
+            "\xFF",
+            "L",
+            "l",
+            "\xC2\xB7",
+            "\xD0\x98",
+            "\xCC\x86",
+            "\xE0\xB8\x81",
+            "\xE0\xB9\x80",
+            "\xE6\x97\xA5",
+            "\xF0\x9F\x98\x80",
+            "\xD8\xA7",
+            "\xD9\x94",
+            "ch",
+            "C",
+            "H",
+            "~",
+            ","};
+}
+
+/// Random texts made of a few tricky pieces and of code points from all over Unicode.
+std::vector<std::string> RandomTexts(std::uint32_t seed, int count) {
+    std::mt19937 rng(seed);
+    const std::vector<std::string> pieces = TrickyPieces();
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i) {
+        std::string alphabet[6];
+        for (std::string& a : alphabet) {
+            if (rng() % 2 == 0) {
+                a = pieces[rng() % pieces.size()];
+            } else {
+                const std::uint32_t r = rng() % 4;
+                char32_t cp =
+                    r < 2 ? 0x20 + rng() % 0x5F : (r == 2 ? 0xA0 + rng() % 0x490 : 0x20 + rng() % 0x2FFE0);
+                if (cp >= 0xD800 && cp < 0xE000) {
+                    cp = 'q';
+                }
+                AppendUtf8(a, cp);
+            }
+        }
+        std::string text = i % 3 == 0 ? "/home/user/" : "";
+        const int length = 1 + static_cast<int>(rng() % 12);
+        for (int k = 0; k < length; ++k) {
+            text += alphabet[rng() % 6];
+        }
+        out.push_back(text);
+    }
+    return out;
+}
+
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+std::vector<ResultRow> RowsOf(const std::vector<std::string>& paths) {
+    std::vector<ResultRow> rows(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        rows[i].path = paths[i];
+        rows[i].size = i;  // the original position, to check stability
+    }
+    return rows;
+}
+
+/// The reference order: a stable sort by strxfrm keys.
+std::vector<std::size_t> ReferenceOrder(const std::vector<std::string>& paths) {
+    std::vector<std::string> keys;
+    for (const std::string& p : paths) {
+        keys.push_back(CollationKey(p));
+    }
+    std::vector<std::size_t> order(paths.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    return order;
+}
+
+}  // namespace
+
+TEST(Collator, AgreesWithStrxfrmOnTrickyTexts) {
+    for (const char* locale : {"en_US.UTF-8", "C", "C.UTF-8"}) {
+        ScopedCollation scoped(locale);
+        if (!scoped.Ok()) {
+            continue;
+        }
+        Collator collator;
+        EXPECT_TRUE(collator.TableInUse()) << locale;
+        const std::vector<std::string> texts = RandomTexts(7, 6000);
+        int quick = 0;
+        for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+            const std::string& a = texts[i];
+            const std::string& b = texts[i + 1];
+            const bool qa = collator.Admit(a);
+            const bool qb = collator.Admit(b);
+            ASSERT_EQ(collator.Key(a, qa), CollationKey(a)) << locale << " [" << a << "]";
+            const int want = Sign(CollationKey(a).compare(CollationKey(b)));
+            if (qa && qb) {
+                ++quick;
+                ASSERT_EQ(Sign(collator.CompareQuick(a, b)), want)
+                    << locale << " [" << a << "] [" << b << "]";
+            }
+            if (qa) {
+                ASSERT_EQ(Sign(collator.CompareToKey(a, CollationKey(b))), want)
+                    << locale << " [" << a << "]";
+            }
+        }
+        EXPECT_GT(quick, 500) << locale;  // the table is actually exercised
+    }
+}
+
+TEST(Collator, KeepsContractionsAndMarksOffTheTable) {
+    ScopedCollation scoped("en_US.UTF-8");
+    if (!scoped.Ok()) {
+        GTEST_SKIP() << "no en_US.UTF-8";
+    }
+    Collator collator;
+    // L followed by a middle dot is one collating element; a breve after punctuation has its weight moved.
+    for (const char* text : {"/x/L\xC2\xB7y", "/x/0_-.\xCC\x86l", "bad\xFFname", "line\nbreak"}) {
+        EXPECT_FALSE(collator.Admit(text)) << text;
+    }
+    EXPECT_TRUE(collator.Admit("/home/user/\xC3\x89t\xC3\xA9 report, 2024.txt"));
+    EXPECT_TRUE(collator.Admit("/home/user/\xD0\x96\xF0\x9F\x98\x80"));
+}
+
+TEST(SortOrder, MatchesAStableSortByKeysOnBothThreads) {
+    ScopedCollation scoped("en_US.UTF-8");
+    if (!scoped.Ok()) {
+        GTEST_SKIP() << "no en_US.UTF-8";
+    }
+    // Enough rows for the two-thread path, with many equal paths to show the stability of the merge.
+    std::vector<std::string> paths = RandomTexts(11, 40000);
+    for (std::size_t i = 0; i < paths.size(); i += 7) {
+        paths[i] = paths[i / 2];
+    }
+    std::vector<ResultRow> rows = RowsOf(paths);
+    Collator collator;
+    const std::optional<std::vector<std::size_t>> order = SortOrder(rows, collator);
+    ASSERT_TRUE(order.has_value());
+    EXPECT_EQ(*order, ReferenceOrder(paths));
+
+    ApplyOrder(rows, *order);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size, (*order)[i]);
+        ASSERT_EQ(rows[i].path, paths[(*order)[i]]);
+    }
+}
+
+TEST(SortOrder, GivesUpWhenCancelled) {
+    std::vector<ResultRow> rows = RowsOf(RandomTexts(3, 40000));
+    Collator collator;
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(SortOrder(rows, collator, &cancel).has_value());
+    EXPECT_EQ(rows[5].size, 5u);  // the rows themselves are untouched
+}
+
+TEST(MergeOrder, PlacesNewRowsAfterEqualEarlierOnes) {
+    ScopedCollation scoped("en_US.UTF-8");
+    if (!scoped.Ok()) {
+        GTEST_SKIP() << "no en_US.UTF-8";
+    }
+    std::vector<std::string> head = RandomTexts(5, 3000);
+    std::vector<std::size_t> headOrder = ReferenceOrder(head);
+    std::vector<std::string> paths;
+    for (std::size_t i : headOrder) {
+        paths.push_back(head[i]);
+    }
+    const std::size_t listed = paths.size();
+    // Directory rows: new texts, and copies of listed ones that must come after their twins.
+    std::vector<std::string> added = RandomTexts(6, 400);
+    for (std::size_t i = 0; i < 50; ++i) {
+        added.push_back(paths[i * 37 % listed]);
+    }
+    paths.insert(paths.end(), added.begin(), added.end());
+
+    std::vector<ResultRow> rows = RowsOf(paths);
+    Collator collator;
+    const std::vector<std::size_t> order = MergeOrder(rows, listed, collator);
+    EXPECT_EQ(order, ReferenceOrder(paths));
+}
