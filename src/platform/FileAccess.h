@@ -11,9 +11,41 @@ namespace vorlex::platform {
 /// of the failed open (2 for a missing file). FIFOs and devices are never opened (EINVAL).
 int CheckFileAccess(const std::string& path);
 
-/// Replaces `path` with `content`: writes a temporary file in the same folder, flushes it to disk and
-/// renames it into place, so a failure leaves the previous file intact. The temporary file is locked
-/// (flock) while it is written. A link at `path` is replaced, never followed. Returns 0 or the error code.
+/// A replacement of a file written piece by piece: a temporary file beside the target, created anew
+/// (never through a link) with the mode of the file it replaces and locked (flock) from creation until it
+/// has been renamed into place. Until Commit succeeds the target is untouched; a ReplacingFile destroyed
+/// without a successful Commit removes its temporary file, so a failure (or an exception) in the middle
+/// leaves the previous file intact. Not copyable; one writer at a time.
+class ReplacingFile {
+  public:
+    ReplacingFile() = default;
+    /// Removes the temporary file unless Commit succeeded.
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    /// Creates the temporary file that is to replace `path`. Returns 0 or the error code.
+    [[nodiscard]] int Open(const std::string& path);
+    /// Appends `data` to the temporary file. Returns 0 or the error code; after a failure every later
+    /// Write and the Commit return that same error (the first one).
+    [[nodiscard]] int Write(std::string_view data);
+    /// Flushes the temporary file to disk and renames it over the target while still locked, then closes it.
+    /// Returns 0, or the first error of Open, Write or this step; on an error the temporary file is removed
+    /// and the target is left as it was.
+    [[nodiscard]] int Commit();
+    /// Gives up the replacement: closes and removes the temporary file (also done by the destructor).
+    void Abandon();
+
+  private:
+    std::string target_;
+    std::string temp_;
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+/// Replaces `path` with `content` through a ReplacingFile: writes a temporary file in the same folder,
+/// flushes it to disk and renames it into place, so a failure leaves the previous file intact. A link at
+/// `path` is replaced, never followed. Returns 0 or the error code.
 int ReplaceFileContent(const std::string& path, std::string_view content);
 
 /// Tests whether ReplaceFileContent may replace `path` the way a user of a settings or list file expects:

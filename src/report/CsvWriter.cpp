@@ -5,6 +5,7 @@
 
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
+#include "platform/Locale.h"
 #include "report/Ansi.h"
 #include "scan/Mask.h"
 
@@ -12,19 +13,47 @@ namespace vorlex::report {
 
 namespace {
 
+/// Bytes collected before they go to the file: large enough for few system calls, small enough to matter
+/// little beside the rows themselves.
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+/// Rows between two calls of the keep-alive callback.
+constexpr std::size_t kRowsPerKeepAlive = 2048;
+
 /// Appends `text` in Windows-1252; in a quoted field also doubles '"' and writes control characters as '?'.
 void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
-    std::size_t p = 0;
     const std::size_t n = text.size();
+    std::size_t p = 0;
     while (p < n) {
+        // Bytes that stay as they are go over in one piece: any ASCII outside a quoted field, printable
+        // ASCII other than '"' inside one.
+        std::size_t run = p;
+        if (quotedField) {
+            while (run < n) {
+                const auto b = static_cast<unsigned char>(text[run]);
+                if (b < 0x20 || b >= 0x7F || b == '"') {
+                    break;
+                }
+                ++run;
+            }
+        } else {
+            while (run < n && static_cast<unsigned char>(text[run]) < 0x80) {
+                ++run;
+            }
+        }
+        if (run > p) {
+            out.append(text.data() + p, run - p);
+            p = run;
+            if (p == n) {
+                break;
+            }
+        }
         const auto b = static_cast<unsigned char>(text[p]);
         if (b < 0x80) {
-            if (quotedField && (b < 0x20 || b == 0x7F)) {
-                out += '?';
-            } else if (quotedField && b == '"') {
+            // Only in a quoted field: a quote or a control character.
+            if (b == '"') {
                 out += "\"\"";
             } else {
-                out += static_cast<char>(b);
+                out += '?';
             }
             ++p;
             continue;
@@ -36,6 +65,69 @@ void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
         out += mapped >= 0 ? static_cast<char>(mapped) : '?';
     }
 }
+
+void AppendHeader(std::string& out) {
+    for (int c = 0; c < static_cast<int>(scan::Column::Count); ++c) {
+        if (c > 0) {
+            out += ',';
+        }
+        out += scan::ColumnCaption(static_cast<scan::Column>(c));
+    }
+    out += "\r\n";
+}
+
+/// Makes the CSV lines of rows, one after the other, with the date-time texts cached across rows.
+class CsvLines {
+  public:
+    explicit CsvLines(const scan::RowFormatter& formatter)
+        : formatter_(formatter), dates_(formatter.Formats()) {}
+
+    /// Appends the line of `row`, CR LF included.
+    void AppendRow(std::string& out, const scan::ResultRow& row) {
+        out += '"';
+        AppendEncoded(out, row.path, true);
+        out += "\",";
+        AppendDateTime(out, row.created);
+        out += ',';
+        AppendDateTime(out, row.modified);
+        out += ',';
+        AppendDateTime(out, row.accessed);
+        out += ',';
+        char number[24];
+        auto age = std::to_chars(number, number + sizeof number,
+                                 scan::AgeDays(row.created, formatter_.ScanStartTime()));
+        out.append(number, age.ptr);
+        out += ',';
+        const std::size_t sizeStart = out.size();
+        AppendEncoded(out, scan::FormatSizeKB(row.size, formatter_.Formats().thousands), false);
+        out.erase(std::remove(out.begin() + static_cast<std::ptrdiff_t>(sizeStart), out.end(), ','),
+                  out.end());
+        out += ',';
+        out += scan::StatusText(row.status);
+        out += "\r\n";
+    }
+
+  private:
+    void AppendDateTime(std::string& out, platform::TimeValue t) {
+        // A file's times often share their second (and so do files of one copy): the last text is kept.
+        if (!haveLast_ || t.sec != lastSec_) {
+            scratch_.clear();
+            formatter_.AppendDateTimeText(scratch_, t, dates_);
+            lastText_.clear();
+            AppendEncoded(lastText_, scratch_, false);
+            lastSec_ = t.sec;
+            haveLast_ = true;
+        }
+        out += lastText_;
+    }
+
+    const scan::RowFormatter& formatter_;
+    platform::DateTimeFormatter dates_;
+    std::string scratch_;
+    std::string lastText_;
+    std::int64_t lastSec_ = 0;
+    bool haveLast_ = false;
+};
 
 }  // namespace
 
@@ -53,57 +145,48 @@ std::string ToWindows1252(std::string_view text) {
 std::string BuildCsvText(const std::vector<scan::ResultRow>& rows, const scan::RowFormatter& formatter) {
     std::string out;
     out.reserve(64 + rows.size() * 128);
-    for (int c = 0; c < static_cast<int>(scan::Column::Count); ++c) {
-        if (c > 0) {
-            out += ',';
-        }
-        out += scan::ColumnCaption(static_cast<scan::Column>(c));
-    }
-    out += "\r\n";
-
-    // Neighbouring rows often share a second (a file's three times, files of one copy): format it once.
-    std::int64_t cachedSec = 0;
-    bool haveCached = false;
-    std::string cachedText;
-    auto appendDate = [&](platform::TimeValue t) {
-        if (!haveCached || t.sec != cachedSec) {
-            cachedText = ToWindows1252(formatter.DateTimeText(t));
-            cachedSec = t.sec;
-            haveCached = true;
-        }
-        out += cachedText;
-    };
-    const std::string& thousands = formatter.Formats().thousands;
-    char number[24];
-
+    AppendHeader(out);
+    CsvLines lines(formatter);
     for (const scan::ResultRow& row : rows) {
-        out += '"';
-        AppendEncoded(out, row.path, true);
-        out += "\",";
-        appendDate(row.created);
-        out += ',';
-        appendDate(row.modified);
-        out += ',';
-        appendDate(row.accessed);
-        out += ',';
-        auto age = std::to_chars(number, number + sizeof number,
-                                 scan::AgeDays(row.created, formatter.ScanStartTime()));
-        out.append(number, age.ptr);
-        out += ',';
-        const std::size_t sizeStart = out.size();
-        AppendEncoded(out, scan::FormatSizeKB(row.size, thousands), false);
-        out.erase(std::remove(out.begin() + static_cast<std::ptrdiff_t>(sizeStart), out.end(), ','),
-                  out.end());
-        out += ',';
-        out += scan::StatusText(row.status);
-        out += "\r\n";
+        lines.AppendRow(out, row);
     }
     return out;
 }
 
 int WriteCsvFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
-                 const scan::RowFormatter& formatter) {
-    return platform::ReplaceFileContent(path, BuildCsvText(rows, formatter));
+                 const scan::RowFormatter& formatter, const std::function<void()>& keepAlive) {
+    platform::ReplacingFile file;
+    if (int err = file.Open(path); err != 0) {
+        return err;
+    }
+    std::string chunk;
+    chunk.reserve(kChunkBytes + 8192);
+    AppendHeader(chunk);
+    CsvLines lines(formatter);
+    std::size_t rowsSinceKeepAlive = 0;
+    for (const scan::ResultRow& row : rows) {
+        lines.AppendRow(chunk, row);
+        if (chunk.size() >= kChunkBytes) {
+            if (int err = file.Write(chunk); err != 0) {
+                return err;
+            }
+            chunk.clear();
+        }
+        if (++rowsSinceKeepAlive == kRowsPerKeepAlive) {
+            rowsSinceKeepAlive = 0;
+            if (keepAlive) {
+                keepAlive();
+            }
+        }
+    }
+    if (int err = file.Write(chunk); err != 0) {
+        return err;
+    }
+    // The flush to disk can take a while for a large file: give the caller its turn first.
+    if (keepAlive) {
+        keepAlive();
+    }
+    return file.Commit();
 }
 
 CsvWriteError::CsvWriteError(const std::string& path, int code)
@@ -112,8 +195,9 @@ CsvWriteError::CsvWriteError(const std::string& path, int code)
       code_(code) {}
 
 void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
-                    const scan::RowFormatter& formatter, LogSink& log) {
-    if (int code = WriteCsvFile(path, rows, formatter); code != 0) {
+                    const scan::RowFormatter& formatter, LogSink& log,
+                    const std::function<void()>& keepAlive) {
+    if (int code = WriteCsvFile(path, rows, formatter, keepAlive); code != 0) {
         throw CsvWriteError(path, code);
     }
     log.WriteLog("Results written to CSV file " + scan::DisplayText(path), kBlue, LogStyle::Regular);

@@ -1,6 +1,7 @@
 // The results CSV file: the result list as Windows-1252 text with a header line, replaced atomically.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,10 +30,15 @@ std::string ToWindows1252(std::string_view text);
 /// The other fields are the cell texts unquoted; Size has every comma removed.
 std::string BuildCsvText(const std::vector<scan::ResultRow>& rows, const scan::RowFormatter& formatter);
 
-/// Writes BuildCsvText to `path`, replacing the file through a temporary file and a rename, so a failed
-/// write leaves the previous file intact. Returns 0 or the platform error code.
+/// Writes the text BuildCsvText gives to `path`, byte for byte, without holding it whole in memory: the
+/// lines go out in chunks of about 1 MiB to a temporary file that is renamed over `path` at the end
+/// (platform::ReplacingFile), so a failed write leaves the previous file intact. `keepAlive`, when set, is
+/// called every few thousand rows and before the final flush to disk, so that a caller with a window can
+/// keep it responsive; an exception from it abandons the write and leaves the previous file. Returns 0 or
+/// the platform error code.
 [[nodiscard]] int WriteCsvFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
-                               const scan::RowFormatter& formatter);
+                               const scan::RowFormatter& formatter,
+                               const std::function<void()>& keepAlive = {});
 
 /// A results file that could not be written. The message is "The file <path> cannot be written." + a
 /// line feed + "REASON: " + the platform's text for the error.
@@ -46,9 +52,11 @@ class CsvWriteError : public std::runtime_error {
     int code_;
 };
 
-/// `WriteToCSVFile`: writes the results file (WriteCsvFile) and then logs "Results written to CSV file "
-/// + path in blue, regular. Throws CsvWriteError when the file cannot be written; nothing is logged then.
+/// `WriteToCSVFile`: writes the results file (WriteCsvFile, calling `keepAlive` as it goes) and then logs
+/// "Results written to CSV file " + path in blue, regular. Throws CsvWriteError when the file cannot be
+/// written; nothing is logged then.
 void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
-                    const scan::RowFormatter& formatter, LogSink& log);
+                    const scan::RowFormatter& formatter, LogSink& log,
+                    const std::function<void()>& keepAlive = {});
 
 }  // namespace vorlex::report

@@ -72,6 +72,11 @@ std::string RowFormatter::DateTimeText(platform::TimeValue t) const {
     return platform::FormatDateTime(platform::ToLocalCivil(t), formats_);
 }
 
+void RowFormatter::AppendDateTimeText(std::string& out, platform::TimeValue t,
+                                      platform::DateTimeFormatter& cache) const {
+    cache.Append(out, platform::ToLocalCivil(t));
+}
+
 std::string RowFormatter::CellText(const ResultRow& row, Column column) const {
     switch (column) {
         case Column::File:

@@ -43,6 +43,10 @@ class RowFormatter {
 
     /// The date-time text of a moment.
     std::string DateTimeText(platform::TimeValue t) const;
+    /// Appends DateTimeText(t) to `out`, made through `cache` (built on Formats()), for many moments in a
+    /// row.
+    void AppendDateTimeText(std::string& out, platform::TimeValue t,
+                            platform::DateTimeFormatter& cache) const;
     /// The text of one cell. The File cell is the path in display form (DisplayText).
     std::string CellText(const ResultRow& row, Column column) const;
     /// The formats in use.

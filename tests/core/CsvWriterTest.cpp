@@ -1,11 +1,16 @@
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <random>
+#include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "LineLog.h"
 #include "TempDir.h"
 #include "TimeZone.h"
@@ -14,6 +19,7 @@
 using namespace vorlex::report;
 using vorlex::platform::RegionalFormats;
 using vorlex::platform::TimeValue;
+using vorlex::scan::Column;
 using vorlex::scan::ResultRow;
 using vorlex::scan::RowFormatter;
 using vorlex::scan::RowStatus;
@@ -69,6 +75,34 @@ ResultRow Row(std::string path, std::uint64_t size = 1'536'000, RowStatus status
 
 const TimeValue kStart = Utc(2026, 12, 9, 10, 15, 30);
 const char* const kHeader = "File,Created,Modified,Accessed,Age (Days),Size (KB),Status";
+
+/// A long list (several MiB of CSV) of awkward names and times: quotes, commas, line breaks, invalid and
+/// non-Latin UTF-8, times from long ago to far ahead, neighbours sharing a second, midnights.
+std::vector<ResultRow> ManyRows(std::size_t count) {
+    const char* const names[] = {"plain.txt",
+                                 "say \"hi\".txt",
+                                 "a,b,,c.txt",
+                                 "line\nbreak\r.txt",
+                                 "caf\xC3\xA9 \xE2\x82\xAC.txt",
+                                 "\xE4\xB8\xAD\xE6\x96\x87.txt",
+                                 "bad\xFF\xC3.txt",
+                                 "\x7F\xC2\x85\x01.txt",
+                                 "\xF0\x9F\x98\x80 \"\".txt"};
+    std::mt19937_64 rng(7);
+    std::vector<ResultRow> rows(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ResultRow& r = rows[i];
+        r.path = "/data/folder " + std::to_string(i / 100) + "/" + names[i % std::size(names)];
+        const std::int64_t span = i % 5 == 0 ? 40'000'000'000LL : 300'000'000LL;
+        r.created = TimeValue{kStart.sec - static_cast<std::int64_t>(rng() % span), 0};
+        r.modified =
+            i % 3 == 0 ? r.created : TimeValue{r.created.sec + static_cast<std::int64_t>(rng() % 9000), 5};
+        r.accessed = Utc(2026, 12, static_cast<int>(1 + i % 8), 0, 0, 0);
+        r.size = rng() >> (rng() % 64);
+        r.status = static_cast<RowStatus>(i % 5);
+    }
+    return rows;
+}
 
 }  // namespace
 
@@ -173,6 +207,90 @@ TEST(WriteToCSVFile, LogsOnSuccessAndThrowsOnFailure) {
                      ("The file " + bad + " cannot be written.\nREASON: No such file or directory").c_str());
     }
     EXPECT_EQ(log.lines.size(), 1u);
+}
+
+TEST(WriteCsvFile, StreamsALongListByteForByteAndLetsTheCallerRunMeanwhile) {
+    ScopedTimeZone tz("CET-1CEST,M3.5.0,M10.5.0/3");
+    vorlex::test::TempDir dir;
+    const std::string path = dir.File(kCsvFileName, "previous");
+    const std::vector<ResultRow> rows = ManyRows(40'000);
+    RowFormatter formatter(RegionalFormats{"%m/%d/%Y", "%r", ","}, kStart);
+
+    std::size_t calls = 0;
+    ASSERT_EQ(WriteCsvFile(path, rows, formatter,
+                           [&] {
+                               // While the rows are written, readers still find the previous file.
+                               if (++calls == 1) {
+                                   EXPECT_EQ(dir.Read(kCsvFileName), "previous");
+                                   EXPECT_EQ(vorlex::test::EntryNames(dir.path).size(), 2u);
+                               }
+                           }),
+              0);
+    EXPECT_GE(calls, rows.size() / 5000) << "the caller must get its turn every few thousand rows";
+
+    const std::string raw = dir.Read(kCsvFileName);
+    EXPECT_GT(raw.size(), std::size_t{3} << 20);  // several chunks
+    EXPECT_EQ(raw, BuildCsvText(rows, formatter));
+    EXPECT_EQ(vorlex::test::EntryNames(dir.path), (std::set<std::string>{kCsvFileName}));
+
+    // Every field after the path reads as the cell texts of the row, made one by one the slow way.
+    std::size_t pos = raw.find("\r\n") + 2;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::size_t end = raw.find("\r\n", pos);
+        ASSERT_NE(end, std::string::npos) << "row " << i;
+        const std::string line = raw.substr(pos, end - pos);
+        pos = end + 2;
+        std::string tail = "\"";
+        for (Column c : {Column::Created, Column::Modified, Column::Accessed, Column::AgeDays, Column::SizeKB,
+                         Column::Status}) {
+            std::string cell = ToWindows1252(formatter.CellText(rows[i], c));
+            if (c == Column::SizeKB) {
+                std::erase(cell, ',');
+            }
+            tail += "," + cell;
+        }
+        ASSERT_GT(line.size(), tail.size()) << "row " << i;
+        ASSERT_EQ(line.substr(line.size() - tail.size()), tail) << "row " << i;
+        ASSERT_EQ(line[0], '"') << "row " << i;
+    }
+    EXPECT_EQ(pos, raw.size());
+}
+
+TEST(WriteCsvFile, AFailedOrAbandonedWriteLeavesThePreviousFile) {
+    vorlex::test::TempDir dir;
+    const std::string path = dir.File(kCsvFileName, "previous");
+    const std::vector<ResultRow> rows = ManyRows(20'000);
+    RowFormatter formatter(RegionalFormats{"%x", "%X", ","}, kStart);
+    vorlex::test::LineLog log;
+    {
+        // The disk fills up after the first chunk.
+        vorlex::test::ScopedFileSizeLimit limit(std::size_t{3} << 19);
+        ASSERT_TRUE(limit.Ok());
+        EXPECT_EQ(WriteCsvFile(path, rows, formatter), EFBIG);
+        EXPECT_EQ(dir.Read(kCsvFileName), "previous");
+        EXPECT_EQ(vorlex::test::EntryNames(dir.path), (std::set<std::string>{kCsvFileName}));
+        try {
+            WriteToCSVFile(path, rows, formatter, log, [] {});
+            ADD_FAILURE() << "a failed write went unnoticed";
+        } catch (const CsvWriteError& e) {
+            EXPECT_EQ(e.Code(), EFBIG);
+        }
+        EXPECT_TRUE(log.lines.empty());
+        EXPECT_EQ(dir.Read(kCsvFileName), "previous");
+    }
+
+    // The caller gives up in the middle (its keep-alive throws): nothing of the new file stays behind.
+    int calls = 0;
+    EXPECT_THROW(WriteToCSVFile(path, rows, formatter, log,
+                                [&] {
+                                    if (++calls == 3) {
+                                        throw std::runtime_error("stop");
+                                    }
+                                }),
+                 std::runtime_error);
+    EXPECT_EQ(dir.Read(kCsvFileName), "previous");
+    EXPECT_EQ(vorlex::test::EntryNames(dir.path), (std::set<std::string>{kCsvFileName}));
+    EXPECT_TRUE(log.lines.empty());
 }
 
 TEST(ToWindows1252, MapsTheCodePageAndReplacesTheRest) {

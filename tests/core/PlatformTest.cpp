@@ -1,13 +1,23 @@
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
+#include "TimeZone.h"
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
 #include "platform/Locale.h"
@@ -59,6 +69,175 @@ TEST(ReplaceFileContent, ReplacesLinksInsteadOfFollowingThem) {
 
 TEST(ReplaceFileContent, LeavesOldFileWhenFolderIsGone) {
     EXPECT_NE(ReplaceFileContent("/nonexistent-folder/x.csv", "data"), 0);
+}
+
+TEST(ReplacingFile, StreamsIntoALockedTemporaryFileAndSwapsItInOnCommitOnly) {
+    vorlex::test::TempDir dir;
+    const std::string path = dir.File("out.csv", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    const std::string big(3 * 1024 * 1024 + 17, 'x');
+    {
+        ReplacingFile file;
+        ASSERT_EQ(file.Open(path), 0);
+        ASSERT_EQ(file.Write("head,"), 0);
+        ASSERT_EQ(file.Write(big), 0);
+        ASSERT_EQ(file.Write(""), 0);
+        ASSERT_EQ(file.Write(",tail\r\n"), 0);
+
+        // Until the commit the target is the old file, and the new one is locked beside it.
+        EXPECT_EQ(dir.Read("out.csv"), "old");
+        std::set<std::string> names = vorlex::test::EntryNames(dir.path);
+        ASSERT_EQ(names.size(), 2u);
+        names.erase("out.csv");
+        const std::string temp = dir.path + "/" + *names.begin();
+        EXPECT_EQ(temp.rfind(path + ".tmp", 0), 0u) << temp;
+        EXPECT_EQ(CheckFileAccess(temp), kErrorInUse);
+
+        ASSERT_EQ(file.Commit(), 0);
+    }
+    EXPECT_EQ(dir.Read("out.csv"), "head," + big + ",tail\r\n");
+    EXPECT_EQ(vorlex::test::EntryNames(dir.path), (std::set<std::string>{"out.csv"}));
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(CheckFileAccess(path), 0);
+}
+
+TEST(ReplacingFile, AnAbandonedOrFailedWriteLeavesThePreviousFileAndNoTemporaryOne) {
+    vorlex::test::TempDir dir;
+    const std::string path = dir.File("out.csv", "previous");
+    const std::set<std::string> before = vorlex::test::EntryNames(dir.path);
+
+    {
+        ReplacingFile file;
+        ASSERT_EQ(file.Open(path), 0);
+        ASSERT_EQ(file.Write("half a file"), 0);
+    }  // gone without a commit
+    EXPECT_EQ(dir.Read("out.csv"), "previous");
+    EXPECT_EQ(vorlex::test::EntryNames(dir.path), before);
+
+    // A disk that fills up in the middle: the first error sticks, also through the commit.
+    {
+        vorlex::test::ScopedFileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.Ok());
+        ReplacingFile file;
+        ASSERT_EQ(file.Open(path), 0);
+        ASSERT_EQ(file.Write(std::string(40 * 1024, 'a')), 0);
+        EXPECT_EQ(file.Write(std::string(40 * 1024, 'b')), EFBIG);
+        EXPECT_EQ(file.Write("c"), EFBIG);
+        EXPECT_EQ(file.Commit(), EFBIG);
+        EXPECT_EQ(dir.Read("out.csv"), "previous");
+        EXPECT_EQ(vorlex::test::EntryNames(dir.path), before);
+
+        EXPECT_EQ(ReplaceFileContent(path, std::string(100 * 1024, 'd')), EFBIG);
+        EXPECT_EQ(dir.Read("out.csv"), "previous");
+        EXPECT_EQ(vorlex::test::EntryNames(dir.path), before);
+    }
+
+    // No folder to put the temporary file in: every step reports it.
+    ReplacingFile file;
+    EXPECT_EQ(file.Open(dir.path + "/missing/out.csv"), ENOENT);
+    EXPECT_EQ(file.Write("x"), ENOENT);
+    EXPECT_EQ(file.Commit(), ENOENT);
+    EXPECT_EQ(vorlex::test::EntryNames(dir.path), before);
+}
+
+namespace {
+
+/// Sets LC_ALL while alive; false from Ok() when the locale is not installed.
+class ScopedLocale {
+  public:
+    explicit ScopedLocale(const char* name) : old_(std::setlocale(LC_ALL, nullptr)) {
+        ok_ = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ScopedLocale() { std::setlocale(LC_ALL, old_.c_str()); }
+    ScopedLocale(const ScopedLocale&) = delete;
+    ScopedLocale& operator=(const ScopedLocale&) = delete;
+    bool Ok() const { return ok_; }
+
+  private:
+    std::string old_;
+    bool ok_ = false;
+};
+
+}  // namespace
+
+TEST(DateTimeFormatter, GivesTheTextsOfFormatDateTimeForEveryKindOfMomentAndPattern) {
+    std::mt19937_64 rng(20261209);
+    auto between = [&](std::int64_t lo, std::int64_t hi) {
+        return lo + static_cast<std::int64_t>(rng() % static_cast<std::uint64_t>(hi - lo + 1));
+    };
+    // Moments one after the other through one formatter, so its caches are hit, missed and overwritten.
+    std::vector<CivilTime> moments;
+    for (int i = 0; i < 6000; ++i) {
+        CivilTime t;
+        const bool sameFewDays = i % 2 == 0;  // many repeats of days and of seconds
+        t.year = sameFewDays ? 2026 : static_cast<int>(between(-30000, 300000));
+        t.month = sameFewDays ? 12 : static_cast<int>(between(1, 12));
+        t.day = sameFewDays ? static_cast<int>(between(7, 9)) : static_cast<int>(between(1, 28));
+        t.hour = static_cast<int>(between(0, 23));
+        t.minute = static_cast<int>(between(0, 59));
+        t.second = static_cast<int>(between(0, 59));
+        t.millisecond = static_cast<int>(between(0, 999));
+        if (i % 7 == 0) {
+            t.hour = t.minute = t.second = 0;  // midnight: the date alone
+        }
+        if (i % 11 == 0) {
+            t.second = 0;
+        }
+        moments.push_back(t);
+    }
+    moments.push_back(CivilTime{2016, 12, 31, 23, 59, 60, 0});  // a leap second
+    moments.push_back(CivilTime{1, 1, 1, 12, 0, 0, 0});
+    moments.push_back(CivilTime{2147483647, 12, 31, 23, 59, 59, 0});
+    moments.push_back(CivilTime{});
+    // And what the calendar of a real time zone gives, from far past to far future.
+    {
+        vorlex::test::ScopedTimeZone tz("CET-1CEST,M3.5.0,M10.5.0/3");
+        for (int i = 0; i < 3000; ++i) {
+            const std::int64_t range = i % 3 == 0 ? (std::int64_t{1} << 46) : 4'000'000'000;
+            moments.push_back(ToLocalCivil(TimeValue{between(-range, range), 0}));
+        }
+        moments.push_back(ToLocalCivil(TimeValue{std::numeric_limits<std::int64_t>::max(), 0}));
+        moments.push_back(ToLocalCivil(TimeValue{std::numeric_limits<std::int64_t>::min(), 0}));
+    }
+
+    const std::vector<RegionalFormats> patterns = {
+        {"%m/%d/%Y", "%H:%M:%S", ","},
+        {"%x", "%X", ","},
+        {"%a, %d %b %Y", "%r", ","},
+        {"%Ey %G-W%V-%u %j %U %W %C", "%-I:%M %p%P %k %l", ""},
+        {"%10A%% %^B %-d %_m %e", "%_H%n%OM%t%T %R", "."},
+        {"%D %F", "%H.%M.%S uur, %Hh%Mm%Ss, and so on", ","},
+        {"%c", "%Z %z", ","},
+        {"%F %s", "%T", ","},
+        {"%D", "%H:%M:%S %s", ","},
+        {"%Y%", "%H%", ","},
+        {"%m/%d/%Y %H", "%S %d", ","},
+    };
+    for (const char* locale : {"C", "en_US.UTF-8"}) {
+        ScopedLocale scoped(locale);
+        if (!scoped.Ok()) {
+            ADD_FAILURE() << locale << " is not installed";
+            continue;
+        }
+        std::vector<RegionalFormats> all = patterns;
+        all.push_back(CurrentFormats());
+        for (const RegionalFormats& f : all) {
+            DateTimeFormatter fast(f);
+            int mismatches = 0;
+            for (const CivilTime& t : moments) {
+                const std::string expected = FormatDateTime(t, f);
+                const std::string got = fast.Text(t);
+                if (got != expected && ++mismatches <= 3) {
+                    ADD_FAILURE() << locale << " \"" << f.shortDate << "\" \"" << f.longTime << "\" "
+                                  << t.year << "-" << t.month << "-" << t.day << " " << t.hour << ":"
+                                  << t.minute << ":" << t.second << ": \"" << got << "\" instead of \""
+                                  << expected << "\"";
+                }
+            }
+            EXPECT_EQ(mismatches, 0) << locale << " " << f.shortDate << " / " << f.longTime;
+        }
+    }
 }
 
 TEST(Locale, GroupsThousandsAndFormatsMidnightAsDateAlone) {

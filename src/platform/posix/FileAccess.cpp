@@ -53,41 +53,96 @@ int WriteAll(int fd, std::string_view data) {
 
 }  // namespace
 
-int ReplaceFileContent(const std::string& path, std::string_view content) {
+ReplacingFile::~ReplacingFile() {
+    Abandon();
+}
+
+int ReplacingFile::Open(const std::string& path) {
+    Abandon();
+    target_ = path;
+    error_ = 0;
     std::random_device rd;
-    std::string tmp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        tmp = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(rd() % 1000000);
-        fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0 && errno != EEXIST) {
-            return errno;
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+        temp_ = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(rd() % 1000000);
+        fd_ = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd_ < 0 && errno != EEXIST) {
+            error_ = errno;
+            break;
         }
     }
-    if (fd < 0) {
-        return EEXIST;
+    if (fd_ < 0) {
+        temp_.clear();
+        if (error_ == 0) {
+            error_ = EEXIST;
+        }
+        return error_;
     }
     // Keep the mode of the file being replaced.
     struct stat old {};
     if (lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        fchmod(fd, old.st_mode & 07777);
+        fchmod(fd_, old.st_mode & 07777);
     }
-    flock(fd, LOCK_EX | LOCK_NB);
-    int err = WriteAll(fd, content);
-    if (err == 0 && fsync(fd) != 0) {
-        err = errno;
+    // The file is new and private to this process, so the lock cannot be held elsewhere yet; readers that
+    // test for it see the file as busy until it is complete and in place.
+    flock(fd_, LOCK_EX | LOCK_NB);
+    return 0;
+}
+
+int ReplacingFile::Write(std::string_view data) {
+    if (error_ == 0 && fd_ < 0) {
+        error_ = EBADF;
+    }
+    if (error_ == 0) {
+        error_ = WriteAll(fd_, data);
+    }
+    return error_;
+}
+
+int ReplacingFile::Commit() {
+    if (error_ == 0 && fd_ < 0) {
+        error_ = EBADF;
+    }
+    if (error_ == 0 && fsync(fd_) != 0) {
+        error_ = errno;
     }
     // Rename while the lock is still held, so no reader sees the new file unlocked before it is complete.
-    if (err == 0 && rename(tmp.c_str(), path.c_str()) != 0) {
-        err = errno;
+    if (error_ == 0 && rename(temp_.c_str(), target_.c_str()) != 0) {
+        error_ = errno;
     }
-    if (close(fd) != 0 && err == 0) {
-        err = errno;
+    if (error_ != 0) {
+        Abandon();
+        return error_;
     }
-    if (err != 0) {
-        unlink(tmp.c_str());
+    // In place: the temporary name is gone, so there is nothing left to remove.
+    temp_.clear();
+    const int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) {
+        error_ = errno;
     }
-    return err;
+    return error_;
+}
+
+void ReplacingFile::Abandon() {
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+    if (!temp_.empty()) {
+        unlink(temp_.c_str());
+        temp_.clear();
+    }
+}
+
+int ReplaceFileContent(const std::string& path, std::string_view content) {
+    ReplacingFile file;
+    if (int err = file.Open(path); err != 0) {
+        return err;
+    }
+    if (int err = file.Write(content); err != 0) {
+        return err;
+    }
+    return file.Commit();
 }
 
 int CheckReplaceable(const std::string& path) {

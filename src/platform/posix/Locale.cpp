@@ -3,8 +3,10 @@
 #include <langinfo.h>
 
 #include <clocale>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace vorlex::platform {
@@ -83,6 +85,127 @@ std::string FormatDateTime(const CivilTime& t, const RegionalFormats& f) {
         text += ' ';
         text += Strftime(f.longTime, tmv);
     }
+    return text;
+}
+
+namespace {
+
+/// What a strftime pattern reads of a moment.
+enum PatternNeeds : unsigned { kNeedsDate = 1, kNeedsTime = 2, kNeedsOther = 4 };
+
+/// The parts of a moment that `pattern` reads, following the locale's own formats that %x, %X and %r stand
+/// for. Anything unknown counts as kNeedsOther, which turns the caches off.
+unsigned Needs(std::string_view pattern, int depth) {
+    if (depth > 4) {
+        return kNeedsOther;
+    }
+    unsigned needs = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '%') {
+            continue;
+        }
+        ++i;
+        // glibc: flags, a field width, then an E or O modifier before the conversion.
+        while (i < pattern.size() && std::strchr("_-0^#", pattern[i]) != nullptr) {
+            ++i;
+        }
+        while (i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9') {
+            ++i;
+        }
+        const bool era = i < pattern.size() && pattern[i] == 'E';
+        if (i < pattern.size() && (pattern[i] == 'E' || pattern[i] == 'O')) {
+            ++i;
+        }
+        if (i >= pattern.size()) {
+            return kNeedsOther;
+        }
+        const char conversion = pattern[i];
+        if (conversion != '\0' && std::strchr("aAbBhCdeDFgGjmuUVwWyY", conversion) != nullptr) {
+            needs |= kNeedsDate;
+        } else if (conversion != '\0' && std::strchr("HIklMSpPRT", conversion) != nullptr) {
+            needs |= kNeedsTime;
+        } else if (conversion == 'x') {
+            needs |= kNeedsDate | Needs(nl_langinfo(D_FMT), depth + 1) |
+                     (era ? Needs(nl_langinfo(ERA_D_FMT), depth + 1) : 0u);
+        } else if (conversion == 'X') {
+            needs |= kNeedsTime | Needs(nl_langinfo(T_FMT), depth + 1) |
+                     (era ? Needs(nl_langinfo(ERA_T_FMT), depth + 1) : 0u);
+        } else if (conversion == 'r') {
+            needs |= kNeedsTime | Needs(nl_langinfo(T_FMT_AMPM), depth + 1);
+        } else if (conversion != 'n' && conversion != 't' && conversion != '%') {
+            // %c, %s, %z, %Z and whatever else: more than a date or a time of day.
+            return kNeedsOther;
+        }
+    }
+    return needs;
+}
+
+constexpr std::size_t kDaySlots = 4096;
+constexpr std::int64_t kNoDay = INT64_MIN;
+constexpr std::uint8_t kNotMade = 0xFF;
+constexpr std::uint8_t kLong = 0xFE;
+
+}  // namespace
+
+DateTimeFormatter::DateTimeFormatter(RegionalFormats formats)
+    : formats_(std::move(formats)),
+      dateByDay_((Needs(formats_.shortDate, 0) & ~unsigned{kNeedsDate}) == 0),
+      timeBySecond_((Needs(formats_.longTime, 0) & ~unsigned{kNeedsTime}) == 0) {}
+
+void DateTimeFormatter::Append(std::string& out, const CivilTime& t) {
+    if (dateByDay_) {
+        if (days_.empty()) {
+            days_.resize(kDaySlots, DaySlot{kNoDay, {}});
+        }
+        // A year fits an int, so the key is unique and never kNoDay.
+        const std::int64_t key = (static_cast<std::int64_t>(t.year) * 13 + t.month) * 32 + t.day;
+        DaySlot& slot = days_[(static_cast<std::uint64_t>(key) * 0x9E3779B97F4A7C15ULL) >> 52];
+        if (slot.key != key) {
+            slot.text = Strftime(formats_.shortDate, ToTm(t));
+            slot.key = key;
+        }
+        out += slot.text;
+    } else {
+        out += Strftime(formats_.shortDate, ToTm(t));
+    }
+    if (t.IsMidnight()) {
+        return;
+    }
+    out += ' ';
+    // A leap second (60) would share an index with the next minute: it takes the slow path.
+    if (!timeBySecond_ || t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 ||
+        t.second > 59) {
+        out += Strftime(formats_.longTime, ToTm(t));
+        return;
+    }
+    if (seconds_.empty()) {
+        seconds_.assign(86400, SecondSlot{kNotMade, {}});
+    }
+    SecondSlot& slot = seconds_[static_cast<std::size_t>((t.hour * 60 + t.minute) * 60 + t.second)];
+    if (slot.length == kNotMade) {
+        std::string text = Strftime(formats_.longTime, ToTm(t));
+        if (text.size() <= sizeof slot.text) {
+            std::memcpy(slot.text, text.data(), text.size());
+            slot.length = static_cast<std::uint8_t>(text.size());
+        } else {
+            const auto index = static_cast<std::uint32_t>(longTimes_.size());
+            longTimes_.push_back(std::move(text));
+            std::memcpy(slot.text, &index, sizeof index);
+            slot.length = kLong;
+        }
+    }
+    if (slot.length != kLong) {
+        out.append(slot.text, slot.length);
+    } else {
+        std::uint32_t index = 0;
+        std::memcpy(&index, slot.text, sizeof index);
+        out += longTimes_[index];
+    }
+}
+
+std::string DateTimeFormatter::Text(const CivilTime& t) {
+    std::string text;
+    Append(text, t);
     return text;
 }
 
