@@ -17,6 +17,7 @@
 #include "platform/Errors.h"
 #include "platform/FatalSignals.h"
 #include "platform/FileAccess.h"
+#include "platform/Memory.h"
 #include "platform/Paths.h"
 #include "platform/StackTrace.h"
 #include "platform/SystemInfo.h"
@@ -393,7 +394,9 @@ void Controller::ResourceError(const std::string& message) {
 }
 
 void Controller::WriteCsv() {
-    report::WriteToCSVFile(env_.programPath + kCsvFileName, rows_, formatter_, *this);
+    report::WriteToCSVFile(env_.programPath + kCsvFileName, rows_, formatter_, *this,
+                           [this] { KeepAlive(); });
+    platform::ReleaseFreeMemory();
 }
 
 void Controller::ScanNow() {
@@ -550,6 +553,7 @@ bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<st
         return false;
     }
     scan::ApplyOrder(rows_, std::move(*order));
+    platform::ReleaseFreeMemory();  // the keys and buffers of the sort
     view_.RowsChanged();
     return true;
 }

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/Time.h"
@@ -128,8 +127,11 @@ class Collator {
 
     int levels_ = 0;  ///< levels of the key; 0 when the table is not used
     std::vector<Weights> table_;
-    std::vector<std::unique_ptr<Page>> pages_;      ///< table indices per 256 code points, made on demand
-    std::unordered_map<std::uint64_t, bool> runs_;  ///< checked runs of two or three characters
+    std::vector<std::unique_ptr<Page>> pages_;  ///< table indices per 256 code points, made on demand
+    /// Checked runs of two or three characters: an open-addressing set of their codes, the top bit the
+    /// verdict (a run's code is never 0).
+    std::vector<std::uint64_t> runs_;
+    std::size_t runCount_ = 0;
     std::vector<char32_t> scratch_;
 };
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "platform/Locale.h"
@@ -7,12 +8,14 @@ namespace vorlex::platform {
 
 namespace {
 
-constexpr char32_t kNoChar = 0xFFFFFFFF;
+/// A byte that is not part of a well-formed UTF-8 sequence counts as a character of its own, numbered
+/// after the last code point.
+constexpr char32_t kStrayByte = 0x110000;
 constexpr std::int32_t kNotQuick = -1;
 constexpr std::int32_t kUnknown = -2;
 
-/// The code point at `pos` of `text` and its length in bytes; kNoChar for a byte that does not start a
-/// well-formed UTF-8 sequence (overlong forms and surrogates included).
+/// The code point at `pos` of `text` and its length in bytes; kStrayByte + the byte for a byte that does not
+/// start a well-formed UTF-8 sequence (overlong forms and surrogates included).
 char32_t Decode(std::string_view text, std::size_t pos, std::size_t& length) {
     const auto b = static_cast<unsigned char>(text[pos]);
     length = 1;
@@ -29,20 +32,20 @@ char32_t Decode(std::string_view text, std::size_t pos, std::size_t& length) {
     } else if (b >= 0xF0 && b <= 0xF4) {
         need = 3, cp = b & 0x07, min = 0x10000;
     } else {
-        return kNoChar;
+        return kStrayByte + b;
     }
     if (pos + need >= text.size()) {
-        return kNoChar;
+        return kStrayByte + b;
     }
     for (std::size_t i = 1; i <= need; ++i) {
         const auto c = static_cast<unsigned char>(text[pos + i]);
         if ((c & 0xC0) != 0x80) {
-            return kNoChar;
+            return kStrayByte + b;
         }
         cp = (cp << 6) | (c & 0x3F);
     }
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return kNoChar;
+        return kStrayByte + b;
     }
     length = need + 1;
     return cp;
@@ -59,7 +62,9 @@ inline char32_t DecodeValid(std::string_view text, std::size_t pos, std::size_t&
 }
 
 void AppendUtf8(std::string& s, char32_t cp) {
-    if (cp < 0x80) {
+    if (cp >= kStrayByte) {
+        s += static_cast<char>(cp - kStrayByte);
+    } else if (cp < 0x80) {
         s += static_cast<char>(cp);
     } else if (cp < 0x800) {
         s += static_cast<char>(0xC0 | (cp >> 6));
@@ -94,9 +99,14 @@ bool AboveSeparator(std::string_view w) {
     return std::all_of(w.begin(), w.end(), [](char c) { return static_cast<unsigned char>(c) > 1; });
 }
 
+/// A slot of a table of `size` (a power of two) for `id`: the top bits of a multiplicative hash.
+std::size_t Spread(std::uint64_t id, std::size_t size) {
+    return static_cast<std::size_t>((id * 0x9E3779B97F4A7C15u) >> (64 - std::countr_zero(size)));
+}
+
 }  // namespace
 
-Collator::Collator() : pages_(0x110000 / 256) {
+Collator::Collator() : pages_((kStrayByte + 0x100) / 256) {
     // The C locales give the text itself; glibc's ISO 14651 tables give four levels.
     levels_ = CollationKey("a") == "a" ? 1 : kMaxLevels;
     // A first check of the shape on plain ASCII texts: every pair, and longer mixed texts.
@@ -131,8 +141,8 @@ int Collator::LearnChar(char32_t cp) {
         return slot;
     }
     slot = kNotQuick;
-    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
-        return slot;  // control characters keep the slow way
+    if (cp == 0) {
+        return slot;  // strxfrm would end the text there
     }
     std::string text;
     AppendUtf8(text, cp);
@@ -172,21 +182,43 @@ int Collator::LearnChar(char32_t cp) {
 }
 
 bool Collator::RunAgrees(const char32_t* cps, std::size_t count) {
+    constexpr std::uint64_t kAgrees = std::uint64_t{1} << 63;
     std::uint64_t id = 0;
     for (std::size_t i = 0; i < count; ++i) {
         id |= static_cast<std::uint64_t>(cps[i]) << (21 * i);
     }
-    auto [it, inserted] = runs_.emplace(id, false);
-    if (inserted) {
-        std::string text;
-        for (std::size_t i = 0; i < count; ++i) {
-            AppendUtf8(text, cps[i]);
+    if (runs_.empty() || (runCount_ + 1) * 2 > runs_.size()) {
+        std::vector<std::uint64_t> old = std::move(runs_);
+        runs_.assign(std::max<std::size_t>(4096, old.size() * 2), 0);
+        runCount_ = 0;
+        for (std::uint64_t entry : old) {
+            if (entry != 0) {
+                std::size_t at = Spread(entry & ~kAgrees, runs_.size());
+                while (runs_[at] != 0) {
+                    at = (at + 1) & (runs_.size() - 1);
+                }
+                runs_[at] = entry;
+                ++runCount_;
+            }
         }
-        std::string mine;
-        AppendQuickKey(mine, text);
-        it->second = mine == CollationKey(text);
     }
-    return it->second;
+    std::size_t at = Spread(id, runs_.size());
+    while (runs_[at] != 0) {
+        if ((runs_[at] & ~kAgrees) == id) {
+            return (runs_[at] & kAgrees) != 0;
+        }
+        at = (at + 1) & (runs_.size() - 1);
+    }
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        AppendUtf8(text, cps[i]);
+    }
+    std::string mine;
+    AppendQuickKey(mine, text);
+    const bool agrees = mine == CollationKey(text);
+    runs_[at] = id | (agrees ? kAgrees : 0);
+    ++runCount_;
+    return agrees;
 }
 
 bool Collator::Admit(std::string_view text, std::size_t known) {
@@ -205,7 +237,7 @@ bool Collator::Admit(std::string_view text, std::size_t known) {
     for (std::size_t pos = start; pos < text.size();) {
         std::size_t length = 0;
         const char32_t cp = Decode(text, pos, length);
-        if (cp == kNoChar || LearnChar(cp) < 0) {
+        if (LearnChar(cp) < 0) {
             return false;
         }
         scratch_.push_back(cp);
