@@ -52,10 +52,14 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         std::string_view relativeDir;
         std::string_view name;
         platform::DirHandle parent;
+        // The directory is opened once: its entries are counted, its facts read and its lock taken through
+        // that one descriptor.
+        platform::DirHandle dir;
         std::size_t count = 0;
         const bool empty = root.Valid() && SplitBelowRoot(rootPrefix, path, relativeDir, name) &&
                            platform::OpenBeneath(root, relativeDir, parent) == 0 &&
-                           platform::CountEntriesAt(parent, name, 1, count) == 0 && count == 0;
+                           platform::OpenDirectoryAt(parent, name, dir) == 0 &&
+                           platform::CountEntries(dir, 1, count) == 0 && count == 0;
         if (!empty) {
             if (debug) {
                 log.WriteDebugLog("Directory is NOT empty.");
@@ -66,11 +70,11 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
             log.WriteDebugLog("Directory is empty.");
         }
         platform::EntryFacts facts;
-        if (int err = platform::StatAt(parent, name, facts); err != 0) {
+        if (int err = platform::StatHandle(dir, facts); err != 0) {
             if (debug) {
                 log.WriteDebugLog("Directory cannot be read: " + platform::ErrorText(err));
             }
-            continue;  // it went away after the emptiness test
+            continue;
         }
         platform::TimeValue modified = facts.modified.EarlierBy(kDirectoryModifiedSlackSeconds);
         if (debug) {
@@ -99,8 +103,8 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         row.inode = it->inode;
         row.fileType = kDirectoryType;
         // Still the directory the inventory listed, still old, and (rmdir) still empty.
-        const platform::RemoveResult result = platform::RemoveIfUnchanged(
-            parent, name, {it->device, it->inode, kDirectoryType, it->created, true}, age);
+        const platform::RemoveResult result = platform::RemoveOpenedDirIfUnchanged(
+            parent, name, dir, facts, {it->device, it->inode, kDirectoryType, it->created, true}, age);
         if (result.status == platform::RemoveStatus::Removed) {
             ++counters.emptyDirsDeleted;
             log.WriteLog("Deleted empty directory: " + path, kBlack, LogStyle::Regular);

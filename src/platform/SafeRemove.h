@@ -86,13 +86,6 @@ int OpenTreeRoot(const std::string& root, DirHandle& out);
 /// ELOOP, ENOTDIR or EXDEV when a directory on the path has been replaced by a link, a file or a mount.
 int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out);
 
-/// The facts of the entry `name` in `dir`, without following a link. Returns 0 or the errno.
-int StatAt(const DirHandle& dir, std::string_view name, EntryFacts& out);
-
-/// Counts the entries of the subdirectory `name` of `dir` (opened without following a link), "." and ".."
-/// left out, stopping once `limit` are found. Returns 0 or the errno of the failed open or read.
-int CountEntriesAt(const DirHandle& dir, std::string_view name, std::size_t limit, std::size_t& count);
-
 /// Looks `name` up again in `dir` without following a link and removes it only when it is still the
 /// entry `expected` (device, inode, type and, where asked and known, birth time) and still old by `age`:
 /// unlinkat(dir, name, 0), or with AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports
@@ -103,5 +96,27 @@ int CountEntriesAt(const DirHandle& dir, std::string_view name, std::size_t limi
 /// unless the lookup failed).
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
                                const AgeRule& age, EntryFacts* seen = nullptr);
+
+/// Opens the subdirectory `name` of `dir` for reading, without following a link and without entering
+/// another file system (a mount root is refused with EXDEV). Returns 0 or the errno.
+int OpenDirectoryAt(const DirHandle& dir, std::string_view name, DirHandle& out);
+
+/// Counts the entries of the open directory `dir` ("." and ".." left out), stopping once `limit` are
+/// found. Returns 0 or the errno of the failed read.
+int CountEntries(const DirHandle& dir, std::size_t limit, std::size_t& count);
+
+/// The facts of the open `handle` itself. Returns 0 or the errno.
+int StatHandle(const DirHandle& handle, EntryFacts& out);
+
+/// The removal of an empty directory that was opened, counted and looked at through one descriptor:
+/// `opened` was opened on `name` in `parent` by OpenDirectoryAt and `openedFacts` are its facts. Keeps it
+/// when `openedFacts` are not `expected` (Replaced) or not old by `age` (NoLongerOld); locks `opened`
+/// (kErrorInUse when another process holds a lock); looks `name` up once more without following a link,
+/// which must still be that directory, unchanged and old; then unlinkat(parent, name, AT_REMOVEDIR), which
+/// refuses a directory that is no longer empty. Nothing is chmod-ed. A failure reports the errno of the
+/// failed call itself.
+RemoveResult RemoveOpenedDirIfUnchanged(const DirHandle& parent, std::string_view name,
+                                        const DirHandle& opened, const EntryFacts& openedFacts,
+                                        const EntryIdentity& expected, const AgeRule& age);
 
 }  // namespace vorlex::platform

@@ -392,6 +392,64 @@ TEST(DeleteEmptyDirs, ADirectoryReplacedSinceTheInventoryIsKept) {
     EXPECT_EQ(Snapshot(t.outside), before);
 }
 
+TEST(DeleteEmptyDirs, ADirectorySwappedOrMovedOutAfterItWasOpenedIsNotRemoved) {
+    // The pass opens a candidate once (count, facts, lock) and removes it by name: the name is looked up
+    // again just before, so another directory put in its place, or nothing, is never removed instead.
+    Trees t;
+    t.tmp.Dir("tree/p/swapped");
+    t.tmp.Dir("tree/p/moved");
+    t.tmp.Dir("tree/p/kept");
+    platform::DirHandle root;
+    ASSERT_EQ(platform::OpenTreeRoot(platform::NormalizeDirectoryPath(t.root), root), 0);
+    platform::DirHandle parent;
+    ASSERT_EQ(platform::OpenBeneath(root, "p", parent), 0);
+    const platform::AgeRule age{t.cutOff, cleanup::kDirectoryModifiedSlackSeconds};
+    auto open = [&](const char* name, platform::DirHandle& dir, platform::EntryFacts& facts) {
+        ASSERT_EQ(platform::OpenDirectoryAt(parent, name, dir), 0);
+        ASSERT_EQ(platform::StatHandle(dir, facts), 0);
+    };
+    platform::DirHandle swapped;
+    platform::DirHandle moved;
+    platform::DirHandle kept;
+    platform::EntryFacts swappedFacts;
+    platform::EntryFacts movedFacts;
+    platform::EntryFacts keptFacts;
+    open("swapped", swapped, swappedFacts);
+    open("moved", moved, movedFacts);
+    open("kept", kept, keptFacts);
+
+    // "swapped" goes out of the tree and an empty directory of the same name takes its place; "moved" goes
+    // out of the tree and leaves nothing behind.
+    fs::rename(t.root + "/p/swapped", t.outside + "/swapped");
+    t.tmp.Dir("tree/p/swapped");
+    fs::rename(t.root + "/p/moved", t.outside + "/moved");
+    const auto before = Snapshot(t.outside);
+
+    platform::RemoveResult r = platform::RemoveOpenedDirIfUnchanged(parent, "swapped", swapped, swappedFacts,
+                                                                    platform::IdentityOf(swappedFacts), age);
+    EXPECT_EQ(r.status, platform::RemoveStatus::Replaced);
+    r = platform::RemoveOpenedDirIfUnchanged(parent, "moved", moved, movedFacts,
+                                             platform::IdentityOf(movedFacts), age);
+    EXPECT_EQ(r.status, platform::RemoveStatus::Failed);
+    EXPECT_EQ(r.error, ENOENT);
+    EXPECT_TRUE(fs::is_directory(t.root + "/p/swapped"));
+    EXPECT_EQ(Snapshot(t.outside), before);
+    EXPECT_TRUE(fs::is_directory(t.outside + "/swapped"));
+    EXPECT_TRUE(fs::is_directory(t.outside + "/moved"));
+
+    // The unchanged one goes; a directory that is no longer empty is refused by the system itself.
+    t.tmp.File("tree/p/kept/late.txt", "written after it was counted");
+    r = platform::RemoveOpenedDirIfUnchanged(parent, "kept", kept, keptFacts, platform::IdentityOf(keptFacts),
+                                             age);
+    EXPECT_EQ(r.status, platform::RemoveStatus::Failed);
+    EXPECT_EQ(r.error, ENOTEMPTY);
+    fs::remove(t.root + "/p/kept/late.txt");
+    r = platform::RemoveOpenedDirIfUnchanged(parent, "kept", kept, keptFacts, platform::IdentityOf(keptFacts),
+                                             age);
+    EXPECT_EQ(r.status, platform::RemoveStatus::Removed);
+    EXPECT_FALSE(Exists(t.root + "/p/kept"));
+}
+
 TEST(Cleanup, RefusedRemovalsReportTheErrorOfTheRemovalItself) {
     Trees t;
     t.tmp.File("tree/gone.txt");

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #include <string>
 
 #include "platform/Errors.h"
@@ -20,6 +22,34 @@ using posix::CloseFd;
 bool IsPlainName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
            name.find('\0') == std::string_view::npos;
+}
+
+// A single name copied with its terminating NUL, without touching the heap (one per removal adds up over a
+// hundred thousand rows). A name longer than NAME_MAX cannot exist in a directory.
+class NameZ {
+  public:
+    explicit NameZ(std::string_view name) : ok_(name.size() <= NAME_MAX) {
+        if (ok_) {
+            std::memcpy(buf_, name.data(), name.size());
+            buf_[name.size()] = '\0';
+        }
+    }
+    bool Ok() const { return ok_; }
+    const char* CStr() const { return buf_; }
+
+  private:
+    char buf_[NAME_MAX + 1];
+    bool ok_;
+};
+
+bool SameEntry(const EntryFacts& a, const EntryFacts& b) {
+    return a.device == b.device && a.inode == b.inode && a.fileType == b.fileType;
+}
+
+bool IsExpected(const EntryFacts& facts, const EntryIdentity& expected) {
+    return facts.device == expected.device && facts.inode == expected.inode &&
+           facts.fileType == expected.fileType &&
+           !(expected.compareCreated && facts.hasBirthTime && facts.created != expected.created);
 }
 
 // A file or directory that another process holds a lock on (flock) is in use, as a file opened without
@@ -148,52 +178,30 @@ int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out
     return 0;
 }
 
-int StatAt(const DirHandle& dir, std::string_view name, EntryFacts& out) {
-    if (!IsPlainName(name)) {
-        return EINVAL;
-    }
-    const std::string n(name);
-    return posix::StatxAt(dir.Fd(), n.c_str(), out);
-}
-
-int CountEntriesAt(const DirHandle& dir, std::string_view name, std::size_t limit, std::size_t& count) {
-    count = 0;
-    if (!IsPlainName(name)) {
-        return EINVAL;
-    }
-    const std::string n(name);
-    int fd = posix::OpenChildDir(dir.Fd(), n.c_str(), O_RDONLY, posix::kDeviceOfParent);
-    if (fd < 0) {
-        return -fd;
-    }
-    int result = posix::CountEntriesFd(fd, limit, count);
-    CloseFd(fd);
-    return result;
-}
-
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
                                const AgeRule& age, EntryFacts* seen) {
     if (!IsPlainName(name)) {
         return {RemoveStatus::Failed, EINVAL};
     }
-    const std::string n(name);
+    const NameZ n(name);
+    if (!n.Ok()) {
+        return {RemoveStatus::Failed, ENAMETOOLONG};
+    }
     EntryFacts facts;
-    if (int err = posix::StatxAt(dir.Fd(), n.c_str(), facts); err != 0) {
+    if (int err = posix::StatxAt(dir.Fd(), n.CStr(), facts); err != 0) {
         return {RemoveStatus::Failed, err};
     }
     if (seen != nullptr) {
         *seen = facts;
     }
-    if (facts.device != expected.device || facts.inode != expected.inode ||
-        facts.fileType != expected.fileType ||
-        (expected.compareCreated && facts.hasBirthTime && facts.created != expected.created)) {
+    if (!IsExpected(facts, expected)) {
         return {RemoveStatus::Replaced, 0};
     }
     if (!IsOldEnough(facts, age)) {
         return {RemoveStatus::NoLongerOld, 0};
     }
     int held = -1;
-    const int probe = ProbeInUse(dir.Fd(), n.c_str(), facts, held);
+    const int probe = ProbeInUse(dir.Fd(), n.CStr(), facts, held);
     if (probe == kErrorInUse) {
         return {RemoveStatus::Failed, kErrorInUse};
     }
@@ -202,11 +210,76 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
     }
     // The look-up, the lock test (which checks the identity again) and the removal are adjacent calls on
     // the same directory descriptor; nothing is chmod-ed first (removal needs only the parent's permission).
-    const int removed = unlinkat(dir.Fd(), n.c_str(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0);
+    const int removed = unlinkat(dir.Fd(), n.CStr(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0);
     const int err = errno;
     CloseFd(held);
     if (removed != 0) {
         return {RemoveStatus::Failed, err};
+    }
+    return {RemoveStatus::Removed, 0};
+}
+
+int OpenDirectoryAt(const DirHandle& dir, std::string_view name, DirHandle& out) {
+    out = DirHandle();
+    if (!IsPlainName(name)) {
+        return EINVAL;
+    }
+    const NameZ n(name);
+    if (!n.Ok()) {
+        return ENAMETOOLONG;
+    }
+    const int fd = posix::OpenChildDir(dir.Fd(), n.CStr(), O_RDONLY, posix::kDeviceOfParent);
+    if (fd < 0) {
+        return -fd;
+    }
+    out = DirHandle(fd);
+    return 0;
+}
+
+int CountEntries(const DirHandle& dir, std::size_t limit, std::size_t& count) {
+    return posix::CountEntriesFd(dir.Fd(), limit, count);
+}
+
+int StatHandle(const DirHandle& handle, EntryFacts& out) {
+    return posix::StatxFd(handle.Fd(), out);
+}
+
+RemoveResult RemoveOpenedDirIfUnchanged(const DirHandle& parent, std::string_view name,
+                                        const DirHandle& opened, const EntryFacts& openedFacts,
+                                        const EntryIdentity& expected, const AgeRule& age) {
+    if (!IsPlainName(name)) {
+        return {RemoveStatus::Failed, EINVAL};
+    }
+    const NameZ n(name);
+    if (!n.Ok()) {
+        return {RemoveStatus::Failed, ENAMETOOLONG};
+    }
+    if (!IsExpected(openedFacts, expected)) {
+        return {RemoveStatus::Replaced, 0};
+    }
+    if (!IsOldEnough(openedFacts, age)) {
+        return {RemoveStatus::NoLongerOld, 0};
+    }
+    int locked;
+    do {
+        locked = flock(opened.Fd(), LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0 && errno == EWOULDBLOCK) {
+        return {RemoveStatus::Failed, kErrorInUse};
+    }
+    // The name is looked up once more right before the removal: still the directory checked and locked.
+    EntryFacts now;
+    if (int err = posix::StatxAt(parent.Fd(), n.CStr(), now); err != 0) {
+        return {RemoveStatus::Failed, err};
+    }
+    if (!SameEntry(now, openedFacts) || !IsExpected(now, expected)) {
+        return {RemoveStatus::Replaced, 0};
+    }
+    if (!IsOldEnough(now, age)) {
+        return {RemoveStatus::NoLongerOld, 0};
+    }
+    if (unlinkat(parent.Fd(), n.CStr(), AT_REMOVEDIR) != 0) {
+        return {RemoveStatus::Failed, errno};
     }
     return {RemoveStatus::Removed, 0};
 }
