@@ -394,9 +394,12 @@ void Controller::ResourceError(const std::string& message) {
 }
 
 void Controller::WriteCsv() {
-    report::WriteToCSVFile(env_.programPath + kCsvFileName, rows_, formatter_, *this,
-                           [this] { KeepAlive(); });
+    const std::string path = env_.programPath + kCsvFileName;
+    // Written beside the window: the rows are only read, and the final flush to disk is one long call.
+    const int code =
+        Aside([&](const std::atomic<bool>&) { return report::WriteCsvFile(path, rows_, formatter_); });
     platform::ReleaseFreeMemory();
+    report::ReportCsvWrite(path, code, *this);
 }
 
 void Controller::ScanNow() {
@@ -531,13 +534,10 @@ void Controller::AddResultRow(scan::ResultRow row) {
     rows_.push_back(std::move(row));
 }
 
-bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
-                                    platform::Collator&, const std::atomic<bool>&)>& work) {
-    platform::Collator collator;
+template <class Work>
+auto Controller::Aside(Work work) -> decltype(work(std::declval<const std::atomic<bool>&>())) {
     std::atomic<bool> cancel{false};
-    // The order is worked out beside the window, which keeps running and may show the rows meanwhile: the
-    // work only reads them, and nothing changes them until it is done.
-    auto pending = std::async(std::launch::async, [&] { return work(collator, cancel); });
+    auto pending = std::async(std::launch::async, [&] { return work(cancel); });
     struct CancelOnExit {
         std::atomic<bool>& flag;
         ~CancelOnExit() { flag = true; }
@@ -548,11 +548,21 @@ bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<st
             cancel = true;
         }
     }
-    std::optional<std::vector<std::size_t>> order = pending.get();
+    return pending.get();
+}
+
+bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
+                                    platform::Collator&, const std::atomic<bool>&)>& work) {
+    platform::Collator collator;
+    // The order is worked out beside the window, which keeps running and may show the rows meanwhile: the
+    // work only reads them, and nothing changes them until it is done.
+    std::optional<std::vector<std::size_t>> order =
+        Aside([&](const std::atomic<bool>& cancel) { return work(collator, cancel); });
     if (!order) {
         return false;
     }
-    scan::ApplyOrder(rows_, std::move(*order));
+    // Rows are swapped into place in steps, each a valid row all along, so the list may be painted between.
+    scan::ApplyOrder(rows_, std::move(*order), [this] { view_.KeepAlive(); });
     platform::ReleaseFreeMemory();  // the keys and buffers of the sort
     view_.RowsChanged();
     return true;

@@ -151,6 +151,10 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     void SetBusy(bool busy);
     /// A resource error of a walk: logged, shown, and the run abandoned (an unattended run ends with 1).
     [[noreturn]] void ResourceError(const std::string& message);
+    /// Runs `work(cancel)` on another thread while the view keeps running (cancel turns true on Stop) and
+    /// returns its result, or throws what it threw.
+    template <class Work>
+    auto Aside(Work work) -> decltype(work(std::declval<const std::atomic<bool>&>()));
     /// Puts the rows in the order `work` gives (a permutation of their positions, or nothing when it was
     /// cancelled), working it out on another thread while the view keeps running; a Stop cancels it.
     /// Returns false when it was cancelled (the rows are left as they were).

@@ -197,7 +197,11 @@ CsvWriteError::CsvWriteError(const std::string& path, int code)
 void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
                     const scan::RowFormatter& formatter, LogSink& log,
                     const std::function<void()>& keepAlive) {
-    if (int code = WriteCsvFile(path, rows, formatter, keepAlive); code != 0) {
+    ReportCsvWrite(path, WriteCsvFile(path, rows, formatter, keepAlive), log);
+}
+
+void ReportCsvWrite(const std::string& path, int code, LogSink& log) {
+    if (code != 0) {
         throw CsvWriteError(path, code);
     }
     log.WriteLog("Results written to CSV file " + scan::DisplayText(path), kBlue, LogStyle::Regular);

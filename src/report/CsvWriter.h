@@ -59,4 +59,8 @@ void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>&
                     const scan::RowFormatter& formatter, LogSink& log,
                     const std::function<void()>& keepAlive = {});
 
+/// The end of WriteToCSVFile, for a caller that wrote the file itself (WriteCsvFile returned `code`):
+/// logs the line on 0, throws CsvWriteError otherwise.
+void ReportCsvWrite(const std::string& path, int code, LogSink& log);
+
 }  // namespace vorlex::report

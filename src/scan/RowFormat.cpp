@@ -173,7 +173,7 @@ class RowKeys {
     const platform::Collator& collator_;
     std::vector<bool> quick_;
     mutable std::vector<std::size_t> slot_;  ///< index in keys_ of a row's key
-    mutable std::deque<std::string> keys_;  ///< a deque: a key added keeps the others in place
+    mutable std::deque<std::string> keys_;   ///< a deque: a key added keeps the others in place
 };
 
 /// The comparison handed to the standard algorithms: cheap to copy, checks for cancellation now and then.
@@ -229,25 +229,23 @@ std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& 
     return order;
 }
 
-void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order) {
+void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order,
+                const std::function<void()>& between) {
     constexpr std::size_t kPlaced = static_cast<std::size_t>(-1);
+    std::size_t steps = 0;
     for (std::size_t start = 0; start < order.size(); ++start) {
-        if (order[start] == kPlaced || order[start] == start) {
-            continue;
-        }
-        // Follow the cycle through `start`: each place takes the row that belongs there.
-        ResultRow held = std::move(rows[start]);
+        // Along the cycle through `start`, each swap brings the row that belongs at `at` there.
         std::size_t at = start;
-        for (;;) {
+        while (order[at] != kPlaced && order[at] != start) {
             const std::size_t from = order[at];
+            std::swap(rows[at], rows[from]);
             order[at] = kPlaced;
-            if (from == start) {
-                rows[at] = std::move(held);
-                break;
-            }
-            rows[at] = std::move(rows[from]);
             at = from;
+            if (between && ++steps % 4096 == 0) {
+                between();
+            }
         }
+        order[at] = kPlaced;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,8 +69,10 @@ std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& 
                                                   const std::atomic<bool>* cancel = nullptr);
 
 /// Rearranges `rows` in place so that row i is the former row order[i]; `order` is a permutation of the
-/// positions (as SortOrder gives).
-void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order);
+/// positions (as SortOrder gives). Rows are swapped, so every element is a whole row at any time;
+/// `between`, when set, is called every few thousand swaps.
+void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order,
+                const std::function<void()>& between = {});
 
 /// Puts `rows` in ascending order of their File text in the user's collation, keeping rows with equal keys
 /// in their present order (SortOrder, then ApplyOrder).

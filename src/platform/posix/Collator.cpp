@@ -104,6 +104,29 @@ std::size_t Spread(std::uint64_t id, std::size_t size) {
     return static_cast<std::size_t>((id * 0x9E3779B97F4A7C15u) >> (64 - std::countr_zero(size)));
 }
 
+/// The length of the common leading bytes of `a` and `b`, eight bytes at a time (paths share long folders).
+std::size_t CommonPrefix(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t p = 0;
+    for (; p + 8 <= n; p += 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a.data() + p, 8);
+        std::memcpy(&y, b.data() + p, 8);
+        if (x != y) {
+            if constexpr (std::endian::native == std::endian::little) {
+                return p + static_cast<std::size_t>(std::countr_zero(x ^ y) / 8);
+            } else {
+                return p + static_cast<std::size_t>(std::countl_zero(x ^ y) / 8);
+            }
+        }
+    }
+    while (p < n && a[p] == b[p]) {
+        ++p;
+    }
+    return p;
+}
+
 }  // namespace
 
 Collator::Collator() : pages_((kStrayByte + 0x100) / 256) {
@@ -243,6 +266,9 @@ bool Collator::Admit(std::string_view text, std::size_t known) {
         scratch_.push_back(cp);
         pos += length;
     }
+    if (levels_ == 1) {
+        return true;  // the C locales have no contractions: each character is its own key
+    }
     for (std::size_t i = 0; i + 1 < scratch_.size(); ++i) {
         if (!RunAgrees(&scratch_[i], 2) || (i + 2 < scratch_.size() && !RunAgrees(&scratch_[i], 3))) {
             return false;
@@ -308,9 +334,12 @@ std::string Collator::Key(std::string_view text, bool quick) const {
 int Collator::CompareQuick(std::string_view a, std::string_view b) const {
     // Equal leading characters add the same weights to every level of both keys, so only what follows
     // them decides.
-    const std::size_t n = std::min(a.size(), b.size());
-    std::size_t p = static_cast<std::size_t>(
-        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(n), b.begin()).first - a.begin());
+    std::size_t p = CommonPrefix(a, b);
+    if (levels_ == 1) {
+        // A key of a C locale is the text itself.
+        const int c = a.substr(p).compare(b.substr(p));
+        return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    }
     auto inside = [](std::string_view t, std::size_t at) {
         return at < t.size() && (static_cast<unsigned char>(t[at]) & 0xC0) == 0x80;
     };
