@@ -119,9 +119,12 @@ class Collator {
         std::array<std::array<std::uint8_t, kMaxWeight>, kMaxLevels> bytes{};
     };
     using Page = std::array<std::int32_t, 256>;
+    class LevelStream;
     /// The table index of `cp` (-1: not quick; -2: not learnt yet).
     int IndexOf(char32_t cp) const;
     int LearnChar(char32_t cp);
+    /// Whether a character has weights above the fourth level.
+    static bool Weighty(const Weights& w);
     bool RunAgrees(const char32_t* cps, std::size_t count);
     void AppendQuickKey(std::string& out, std::string_view text) const;
 
@@ -133,6 +136,7 @@ class Collator {
     std::vector<std::uint64_t> runs_;
     std::size_t runCount_ = 0;
     std::vector<char32_t> scratch_;
+    std::vector<bool> gapBefore_;
 };
 
 }  // namespace vorlex::platform

@@ -171,7 +171,7 @@ class RowKeys {
 
     const std::vector<ResultRow>& rows_;
     const platform::Collator& collator_;
-    std::vector<bool> quick_;
+    std::vector<std::uint8_t> quick_;        // bytes, not bits: read on every comparison
     mutable std::vector<std::size_t> slot_;  ///< index in keys_ of a row's key
     mutable std::deque<std::string> keys_;   ///< a deque: a key added keeps the others in place
 };

@@ -81,6 +81,7 @@ std::vector<std::string> TrickyPieces() {
             "\xE0\xB9\x80",
             "\xE6\x97\xA5",
             "\xF0\x9F\x98\x80",
+            "\xE3\x82\x9E",
             "\xF0\x9F\x98",
             "\xC3",
             "\x80",
@@ -190,7 +191,8 @@ TEST(Collator, KeepsContractionsAndMarksOffTheTable) {
     }
     Collator collator;
     // L followed by a middle dot is one collating element; a breve after punctuation has its weight moved.
-    for (const char* text : {"/x/L\xC2\xB7y", "/x/0_-.\xCC\x86l"}) {
+    // The voiced kana iteration mark takes its weights from the character before it, across ignorables.
+    for (const char* text : {"/x/L\xC2\xB7y", "/x/0_-.\xCC\x86l", "/x/0--\xE3\x82\x9E"}) {
         EXPECT_FALSE(collator.Admit(text)) << text;
     }
     EXPECT_TRUE(collator.Admit("/home/user/\xC3\x89t\xC3\xA9 report, 2024.txt"));
@@ -198,6 +200,8 @@ TEST(Collator, KeepsContractionsAndMarksOffTheTable) {
     // Stray bytes and control characters have weights of their own.
     EXPECT_TRUE(collator.Admit("bad\xFFname"));
     EXPECT_TRUE(collator.Admit("line\nbreak"));
+    // Ideographs have no fourth-level weight: they shift the position marks of what follows.
+    EXPECT_TRUE(collator.Admit("/home/x/\xE6\x97\xA5\xE6\x9C\xAC/a.txt"));
 }
 
 TEST(SortOrder, MatchesAStableSortByKeysOnBothThreads) {

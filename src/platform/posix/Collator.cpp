@@ -13,6 +13,8 @@ namespace {
 constexpr char32_t kStrayByte = 0x110000;
 constexpr std::int32_t kNotQuick = -1;
 constexpr std::int32_t kUnknown = -2;
+/// The longest run of characters without a fourth-level weight in a text compared from the table.
+constexpr std::size_t kMaxUnmarked = 100;
 
 /// The code point at `pos` of `text` and its length in bytes; kStrayByte + the byte for a byte that does not
 /// start a well-formed UTF-8 sequence (overlong forms and surrogates included).
@@ -129,6 +131,10 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+bool Collator::Weighty(const Weights& w) {
+    return w.length[0] + w.length[1] + w.length[2] > 0;
+}
+
 Collator::Collator() : pages_((kStrayByte + 0x100) / 256) {
     // The C locales give the text itself; glibc's ISO 14651 tables give four levels.
     levels_ = CollationKey("a") == "a" ? 1 : kMaxLevels;
@@ -177,12 +183,16 @@ int Collator::LearnChar(char32_t cp) {
         }
         levels.push_back(key);
     } else {
-        // Three levels of weights, each closed by 0x01, then per character 0x01 and its fourth-level weight.
+        // Three levels of weights separated by 0x01, then, for a character with a fourth-level weight,
+        // 0x01, its position mark (0x01) and that weight.
         std::vector<std::string_view> f = Fields(key);
-        if (f.size() != 5 || !f[3].empty() || f[4].empty()) {
+        if (f.size() == 5 && f[3].empty() && !f[4].empty()) {
+            levels = {f[0], f[1], f[2], f[4]};
+        } else if (f.size() == 3) {
+            levels = {f[0], f[1], f[2], std::string_view()};  // none at the fourth level (an ideograph)
+        } else {
             return slot;
         }
-        levels = {f[0], f[1], f[2], std::string_view(key).substr(key.size() - f[4].size() - 1)};
     }
     // glibc moves the lower-level weights of a character without a first-level weight (a combining mark)
     // across its ignorable neighbours, so such characters are not modelled; wholly ignorable ones are.
@@ -192,8 +202,7 @@ int Collator::LearnChar(char32_t cp) {
     Weights w;
     for (int l = 0; l < levels_; ++l) {
         const std::string_view weight = levels[static_cast<std::size_t>(l)];
-        const std::string_view check = (levels_ > 1 && l == levels_ - 1) ? weight.substr(1) : weight;
-        if (weight.size() > static_cast<std::size_t>(kMaxWeight) || !AboveSeparator(check)) {
+        if (weight.size() > static_cast<std::size_t>(kMaxWeight) || !AboveSeparator(weight)) {
             return slot;
         }
         w.length[static_cast<std::size_t>(l)] = static_cast<std::uint8_t>(weight.size());
@@ -248,13 +257,23 @@ bool Collator::Admit(std::string_view text, std::size_t known) {
     if (levels_ == 0 || text.empty()) {
         return false;
     }
-    // Characters from two before the first unchecked byte, so that every run reaching it is checked.
+    // Start far enough before the first unchecked byte that every run reaching it is checked: two
+    // characters, and two with weights above the fourth level (ignorable ones between them are skipped
+    // when the first levels are formed, so those neighbours count too).
     known = std::min(known, text.size());
     std::size_t start = known;
-    for (int back = 0; back < 3 && start > 0; ++back) {
+    int any = 3;
+    int weighty = 3;
+    while (start > 0 && (any > 0 || weighty > 0)) {
         do {
             --start;
         } while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80);
+        std::size_t length = 0;
+        const int index = LearnChar(Decode(text, start, length));
+        --any;
+        if (index >= 0 && Weighty(table_[static_cast<std::size_t>(index)])) {
+            --weighty;
+        }
     }
     scratch_.clear();
     for (std::size_t pos = start; pos < text.size();) {
@@ -269,49 +288,129 @@ bool Collator::Admit(std::string_view text, std::size_t known) {
     if (levels_ == 1) {
         return true;  // the C locales have no contractions: each character is its own key
     }
+    // The fourth level marks each weight with 1 + the number of characters without one just before it:
+    // keep that number well within a byte, and the level present in the key.
+    auto marked = [this](char32_t cp) { return table_[static_cast<std::size_t>(IndexOf(cp))].length[3] > 0; };
+    if (start > 0 && !marked(scratch_.front())) {
+        return Admit(text, 0);  // a run of unmarked characters may reach back into the checked part
+    }
+    std::size_t unmarked = 0;
+    bool anyMarked = false;
+    for (char32_t cp : scratch_) {
+        if (marked(cp)) {
+            anyMarked = true;
+            unmarked = 0;
+        } else if (++unmarked > kMaxUnmarked) {
+            return false;
+        }
+    }
+    if (!anyMarked) {
+        return false;
+    }
     for (std::size_t i = 0; i + 1 < scratch_.size(); ++i) {
         if (!RunAgrees(&scratch_[i], 2) || (i + 2 < scratch_.size() && !RunAgrees(&scratch_[i], 3))) {
+            return false;
+        }
+    }
+    // The same for the characters with weights above the fourth level alone: some take their weights from
+    // the one before them across ignorable ones (the kana iteration marks). Runs with nothing ignorable
+    // between them were checked above.
+    std::size_t kept = 0;
+    bool gap = false;  // an ignorable character was dropped since the last kept one
+    for (std::size_t i = 0; i < scratch_.size(); ++i) {
+        if (!Weighty(table_[static_cast<std::size_t>(IndexOf(scratch_[i]))])) {
+            gap = kept > 0;
+            continue;
+        }
+        gapBefore_.resize(kept + 1);
+        gapBefore_[kept] = gap;
+        scratch_[kept++] = scratch_[i];
+        gap = false;
+    }
+    for (std::size_t i = 0; i + 1 < kept; ++i) {
+        if (gapBefore_[i + 1] && !RunAgrees(&scratch_[i], 2)) {
+            return false;
+        }
+        if (i + 2 < kept && (gapBefore_[i + 1] || gapBefore_[i + 2]) && !RunAgrees(&scratch_[i], 3)) {
             return false;
         }
     }
     return true;
 }
 
+/// The bytes of one level of an admitted text's key, one at a time. At the fourth level of the ISO 14651
+/// keys each weight is preceded by its position mark: 1 + the characters without a weight just before it.
+class Collator::LevelStream {
+  public:
+    LevelStream(const Collator& c, std::string_view text, int level)
+        : c_(c), text_(text), level_(static_cast<std::size_t>(level)), marked_(c.levels_ > 1 && level == 3) {}
+    /// The next byte, or `end` after the last.
+    int Next(int end) {
+        while (left_ == 0) {
+            if (pos_ >= text_.size()) {
+                return end;
+            }
+            std::size_t length = 0;
+            const Weights& w =
+                c_.table_[static_cast<std::size_t>(c_.IndexOf(DecodeValid(text_, pos_, length)))];
+            pos_ += length;
+            weight_ = w.bytes[level_].data();
+            left_ = w.length[level_];
+            if (marked_) {
+                if (left_ == 0) {
+                    ++unmarked_;
+                    continue;
+                }
+                const int mark = static_cast<int>(1 + unmarked_);
+                unmarked_ = 0;
+                return mark;
+            }
+        }
+        --left_;
+        return *weight_++;
+    }
+
+  private:
+    const Collator& c_;
+    std::string_view text_;
+    std::size_t level_;
+    bool marked_;
+    std::size_t pos_ = 0;
+    const std::uint8_t* weight_ = nullptr;
+    std::size_t left_ = 0;
+    std::size_t unmarked_ = 0;
+};
+
 void Collator::AppendQuickKey(std::string& out, std::string_view text) const {
     for (int l = 0; l < levels_; ++l) {
-        const auto lu = static_cast<std::size_t>(l);
-        for (std::size_t pos = 0; pos < text.size();) {
-            std::size_t length = 0;
-            const Weights& w = table_[static_cast<std::size_t>(IndexOf(DecodeValid(text, pos, length)))];
-            out.append(reinterpret_cast<const char*>(w.bytes[lu].data()), w.length[lu]);
-            pos += length;
-        }
-        if (l < levels_ - 1) {
+        LevelStream stream(*this, text, l);
+        int b = stream.Next(-1);
+        // The fourth level's separator is left out when nothing follows it (a text of ideographs only);
+        // an admitted text always has that level.
+        if (l > 0 && (l < 3 || b >= 0)) {
             out += '\x01';
+        }
+        for (; b >= 0; b = stream.Next(-1)) {
+            out += static_cast<char>(b);
         }
     }
 }
 
 int Collator::CompareToKey(std::string_view text, std::string_view key) const {
     std::size_t k = 0;
-    auto step = [&](std::uint8_t mine) {
+    auto step = [&](int mine) {
         if (k == key.size()) {
             return 1;
         }
-        const auto theirs = static_cast<std::uint8_t>(key[k++]);
+        const int theirs = static_cast<std::uint8_t>(key[k++]);
         return mine == theirs ? 0 : (mine < theirs ? -1 : 1);
     };
     for (int l = 0; l < levels_; ++l) {
-        const auto lu = static_cast<std::size_t>(l);
-        for (std::size_t pos = 0; pos < text.size();) {
-            std::size_t length = 0;
-            const Weights& w = table_[static_cast<std::size_t>(IndexOf(DecodeValid(text, pos, length)))];
-            for (std::size_t i = 0; i < w.length[lu]; ++i) {
-                if (const int c = step(w.bytes[lu][i]); c != 0) {
-                    return c;
-                }
+        LevelStream stream(*this, text, l);
+        for (int b = stream.Next(-1); b >= 0; b = stream.Next(-1)) {
+            if (const int c = step(b); c != 0) {
+                return c;
             }
-            pos += length;
         }
         if (l < levels_ - 1) {
             if (const int c = step(1); c != 0) {
@@ -349,34 +448,12 @@ int Collator::CompareQuick(std::string_view a, std::string_view b) const {
     const std::string_view x = a.substr(p);
     const std::string_view y = b.substr(p);
 
-    struct Stream {
-        const Collator& c;
-        std::string_view text;
-        std::size_t level;
-        std::size_t pos = 0;
-        const std::uint8_t* weight = nullptr;
-        std::size_t left = 0;
-        int Next(int end) {
-            while (left == 0) {
-                if (pos >= text.size()) {
-                    return end;
-                }
-                std::size_t length = 0;
-                const char32_t cp = DecodeValid(text, pos, length);
-                const Weights& w = c.table_[static_cast<std::size_t>(c.IndexOf(cp))];
-                pos += length;
-                weight = w.bytes[level].data();
-                left = w.length[level];
-            }
-            --left;
-            return *weight++;
-        }
-    };
     for (int l = 0; l < levels_; ++l) {
         // A level ends in the separator 0x01 (below every weight byte); the last ends with the key.
         const int end = l < levels_ - 1 ? 1 : 0;
-        Stream sx{*this, x, static_cast<std::size_t>(l)};
-        Stream sy{*this, y, static_cast<std::size_t>(l)};
+        // Leading characters without a fourth-level weight, common to both, raise both first marks alike.
+        LevelStream sx(*this, x, l);
+        LevelStream sy(*this, y, l);
         for (;;) {
             const int bx = sx.Next(end);
             const int by = sy.Next(end);
