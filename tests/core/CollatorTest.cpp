@@ -8,28 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include "ScopedLocale.h"
 #include "platform/Locale.h"
 #include "scan/RowFormat.h"
 
 using vorlex::platform::CollationKey;
 using vorlex::platform::Collator;
 using namespace vorlex::scan;
+using vorlex::test::ScopedLocale;
 
 namespace {
-
-/// Sets LC_COLLATE for one test and puts the previous one back.
-class ScopedCollation {
-  public:
-    explicit ScopedCollation(const char* name) : old_(std::setlocale(LC_COLLATE, nullptr)) {
-        ok_ = std::setlocale(LC_COLLATE, name) != nullptr;
-    }
-    ~ScopedCollation() { std::setlocale(LC_COLLATE, old_.c_str()); }
-    bool Ok() const { return ok_; }
-
-  private:
-    std::string old_;
-    bool ok_ = false;
-};
 
 void AppendUtf8(std::string& s, char32_t cp) {
     if (cp < 0x80) {
@@ -155,7 +143,7 @@ std::vector<std::size_t> ReferenceOrder(const std::vector<std::string>& paths) {
 
 TEST(Collator, AgreesWithStrxfrmOnTrickyTexts) {
     for (const char* locale : {"en_US.UTF-8", "C", "C.UTF-8"}) {
-        ScopedCollation scoped(locale);
+        ScopedLocale scoped(LC_COLLATE, locale);
         if (!scoped.Ok()) {
             continue;
         }
@@ -185,7 +173,7 @@ TEST(Collator, AgreesWithStrxfrmOnTrickyTexts) {
 }
 
 TEST(Collator, KeepsContractionsAndMarksOffTheTable) {
-    ScopedCollation scoped("en_US.UTF-8");
+    ScopedLocale scoped(LC_COLLATE, "en_US.UTF-8");
     if (!scoped.Ok()) {
         GTEST_SKIP() << "no en_US.UTF-8";
     }
@@ -205,7 +193,7 @@ TEST(Collator, KeepsContractionsAndMarksOffTheTable) {
 }
 
 TEST(SortOrder, MatchesAStableSortByKeysOnBothThreads) {
-    ScopedCollation scoped("en_US.UTF-8");
+    ScopedLocale scoped(LC_COLLATE, "en_US.UTF-8");
     if (!scoped.Ok()) {
         GTEST_SKIP() << "no en_US.UTF-8";
     }
@@ -236,7 +224,7 @@ TEST(SortOrder, GivesUpWhenCancelled) {
 }
 
 TEST(MergeOrder, PlacesNewRowsAfterEqualEarlierOnes) {
-    ScopedCollation scoped("en_US.UTF-8");
+    ScopedLocale scoped(LC_COLLATE, "en_US.UTF-8");
     if (!scoped.Ok()) {
         GTEST_SKIP() << "no en_US.UTF-8";
     }

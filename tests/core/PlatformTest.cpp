@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "FileSizeLimit.h"
+#include "ScopedLocale.h"
 #include "TempDir.h"
 #include "TimeZone.h"
 #include "platform/Errors.h"
@@ -141,25 +142,7 @@ TEST(ReplacingFile, AnAbandonedOrFailedWriteLeavesThePreviousFileAndNoTemporaryO
     EXPECT_EQ(vorlex::test::EntryNames(dir.path), before);
 }
 
-namespace {
-
-/// Sets LC_ALL while alive; false from Ok() when the locale is not installed.
-class ScopedLocale {
-  public:
-    explicit ScopedLocale(const char* name) : old_(std::setlocale(LC_ALL, nullptr)) {
-        ok_ = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~ScopedLocale() { std::setlocale(LC_ALL, old_.c_str()); }
-    ScopedLocale(const ScopedLocale&) = delete;
-    ScopedLocale& operator=(const ScopedLocale&) = delete;
-    bool Ok() const { return ok_; }
-
-  private:
-    std::string old_;
-    bool ok_ = false;
-};
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(DateTimeFormatter, GivesTheTextsOfFormatDateTimeForEveryKindOfMomentAndPattern) {
     std::mt19937_64 rng(20261209);
@@ -215,7 +198,7 @@ TEST(DateTimeFormatter, GivesTheTextsOfFormatDateTimeForEveryKindOfMomentAndPatt
         {"%m/%d/%Y %H", "%S %d", ","},
     };
     for (const char* locale : {"C", "en_US.UTF-8"}) {
-        ScopedLocale scoped(locale);
+        vorlex::test::ScopedLocale scoped(LC_ALL, locale);
         if (!scoped.Ok()) {
             ADD_FAILURE() << locale << " is not installed";
             continue;
