@@ -206,7 +206,7 @@ int Collator::LearnChar(char32_t cp) {
             return slot;
         }
         w.length[static_cast<std::size_t>(l)] = static_cast<std::uint8_t>(weight.size());
-        std::memcpy(w.bytes[static_cast<std::size_t>(l)].data(), weight.data(), weight.size());
+        std::copy(weight.begin(), weight.end(), w.bytes[static_cast<std::size_t>(l)].begin());
     }
     table_.push_back(w);
     slot = static_cast<std::int32_t>(table_.size() - 1);
