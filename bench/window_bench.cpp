@@ -27,6 +27,7 @@
 #include "platform/Time.h"
 #include "report/CsvWriter.h"
 #include "scan/RowFormat.h"
+#include "scan/RowOrder.h"
 #include "ui/MessageBoxes.h"
 
 namespace {

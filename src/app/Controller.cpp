@@ -464,7 +464,9 @@ void Controller::ScanNow() {
                  report::kBlack, LogStyle::Regular);
     }
 
-    scan::Matcher matcher(criteria, sharedRegEx_, *this, rows_);
+    // The rows are put in order on the spare core while the walk goes on.
+    scan::SortAhead ahead(rows_);
+    scan::Matcher matcher(criteria, sharedRegEx_, *this, rows_, &ahead);
     scan::ScanOutcome outcome = scan::ScanOutcome::Completed;
     try {
         outcome = scan::ScanTree(path, *this, [&](const scan::FileVisit& v) {
@@ -491,9 +493,7 @@ void Controller::ScanNow() {
         throw SilentAbort{};
     }
     try {
-        if (!PutRowsInOrder([this](platform::Collator& collator, const std::atomic<bool>& cancel) {
-                return scan::SortOrder(rows_, collator, &cancel);
-            })) {
+        if (!PutRowsInOrder([&ahead](const std::atomic<bool>& cancel) { return ahead.Finish(&cancel); })) {
             StopNow("Aborted by user.");
             throw SilentAbort{};
         }
@@ -551,13 +551,11 @@ auto Controller::Aside(Work work) -> decltype(work(std::declval<const std::atomi
     return pending.get();
 }
 
-bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
-                                    platform::Collator&, const std::atomic<bool>&)>& work) {
-    platform::Collator collator;
+bool Controller::PutRowsInOrder(
+    const std::function<std::optional<std::vector<std::size_t>>(const std::atomic<bool>&)>& work) {
     // The order is worked out beside the window, which keeps running and may show the rows meanwhile: the
     // work only reads them, and nothing changes them until it is done.
-    std::optional<std::vector<std::size_t>> order =
-        Aside([&](const std::atomic<bool>& cancel) { return work(collator, cancel); });
+    std::optional<std::vector<std::size_t>> order = Aside(work);
     if (!order) {
         return false;
     }
@@ -570,7 +568,8 @@ bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<st
 
 void Controller::MergeDirectoryRows(std::size_t listed) {
     if (rows_.size() > listed) {
-        PutRowsInOrder([this, listed](platform::Collator& collator, const std::atomic<bool>&) {
+        PutRowsInOrder([this, listed](const std::atomic<bool>&) {
+            platform::Collator collator;
             return std::optional(scan::MergeOrder(rows_, listed, collator));
         });
     }

@@ -21,6 +21,7 @@
 #include "scan/RegEx.h"
 #include "scan/ResultRow.h"
 #include "scan/RowFormat.h"
+#include "scan/RowOrder.h"
 #include "scan/ScanWalk.h"
 
 namespace vorlex::app {
@@ -158,8 +159,8 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     /// Puts the rows in the order `work` gives (a permutation of their positions, or nothing when it was
     /// cancelled), working it out on another thread while the view keeps running; a Stop cancels it.
     /// Returns false when it was cancelled (the rows are left as they were).
-    bool PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
-                            platform::Collator&, const std::atomic<bool>&)>& work);
+    bool PutRowsInOrder(
+        const std::function<std::optional<std::vector<std::size_t>>(const std::atomic<bool>&)>& work);
     /// Moves the directory rows added after the first `listed` rows to their places in the File order.
     void MergeDirectoryRows(std::size_t listed);
     /// Writes the result list to "VorlexFiles.csv".

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
@@ -153,34 +157,122 @@ std::string BuildCsvText(const std::vector<scan::ResultRow>& rows, const scan::R
     return out;
 }
 
+namespace {
+
+/// Writes filled chunks to the file on a thread of its own, so that the making of the next chunk and the
+/// file system's work on the last one overlap. After a failed write nothing more is written; the first
+/// error is kept.
+class ChunkWriter {
+  public:
+    explicit ChunkWriter(platform::ReplacingFile& file) : file_(file), thread_([this] { Run(); }) {}
+    ~ChunkWriter() { Close(); }
+    ChunkWriter(const ChunkWriter&) = delete;
+    ChunkWriter& operator=(const ChunkWriter&) = delete;
+
+    /// Queues `chunk` and leaves an empty buffer in its place. Returns the first write error so far.
+    int Put(std::string& chunk) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return queue_.size() < kQueued || error_ != 0; });
+        if (error_ != 0) {
+            return error_;
+        }
+        queue_.push_back(std::move(chunk));
+        chunk = std::string();
+        if (!spare_.empty()) {
+            chunk = std::move(spare_.back());
+            spare_.pop_back();
+        }
+        chunk.clear();
+        changed_.notify_all();
+        return 0;
+    }
+
+    /// Waits until every queued chunk is written and returns the first write error (0: none).
+    int Close() {
+        {
+            std::lock_guard lock(mutex_);
+            closing_ = true;
+        }
+        changed_.notify_all();
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        return error_;
+    }
+
+  private:
+    /// Chunks waiting: enough to ride over an uneven write, few enough to hold little memory.
+    static constexpr std::size_t kQueued = 2;
+
+    void Run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [this] { return !queue_.empty() || closing_; });
+            if (queue_.empty()) {
+                return;
+            }
+            std::string chunk = std::move(queue_.front());
+            queue_.pop_front();
+            const bool failed = error_ != 0;
+            lock.unlock();
+            const int err = failed ? 0 : file_.Write(chunk);
+            lock.lock();
+            if (err != 0 && error_ == 0) {
+                error_ = err;
+            }
+            spare_.push_back(std::move(chunk));
+            changed_.notify_all();
+        }
+    }
+
+    platform::ReplacingFile& file_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::string> queue_;
+    std::vector<std::string> spare_;
+    bool closing_ = false;
+    int error_ = 0;
+    std::thread thread_;  ///< last: started once the members above are made
+};
+
+}  // namespace
+
 int WriteCsvFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
                  const scan::RowFormatter& formatter, const std::function<void()>& keepAlive) {
     platform::ReplacingFile file;
     if (int err = file.Open(path); err != 0) {
         return err;
     }
-    std::string chunk;
-    chunk.reserve(kChunkBytes + 8192);
-    AppendHeader(chunk);
-    CsvLines lines(formatter);
-    std::size_t rowsSinceKeepAlive = 0;
-    for (const scan::ResultRow& row : rows) {
-        lines.AppendRow(chunk, row);
-        if (chunk.size() >= kChunkBytes) {
-            if (int err = file.Write(chunk); err != 0) {
-                return err;
+    int written = 0;
+    {
+        ChunkWriter writer(file);
+        std::string chunk;
+        chunk.reserve(kChunkBytes + 8192);
+        AppendHeader(chunk);
+        CsvLines lines(formatter);
+        std::size_t rowsSinceKeepAlive = 0;
+        for (const scan::ResultRow& row : rows) {
+            lines.AppendRow(chunk, row);
+            if (chunk.size() >= kChunkBytes) {
+                if (int err = writer.Put(chunk); err != 0) {
+                    return err;
+                }
+                chunk.reserve(kChunkBytes + 8192);
             }
-            chunk.clear();
-        }
-        if (++rowsSinceKeepAlive == kRowsPerKeepAlive) {
-            rowsSinceKeepAlive = 0;
-            if (keepAlive) {
-                keepAlive();
+            if (++rowsSinceKeepAlive == kRowsPerKeepAlive) {
+                rowsSinceKeepAlive = 0;
+                if (keepAlive) {
+                    keepAlive();
+                }
             }
         }
+        if (int err = writer.Put(chunk); err != 0) {
+            return err;
+        }
+        written = writer.Close();
     }
-    if (int err = file.Write(chunk); err != 0) {
-        return err;
+    if (written != 0) {
+        return written;
     }
     // The flush to disk can take a while for a large file: give the caller its turn first.
     if (keepAlive) {

@@ -18,14 +18,15 @@ const SearchCriteria& Checked(const SearchCriteria& criteria) {
 }  // namespace
 
 Matcher::Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, report::LogSink& log,
-                 std::vector<ResultRow>& rows)
+                 std::vector<ResultRow>& rows, SortAhead* ahead)
     : criteria_(Checked(criteria)),
       cutOffMs_(criteria.CutOffTime.Millis()),
       include_(criteria.UseIncludeFiles ? MaskList(criteria.includeMasks) : MaskList()),
       exclude_(criteria.UseExcludeFiles ? MaskList(criteria.excludeMasks) : MaskList()),
       regEx_(sharedRegEx),
       log_(log),
-      rows_(rows) {}
+      rows_(rows),
+      ahead_(ahead) {}
 
 void Matcher::DebugLine(std::string_view head, std::string_view text, std::string_view name,
                         std::string_view tail, std::string_view mask) {
@@ -127,7 +128,11 @@ void Matcher::MatchFile(std::string_view dirPath, const FileFacts& file) {
     row.inode = file.inode;
     row.fileType = file.fileType;
     row.status = RowStatus::Found;
-    rows_.push_back(std::move(row));
+    if (ahead_ != nullptr) {
+        ahead_->Append(std::move(row));
+    } else {
+        rows_.push_back(std::move(row));
+    }
     ++filesMatched_;
 }
 

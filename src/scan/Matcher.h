@@ -12,6 +12,7 @@
 #include "scan/Mask.h"
 #include "scan/RegEx.h"
 #include "scan/ResultRow.h"
+#include "scan/RowOrder.h"
 
 namespace vorlex::scan {
 
@@ -36,9 +37,10 @@ class Matcher {
     /// StartRun called. `sharedRegEx` is the program's expression object: its pattern is set again for
     /// every file, so a syntax check in between cannot change what the run matches. Debug lines go to
     /// `log` only while criteria.DebugMode is set (their texts are not even built otherwise). Rows are
-    /// appended to `rows` in walk order; sort them once at the end (SortRows).
+    /// appended to `rows` in walk order; sort them once at the end (SortRows). With `ahead` (made over
+    /// `rows`), rows are appended through it, which sorts them while the walk goes on.
     Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, report::LogSink& log,
-            std::vector<ResultRow>& rows);
+            std::vector<ResultRow>& rows, SortAhead* ahead = nullptr);
 
     /// Tests one file of the directory `dirPath` (with its trailing '/'), in this order: the age test
     /// (created and modified both at or before CutOffTime, in whole milliseconds); then, for a file that
@@ -69,6 +71,7 @@ class Matcher {
     RegEx& regEx_;
     report::LogSink& log_;
     std::vector<ResultRow>& rows_;
+    SortAhead* ahead_;
     std::string
         subject_;       ///< reused for the expression subject, so a file that is not listed allocates nothing
     std::string line_;  ///< reused for debug lines

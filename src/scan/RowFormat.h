@@ -1,13 +1,9 @@
-// Cell texts of result rows, made on demand, the on-screen form of raw names, and the final row order.
+// Cell texts of result rows, made on demand, and the on-screen form of raw names.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/Locale.h"
 #include "platform/Time.h"
@@ -59,29 +55,5 @@ class RowFormatter {
     platform::RegionalFormats formats_;
     platform::TimeValue scanStart_;
 };
-
-/// The positions of `rows` in ascending order of their File text in the user's collation (the order of
-/// platform::CollationKey), rows with equal keys in their present order. Reads `rows` only, so the list may
-/// be shown meanwhile; large lists are sorted in two halves on two threads and merged. Returns nothing as
-/// soon as `cancel` (checked every few thousand comparisons) is true.
-std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& rows,
-                                                  platform::Collator& collator,
-                                                  const std::atomic<bool>* cancel = nullptr);
-
-/// Rearranges `rows` in place so that row i is the former row order[i]; `order` is a permutation of the
-/// positions (as SortOrder gives). Rows are swapped, so every element is a whole row at any time;
-/// `between`, when set, is called every few thousand swaps.
-void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order,
-                const std::function<void()>& between = {});
-
-/// Puts `rows` in ascending order of their File text in the user's collation, keeping rows with equal keys
-/// in their present order (SortOrder, then ApplyOrder).
-void SortRows(std::vector<ResultRow>& rows);
-
-/// The order (for ApplyOrder) that merges `rows[0, tail)`, already in order, with the rows after them, which
-/// need not be: those are sorted among themselves and each placed after the earlier rows of equal key.
-/// Reads `rows` only.
-std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
-                                    platform::Collator& collator);
 
 }  // namespace vorlex::scan

@@ -1,9 +1,12 @@
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <clocale>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -11,6 +14,7 @@
 #include "ScopedLocale.h"
 #include "platform/Locale.h"
 #include "scan/RowFormat.h"
+#include "scan/RowOrder.h"
 
 using vorlex::platform::CollationKey;
 using vorlex::platform::Collator;
@@ -246,4 +250,81 @@ TEST(MergeOrder, PlacesNewRowsAfterEqualEarlierOnes) {
     Collator collator;
     const std::vector<std::size_t> order = MergeOrder(rows, listed, collator);
     EXPECT_EQ(order, ReferenceOrder(paths));
+}
+
+TEST(SortAhead, OrdersRowsAsTheyComeLikeAStableSortByKeys) {
+    ScopedLocale scoped(LC_COLLATE, "en_US.UTF-8");
+    if (!scoped.Ok()) {
+        GTEST_SKIP() << "no en_US.UTF-8";
+    }
+    // Walk-like rows (files of one folder after another, with long shared folders) mixed with random texts,
+    // repeats of earlier rows, and contractions that are compared by their strxfrm keys: several stretches
+    // of the thread, and the list grows several times while it sorts.
+    std::vector<std::string> paths;
+    const std::vector<std::string> random = RandomTexts(21, 30000);
+    for (std::size_t i = 0; i < 90000; ++i) {
+        if (i % 3 == 0) {
+            paths.push_back("/srv/share/project " + std::to_string(i / 300) + "/" +
+                            random[i % random.size()]);
+        } else if (i % 3 == 1) {
+            paths.push_back(random[i % random.size()]);
+        } else if (i % 17 == 2) {
+            paths.push_back("/srv/L\xC2\xB7" + std::to_string(i % 50));
+        } else {
+            paths.push_back(paths[i / 2]);
+        }
+    }
+    std::vector<ResultRow> rows;
+    std::optional<std::vector<std::size_t>> order;
+    {
+        SortAhead ahead(rows);
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            ResultRow row;
+            row.path = paths[i];
+            row.size = i;
+            ahead.Append(std::move(row));
+            if (i % 20000 == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let the thread get ahead
+            }
+        }
+        order = ahead.Finish();
+    }
+    ASSERT_TRUE(order.has_value());
+    ASSERT_EQ(rows.size(), paths.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].path, paths[i]);  // appended in place, in their order
+    }
+    EXPECT_EQ(*order, ReferenceOrder(paths));
+}
+
+TEST(SortAhead, EndsWithoutAnOrderWhenCancelledOrAbandoned) {
+    std::vector<ResultRow> rows;
+    {
+        SortAhead ahead(rows);
+        EXPECT_EQ(ahead.Finish(), std::optional(std::vector<std::size_t>{}));
+    }
+    const std::vector<std::string> paths = RandomTexts(4, 50000);
+    {
+        SortAhead ahead(rows);  // the list must be empty: the last one gave none
+        for (const std::string& p : paths) {
+            ResultRow row;
+            row.path = p;
+            ahead.Append(std::move(row));
+        }
+        std::atomic<bool> cancel{true};
+        EXPECT_FALSE(ahead.Finish(&cancel).has_value());
+    }
+    EXPECT_EQ(rows.size(), paths.size());
+    EXPECT_EQ(rows.back().path, paths.back());
+    rows.clear();
+    {
+        // A walk that ends by an error never asks for the order: the thread is stopped on destruction.
+        SortAhead ahead(rows);
+        for (const std::string& p : paths) {
+            ResultRow row;
+            row.path = p;
+            ahead.Append(std::move(row));
+        }
+    }
+    EXPECT_EQ(rows.size(), paths.size());
 }

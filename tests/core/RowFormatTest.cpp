@@ -7,6 +7,7 @@
 
 #include "TimeZone.h"
 #include "scan/RowFormat.h"
+#include "scan/RowOrder.h"
 
 using namespace vorlex::scan;
 using vorlex::platform::RegionalFormats;

@@ -1,0 +1,452 @@
+#include "scan/RowOrder.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <numeric>
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace vorlex::scan {
+
+namespace {
+
+/// The cancellation of a sort, raised from inside the comparison.
+struct SortCancelled {};
+
+/// What the comparisons of one sort share: quick texts are compared from the collator's table, the others
+/// by their strxfrm keys, made once per row: as rows are admitted (`eager`, so that several threads may
+/// compare at once) or on first use (for a merge that probes few rows). Rows are admitted in stretches, in
+/// their order, and read where Rebase last said the list is.
+class RowKeys {
+  public:
+    explicit RowKeys(platform::Collator& collator) : collator_(collator) {}
+
+    /// Where the rows are now.
+    void Rebase(const ResultRow* rows) { rows_ = rows; }
+    /// Rows admitted so far.
+    std::size_t Size() const { return quick_.size(); }
+
+    /// Admits the rows from Size() up to `end`, calling `poll` before each. Returns false when a sampled
+    /// quick text disagreed with strxfrm: the table is then dropped and every row so far compares by its
+    /// key, so any order worked out before is void.
+    template <class Poll>
+    bool Extend(std::size_t end, bool eager, Poll&& poll) {
+        bool kept = true;
+        slot_.resize(end, kNoKey);
+        quick_.reserve(end);
+        for (std::size_t i = quick_.size(); i < end; ++i) {
+            poll();
+            const std::string& path = rows_[i].path;
+            // Neighbouring rows mostly share their folder: its characters were checked with the last row.
+            std::size_t known = 0;
+            if (i > 0 && quick_[i - 1] != 0) {
+                const std::string& previous = rows_[i - 1].path;
+                const std::size_t n = std::min(previous.size(), path.size());
+                known = static_cast<std::size_t>(std::mismatch(path.begin(),
+                                                               path.begin() + static_cast<std::ptrdiff_t>(n),
+                                                               previous.begin())
+                                                     .first -
+                                                 path.begin());
+            }
+            bool quick = collator_.Admit(path, known);
+            // A sample of the quick keys is held against strxfrm: should one differ, the table is dropped.
+            if (quick && admitted_++ % 1024 == 0 && collator_.Key(path, true) != collator_.Key(path, false)) {
+                collator_.DropTable();
+                std::fill(quick_.begin(), quick_.end(), std::uint8_t{0});
+                keyed_ = 0;
+                quick = false;
+                kept = false;
+            }
+            quick_.push_back(quick ? 1 : 0);
+        }
+        if (eager) {
+            for (; keyed_ < end; ++keyed_) {
+                if (quick_[keyed_] == 0) {
+                    poll();
+                    KeyOf(keyed_);
+                }
+            }
+        }
+        return kept;
+    }
+
+    bool Less(std::size_t a, std::size_t b) const {
+        if (quick_[a] != 0 && quick_[b] != 0) {
+            return collator_.CompareQuick(rows_[a].path, rows_[b].path) < 0;
+        }
+        // A quick text against a key: its own key, streamed from the table, equals strxfrm's.
+        if (quick_[a] != 0) {
+            return collator_.CompareToKey(rows_[a].path, KeyOf(b)) < 0;
+        }
+        if (quick_[b] != 0) {
+            return collator_.CompareToKey(rows_[b].path, KeyOf(a)) > 0;
+        }
+        return KeyOf(a) < KeyOf(b);
+    }
+
+  private:
+    /// The strxfrm key of a row that is not quick.
+    const std::string& KeyOf(std::size_t i) const {
+        if (slot_[i] == kNoKey) {
+            slot_[i] = keys_.size();
+            keys_.push_back(collator_.Key(rows_[i].path, false));
+        }
+        return keys_[slot_[i]];
+    }
+
+    static constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+
+    platform::Collator& collator_;
+    const ResultRow* rows_ = nullptr;
+    std::size_t admitted_ = 0;               ///< quick texts so far, for the sampling
+    std::size_t keyed_ = 0;                  ///< rows below this have their key when they need one
+    std::vector<std::uint8_t> quick_;        // bytes, not bits: read on every comparison
+    mutable std::vector<std::size_t> slot_;  ///< index in keys_ of a row's key
+    mutable std::deque<std::string> keys_;   ///< a deque: a key added keeps the others in place
+};
+
+void NoPoll() {}
+
+/// The comparison handed to the standard algorithms: cheap to copy, calls `poll` now and then (which may
+/// throw SortCancelled).
+template <class Poll>
+struct LessByKeys {
+    const RowKeys* keys;
+    Poll* poll;
+    std::uint32_t calls = 0;
+    bool operator()(std::size_t a, std::size_t b) {
+        if ((++calls & 0xFF) == 0) {
+            (*poll)();
+        }
+        return keys->Less(a, b);
+    }
+};
+
+template <class Poll>
+LessByKeys<Poll> MakeLess(const RowKeys& keys, Poll& poll) {
+    return LessByKeys<Poll>{&keys, &poll};
+}
+
+}  // namespace
+
+std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& rows,
+                                                  platform::Collator& collator,
+                                                  const std::atomic<bool>* cancel) {
+    std::uint32_t polls = 0;
+    auto poll = [cancel, &polls] {
+        if (cancel != nullptr && (++polls & 0xF) == 0 && cancel->load(std::memory_order_relaxed)) {
+            throw SortCancelled{};
+        }
+    };
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const auto mid = order.begin() + static_cast<std::ptrdiff_t>(order.size() / 2);
+    try {
+        RowKeys keys(collator);
+        keys.Rebase(rows.data());
+        keys.Extend(rows.size(), true, NoPoll);
+        if (order.size() < (std::size_t{1} << 15)) {
+            std::stable_sort(order.begin(), order.end(), MakeLess(keys, poll));
+            return order;
+        }
+        // The halves are independent and their merge keeps the first half first among equals: stable.
+        std::exception_ptr failure;
+        std::thread other([&] {
+            try {
+                std::uint32_t otherPolls = 0;
+                auto otherPoll = [cancel, &otherPolls] {
+                    if (cancel != nullptr && (++otherPolls & 0xF) == 0 &&
+                        cancel->load(std::memory_order_relaxed)) {
+                        throw SortCancelled{};
+                    }
+                };
+                std::stable_sort(order.begin(), mid, MakeLess(keys, otherPoll));
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        try {
+            std::stable_sort(mid, order.end(), MakeLess(keys, poll));
+        } catch (...) {
+            other.join();
+            throw;
+        }
+        other.join();
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+        std::inplace_merge(order.begin(), mid, order.end(), MakeLess(keys, poll));
+    } catch (const SortCancelled&) {
+        return std::nullopt;
+    }
+    return order;
+}
+
+void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order,
+                const std::function<void()>& between) {
+    constexpr std::size_t kPlaced = static_cast<std::size_t>(-1);
+    std::size_t steps = 0;
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        // Along the cycle through `start`, each swap brings the row that belongs at `at` there.
+        std::size_t at = start;
+        while (order[at] != kPlaced && order[at] != start) {
+            const std::size_t from = order[at];
+            std::swap(rows[at], rows[from]);
+            order[at] = kPlaced;
+            at = from;
+            if (between && ++steps % 4096 == 0) {
+                between();
+            }
+        }
+        order[at] = kPlaced;
+    }
+}
+
+void SortRows(std::vector<ResultRow>& rows) {
+    platform::Collator collator;
+    ApplyOrder(rows, *SortOrder(rows, collator));
+}
+
+std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
+                                    platform::Collator& collator) {
+    tail = std::min(tail, rows.size());
+    // The new rows are few beside the list: each finds its place by a binary search, so only the rows it
+    // probes need a key, and the rows move once.
+    RowKeys keys(collator);
+    keys.Rebase(rows.data());
+    keys.Extend(rows.size(), false, NoPoll);
+    auto less = [&keys](std::size_t a, std::size_t b) { return keys.Less(a, b); };
+    std::vector<std::size_t> added(rows.size() - tail);
+    std::iota(added.begin(), added.end(), tail);
+    std::stable_sort(added.begin(), added.end(), less);
+    std::vector<std::size_t> order;
+    order.reserve(rows.size());
+    std::size_t next = 0;
+    for (std::size_t a : added) {
+        std::size_t lo = next;
+        std::size_t hi = tail;
+        while (lo < hi) {  // the first earlier row that sorts after `a`: equal keys keep earlier rows first
+            const std::size_t m = lo + (hi - lo) / 2;
+            if (less(a, m)) {
+                hi = m;
+            } else {
+                lo = m + 1;
+            }
+        }
+        for (; next < lo; ++next) {
+            order.push_back(next);
+        }
+        order.push_back(a);
+    }
+    for (; next < tail; ++next) {
+        order.push_back(next);
+    }
+    return order;
+}
+
+// The walk's thread and the sorting thread share the list under `mutex`. The sorting thread reads rows only
+// while `inside`; the walk moves them (growing the list) only while the thread is not inside, having first
+// raised `wanted` so that the thread steps out at its next poll. Rows below `published` are complete and
+// never change while the SortAhead lives.
+struct SortAhead::State {
+    explicit State(std::vector<ResultRow>& list) : rows(list) {}
+
+    /// Rows taken and sorted in one go: small enough to sort within the cache, large enough that the
+    /// merges stay few.
+    static constexpr std::size_t kStretch = 16384;
+    /// Rows appended between two hand-overs to the thread.
+    static constexpr std::size_t kPublish = 2048;
+
+    std::vector<ResultRow>& rows;
+    std::thread worker;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    const ResultRow* base = nullptr;
+    std::size_t published = 0;
+    bool inside = false;
+    bool closing = false;
+    bool finished = false;  ///< no more rows will come
+    bool done = false;      ///< the thread has ended: `result` or `failure` is set
+    std::atomic<bool> wanted{false};
+    std::atomic<bool> stop{false};
+    std::optional<std::vector<std::size_t>> result;
+    std::exception_ptr failure;
+
+    void Run();
+    void Work(std::unique_lock<std::mutex>& lock);
+    void Grow();
+};
+
+void SortAhead::State::Grow() {
+    wanted.store(true, std::memory_order_relaxed);
+    std::unique_lock lock(mutex);
+    closing = true;
+    changed.wait(lock, [this] { return !inside; });
+    struct Reopen {
+        State& s;
+        ~Reopen() {
+            s.closing = false;
+            s.wanted.store(false, std::memory_order_relaxed);
+            s.changed.notify_all();
+        }
+    } reopen{*this};
+    rows.reserve(std::max<std::size_t>(kStretch, rows.capacity() * 2));
+    base = rows.data();
+}
+
+void SortAhead::State::Run() {
+    std::unique_lock lock(mutex, std::defer_lock);
+    try {
+        Work(lock);
+    } catch (const SortCancelled&) {
+        result.reset();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    if (!lock.owns_lock()) {
+        lock.lock();
+    }
+    inside = false;
+    done = true;
+    changed.notify_all();
+}
+
+void SortAhead::State::Work(std::unique_lock<std::mutex>& lock) {
+    platform::Collator collator;
+    RowKeys keys(collator);
+    std::vector<std::size_t> order;
+    std::vector<std::size_t> runs;  // the starts of the sorted runs in `order`, each larger than the next
+
+    // Called with the lock released and `inside` set, between comparisons and between rows: steps out while
+    // the walk moves the rows.
+    std::uint32_t polls = 0;
+    auto poll = [&] {
+        if ((++polls & 0xF) != 0) {
+            return;
+        }
+        if (stop.load(std::memory_order_relaxed)) {
+            throw SortCancelled{};
+        }
+        if (wanted.load(std::memory_order_relaxed)) {
+            lock.lock();
+            inside = false;
+            changed.notify_all();
+            changed.wait(lock, [this] { return !closing || stop.load(); });
+            inside = true;
+            keys.Rebase(base);
+            lock.unlock();
+        }
+    };
+    auto mergeLast = [&] {
+        const std::size_t upper = runs.back();
+        runs.pop_back();
+        std::inplace_merge(order.begin() + static_cast<std::ptrdiff_t>(runs.back()),
+                           order.begin() + static_cast<std::ptrdiff_t>(upper), order.end(),
+                           MakeLess(keys, poll));
+    };
+
+    lock.lock();
+    for (;;) {
+        changed.wait(lock, [&] {
+            return stop.load() || (!closing && (finished || published >= order.size() + kStretch));
+        });
+        if (stop.load()) {
+            throw SortCancelled{};
+        }
+        const std::size_t end = std::min(published, order.size() + kStretch);
+        const bool last = finished && end == published;
+        inside = true;
+        keys.Rebase(base);
+        lock.unlock();
+
+        std::size_t from = order.size();
+        if (!keys.Extend(end, true, poll)) {
+            from = 0;  // compared through the dropped table: sorted again, by keys
+            runs.clear();
+        }
+        order.resize(end);
+        std::iota(order.begin() + static_cast<std::ptrdiff_t>(from), order.end(), from);
+        std::stable_sort(order.begin() + static_cast<std::ptrdiff_t>(from), order.end(),
+                         MakeLess(keys, poll));
+        if (end > from) {
+            runs.push_back(from);
+        }
+        // Runs merged while the one below is no longer than twice the newest, so that each row takes part
+        // in a few merges only and the runs left at the end halve in size.
+        while (runs.size() >= 2 &&
+               (last || runs.back() - runs[runs.size() - 2] <= 2 * (order.size() - runs.back()))) {
+            mergeLast();
+        }
+
+        lock.lock();
+        inside = false;
+        changed.notify_all();
+        if (last) {
+            result = std::move(order);
+            return;
+        }
+    }
+}
+
+SortAhead::SortAhead(std::vector<ResultRow>& rows) : state_(std::make_unique<State>(rows)) {
+    State& s = *state_;
+    s.rows.reserve(State::kStretch);
+    s.base = s.rows.data();
+    s.worker = std::thread([&s] { s.Run(); });
+}
+
+SortAhead::~SortAhead() {
+    State& s = *state_;
+    if (s.worker.joinable()) {
+        {
+            std::lock_guard lock(s.mutex);
+            s.stop = true;
+        }
+        s.changed.notify_all();
+        s.worker.join();
+    }
+}
+
+void SortAhead::Append(ResultRow&& row) {
+    State& s = *state_;
+    if (s.rows.size() == s.rows.capacity()) {
+        s.Grow();
+    }
+    s.rows.push_back(std::move(row));
+    if (s.rows.size() % State::kPublish == 0) {
+        {
+            std::lock_guard lock(s.mutex);
+            s.published = s.rows.size();
+        }
+        s.changed.notify_all();
+    }
+}
+
+std::optional<std::vector<std::size_t>> SortAhead::Finish(const std::atomic<bool>* cancel) {
+    State& s = *state_;
+    std::unique_lock lock(s.mutex);
+    s.published = s.rows.size();
+    s.finished = true;
+    s.changed.notify_all();
+    while (!s.done) {
+        s.changed.wait_for(lock, std::chrono::milliseconds(10));
+        if (cancel != nullptr && cancel->load()) {
+            s.stop = true;
+            s.changed.notify_all();
+        }
+    }
+    lock.unlock();
+    s.worker.join();
+    if (s.failure) {
+        std::rethrow_exception(s.failure);
+    }
+    return std::move(s.result);
+}
+
+}  // namespace vorlex::scan
