@@ -132,6 +132,39 @@ LessByKeys<Poll> MakeLess(const RowKeys& keys, Poll& poll) {
     return LessByKeys<Poll>{&keys, &poll};
 }
 
+/// Merges the sorted positions [first, middle) and [middle, last) of `order` as std::inplace_merge does,
+/// stably, half of the work on another thread: the first range is cut in the middle, the second where its
+/// rows stop sorting before that cut, and the two pairs of pieces are merged side by side.
+template <class Less, class OtherLess>
+void MergeOnTwoThreads(std::vector<std::size_t>& order, std::size_t first, std::size_t middle,
+                       std::size_t last, Less less, OtherLess otherLess) {
+    const auto at = [&order](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
+    const std::size_t cut = first + (middle - first) / 2;
+    const std::size_t cutAfter =
+        static_cast<std::size_t>(std::lower_bound(at(middle), at(last), order[cut], less) - order.begin());
+    std::vector<std::size_t> merged(last - first);
+    const auto secondOut = merged.begin() + static_cast<std::ptrdiff_t>((cut - first) + (cutAfter - middle));
+    std::exception_ptr failure;
+    std::thread other([&] {
+        try {
+            std::merge(at(cut), at(middle), at(cutAfter), at(last), secondOut, otherLess);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        std::merge(at(first), at(cut), at(middle), at(cutAfter), merged.begin(), less);
+    } catch (...) {
+        other.join();
+        throw;
+    }
+    other.join();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    std::copy(merged.begin(), merged.end(), at(first));
+}
+
 }  // namespace
 
 std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& rows,
@@ -343,6 +376,11 @@ void SortAhead::State::Work(std::unique_lock<std::mutex>& lock) {
             lock.unlock();
         }
     };
+    auto stopPoll = [this] {
+        if (stop.load(std::memory_order_relaxed)) {
+            throw SortCancelled{};
+        }
+    };
     auto mergeLast = [&] {
         const std::size_t upper = runs.back();
         runs.pop_back();
@@ -381,7 +419,15 @@ void SortAhead::State::Work(std::unique_lock<std::mutex>& lock) {
         // in a few merges only and the runs left at the end halve in size.
         while (runs.size() >= 2 &&
                (last || runs.back() - runs[runs.size() - 2] <= 2 * (order.size() - runs.back()))) {
-            mergeLast();
+            if (last && order.size() - runs[runs.size() - 2] >= kStretch * 4) {
+                // The walk is over and its core is free: the large merges left are shared with it.
+                const std::size_t upper = runs.back();
+                runs.pop_back();
+                MergeOnTwoThreads(order, runs.back(), upper, order.size(), MakeLess(keys, poll),
+                                  MakeLess(keys, stopPoll));
+            } else {
+                mergeLast();
+            }
         }
 
         lock.lock();
