@@ -1,6 +1,7 @@
 // The exclusive-open test for the program's output files, and atomic replacement of files.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ class ReplacingFile {
     std::string temp_;
     int fd_ = -1;
     int error_ = 0;
+    std::uint64_t written_ = 0;  ///< bytes written so far
+    std::uint64_t flushed_ =
+        0;  ///< bytes handed to the disk early, so that Commit has little left to wait for
 };
 
 /// Replaces `path` with `content` through a ReplacingFile: writes a temporary file in the same folder,

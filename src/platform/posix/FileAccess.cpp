@@ -61,6 +61,8 @@ int ReplacingFile::Open(const std::string& path) {
     Abandon();
     target_ = path;
     error_ = 0;
+    written_ = 0;
+    flushed_ = 0;
     std::random_device rd;
     for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
         temp_ = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(rd() % 1000000);
@@ -94,6 +96,15 @@ int ReplacingFile::Write(std::string_view data) {
     }
     if (error_ == 0) {
         error_ = WriteAll(fd_, data);
+    }
+    written_ += data.size();
+    // A large file goes to the disk while it is still being written (asynchronously: errors show at the
+    // fsync of Commit), so the final flush does not wait for all of it at once.
+    constexpr std::uint64_t kFlushEvery = std::uint64_t{16} << 20;
+    if (error_ == 0 && written_ - flushed_ >= kFlushEvery) {
+        sync_file_range(fd_, static_cast<off_t>(flushed_), static_cast<off_t>(written_ - flushed_),
+                        SYNC_FILE_RANGE_WRITE);
+        flushed_ = written_;
     }
     return error_;
 }
