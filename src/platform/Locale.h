@@ -136,7 +136,7 @@ class Collator {
     std::vector<std::uint64_t> runs_;
     std::size_t runCount_ = 0;
     std::vector<char32_t> scratch_;
-    std::vector<bool> gapBefore_;
+    std::vector<std::uint8_t> gapBefore_;
 };
 
 }  // namespace vorlex::platform

@@ -317,21 +317,22 @@ bool Collator::Admit(std::string_view text, std::size_t known) {
     // between them were checked above.
     std::size_t kept = 0;
     bool gap = false;  // an ignorable character was dropped since the last kept one
+    gapBefore_.resize(scratch_.size());
     for (std::size_t i = 0; i < scratch_.size(); ++i) {
         if (!Weighty(table_[static_cast<std::size_t>(IndexOf(scratch_[i]))])) {
             gap = kept > 0;
             continue;
         }
-        gapBefore_.resize(kept + 1);
-        gapBefore_[kept] = gap;
+        gapBefore_[kept] = gap ? 1 : 0;
         scratch_[kept++] = scratch_[i];
         gap = false;
     }
     for (std::size_t i = 0; i + 1 < kept; ++i) {
-        if (gapBefore_[i + 1] && !RunAgrees(&scratch_[i], 2)) {
+        if (gapBefore_[i + 1] != 0 && !RunAgrees(&scratch_[i], 2)) {
             return false;
         }
-        if (i + 2 < kept && (gapBefore_[i + 1] || gapBefore_[i + 2]) && !RunAgrees(&scratch_[i], 3)) {
+        if (i + 2 < kept && (gapBefore_[i + 1] != 0 || gapBefore_[i + 2] != 0) &&
+            !RunAgrees(&scratch_[i], 3)) {
             return false;
         }
     }
