@@ -7,6 +7,7 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "app/CommandLine.h"
@@ -491,7 +492,8 @@ void Controller::ScanNow() {
         throw SilentAbort{};
     }
     try {
-        if (!PutRowsInOrder([this](platform::Collator& collator, const std::atomic<bool>& cancel) {
+        platform::Collator collator;
+        if (!PutRowsInOrder([this, &collator](const std::atomic<bool>& cancel) {
                 return scan::SortOrder(rows_, collator, &cancel);
             })) {
             StopNow("Aborted by user.");
@@ -551,13 +553,11 @@ auto Controller::Aside(Work work) -> decltype(work(std::declval<const std::atomi
     return pending.get();
 }
 
-bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
-                                    platform::Collator&, const std::atomic<bool>&)>& work) {
-    platform::Collator collator;
+bool Controller::PutRowsInOrder(
+    const std::function<std::optional<std::vector<std::size_t>>(const std::atomic<bool>&)>& work) {
     // The order is worked out beside the window, which keeps running and may show the rows meanwhile: the
     // work only reads them, and nothing changes them until it is done.
-    std::optional<std::vector<std::size_t>> order =
-        Aside([&](const std::atomic<bool>& cancel) { return work(collator, cancel); });
+    std::optional<std::vector<std::size_t>> order = Aside(work);
     if (!order) {
         return false;
     }
@@ -568,13 +568,63 @@ bool Controller::PutRowsInOrder(const std::function<std::optional<std::vector<st
     return true;
 }
 
-void Controller::MergeDirectoryRows(std::size_t listed) {
-    if (rows_.size() > listed) {
-        PutRowsInOrder([this, listed](platform::Collator& collator, const std::atomic<bool>&) {
-            return std::optional(scan::MergeOrder(rows_, listed, collator));
-        });
+void Controller::MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepared) {
+    if (rows_.size() <= listed) {
+        return;
     }
+    if (prepared != nullptr) {
+        PutRowsInOrder(
+            [this, prepared](const std::atomic<bool>&) { return std::optional(prepared->Order(rows_)); });
+        return;
+    }
+    platform::Collator collator;
+    PutRowsInOrder([this, listed, &collator](const std::atomic<bool>&) {
+        return std::optional(scan::MergeOrder(rows_, listed, collator));
+    });
 }
+
+namespace {
+
+/// Work on another thread beside the window's, cancelled and waited for when its owner goes, however it
+/// goes. Where no thread can be started, nothing runs and the result is false.
+class BesideWork {
+  public:
+    BesideWork() = default;
+    BesideWork(const BesideWork&) = delete;
+    BesideWork& operator=(const BesideWork&) = delete;
+    ~BesideWork() {
+        if (result_.valid()) {
+            cancel_ = true;
+            result_.wait();
+        }
+    }
+
+    /// Starts `work(cancel)` on another thread.
+    void Start(std::function<bool(const std::atomic<bool>&)> work) {
+        try {
+            result_ =
+                std::async(std::launch::async, [this, work = std::move(work)] { return work(cancel_); });
+        } catch (const std::system_error&) {
+        }
+    }
+
+    /// Waits for the work, calling `keepAlive` every few milliseconds meanwhile, and gives its result.
+    bool Wait(const std::function<void()>& keepAlive) {
+        if (!result_.valid()) {
+            return false;
+        }
+        while (result_.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+            keepAlive();
+        }
+        return result_.get();
+    }
+
+  private:
+    std::atomic<bool> cancel_{false};
+    std::future<bool> result_;
+};
+
+}  // namespace
 
 void Controller::DeleteFiles() {
     if (!OutputFilesFree(interactive_)) {
@@ -587,6 +637,20 @@ void Controller::DeleteFiles() {
     request.scanRoot = lastScanRoot_;
     request.cutOffTime = lastCutOff_;
     request.doNotDeleteEmptyDirs = settings_.doNotDeleteEmptyDirs;
+    // The directory rows of the second pass are merged into the File order at its end. The listed rows are
+    // made ready for that merge beside the removals, on another thread: it reads only their File texts,
+    // which the removals leave alone, and it is over before the first directory row is added.
+    scan::MergeBase mergeBase;
+    BesideWork preparing;  // declared after mergeBase: waited for before mergeBase goes
+    if (!settings_.doNotDeleteEmptyDirs) {
+        preparing.Start([this, &mergeBase](const std::atomic<bool>& cancel) {
+            try {
+                return mergeBase.Prepare(rows_, &cancel);
+            } catch (const std::bad_alloc&) {
+                return false;  // the merge checks the rows itself
+            }
+        });
+    }
     // Only the file rows the scan listed: directory rows of an earlier pass are never files to delete.
     cleanup::PassOutcome outcome = cleanup::DeleteFiles(rows_, request, *this);
     if (outcome == cleanup::PassOutcome::Stopped) {
@@ -599,14 +663,15 @@ void Controller::DeleteFiles() {
         dirs.scanStartTime = formatter_.ScanStartTime();
         dirs.days = config::ClampDaysOld(settings_.daysOld);
         const std::size_t listed = rows_.size();
+        scan::MergeBase* prepared = preparing.Wait([this] { view_.KeepAlive(); }) ? &mergeBase : nullptr;
         cleanup::PassOutcome dirOutcome = cleanup::PassOutcome::Completed;
         try {
             dirOutcome = cleanup::DeleteEmptyDirs(dirs, dirList_, *this);
         } catch (...) {
-            MergeDirectoryRows(listed);
+            MergeDirectoryRows(listed, prepared);
             throw;
         }
-        MergeDirectoryRows(listed);
+        MergeDirectoryRows(listed, prepared);
         if (dirOutcome == cleanup::PassOutcome::OutOfResources) {
             ResourceError("RESOURCE ERROR: Too many directories.");
         }

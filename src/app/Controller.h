@@ -158,10 +158,11 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     /// Puts the rows in the order `work` gives (a permutation of their positions, or nothing when it was
     /// cancelled), working it out on another thread while the view keeps running; a Stop cancels it.
     /// Returns false when it was cancelled (the rows are left as they were).
-    bool PutRowsInOrder(const std::function<std::optional<std::vector<std::size_t>>(
-                            platform::Collator&, const std::atomic<bool>&)>& work);
-    /// Moves the directory rows added after the first `listed` rows to their places in the File order.
-    void MergeDirectoryRows(std::size_t listed);
+    bool PutRowsInOrder(
+        const std::function<std::optional<std::vector<std::size_t>>(const std::atomic<bool>&)>& work);
+    /// Moves the directory rows added after the first `listed` rows to their places in the File order;
+    /// `prepared`, when given, holds those first rows made ready for the merge (scan::MergeBase::Prepare).
+    void MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepared);
     /// Writes the result list to "VorlexFiles.csv".
     void WriteCsv();
     static void OnFatalSignal(int signal);

@@ -4,6 +4,7 @@
 #include <compare>
 #include <deque>
 #include <exception>
+#include <memory>
 #include <numeric>
 #include <thread>
 #include <utility>
@@ -104,6 +105,39 @@ namespace {
 /// The cancellation of a sort, raised from inside the comparison.
 struct SortCancelled {};
 
+/// Checks the File texts of rows[from, to) against the collator's table, setting quick[i] for each row that
+/// is compared from it. Neighbouring rows mostly share their folder, whose characters were checked with the
+/// row before. `admitted` counts the quick rows so far: a sample of them is held against strxfrm, and should
+/// one differ, the table is dropped and every flag cleared. Returns false, leaving the flags from the row
+/// reached on unchecked, as soon as `cancel` (looked at every few thousand rows) is true.
+bool AdmitRows(const std::vector<ResultRow>& rows, std::size_t from, std::size_t to,
+               platform::Collator& collator, std::vector<std::uint8_t>& quick, std::size_t& admitted,
+               const std::atomic<bool>* cancel) {
+    const std::string* previous = from > 0 && quick[from - 1] ? &rows[from - 1].path : nullptr;
+    for (std::size_t i = from; i < to; ++i) {
+        if (cancel != nullptr && (i & 0xFFF) == 0 && cancel->load(std::memory_order_relaxed)) {
+            return false;
+        }
+        const std::string& path = rows[i].path;
+        std::size_t known = 0;
+        if (previous != nullptr) {
+            const std::size_t n = std::min(previous->size(), path.size());
+            known = static_cast<std::size_t>(
+                std::mismatch(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(n), previous->begin())
+                    .first -
+                path.begin());
+        }
+        quick[i] = collator.Admit(path, known);
+        previous = quick[i] ? &path : nullptr;
+        if (quick[i] && admitted++ % 1024 == 0 && collator.Key(path, true) != collator.Key(path, false)) {
+            collator.DropTable();
+            quick.assign(quick.size(), false);
+            break;
+        }
+    }
+    return true;
+}
+
 /// What the comparisons of one sort share: quick texts are compared from the collator's table, the others
 /// by their strxfrm keys, computed once per row: all at the start (`eager`, so that several threads may
 /// compare at once) or on first use (for a merge that probes few rows).
@@ -111,30 +145,8 @@ class RowKeys {
   public:
     RowKeys(const std::vector<ResultRow>& rows, platform::Collator& collator, bool eager)
         : rows_(rows), collator_(collator), quick_(rows.size()), slot_(rows.size(), kNoKey) {
-        const std::string* previous = nullptr;
         std::size_t admitted = 0;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const std::string& path = rows[i].path;
-            // Neighbouring rows mostly share their folder: its characters were checked with the last row.
-            std::size_t known = 0;
-            if (previous != nullptr) {
-                const std::size_t n = std::min(previous->size(), path.size());
-                known = static_cast<std::size_t>(std::mismatch(path.begin(),
-                                                               path.begin() + static_cast<std::ptrdiff_t>(n),
-                                                               previous->begin())
-                                                     .first -
-                                                 path.begin());
-            }
-            quick_[i] = collator.Admit(path, known);
-            previous = quick_[i] ? &path : nullptr;
-            // A sample of the quick keys is held against strxfrm: should one differ, the table is dropped.
-            if (quick_[i] && admitted++ % 1024 == 0 &&
-                collator.Key(path, true) != collator.Key(path, false)) {
-                collator.DropTable();
-                quick_.assign(rows.size(), false);
-                break;
-            }
-        }
+        AdmitRows(rows, 0, rows.size(), collator, quick_, admitted, nullptr);
         if (eager) {
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 if (!quick_[i]) {
@@ -142,6 +154,15 @@ class RowKeys {
                 }
             }
         }
+    }
+    /// Keys computed on first use, with the rows before `checked.size()` checked already (their flags in
+    /// `checked`, `admitted` of them quick) and the rows after them checked now.
+    RowKeys(const std::vector<ResultRow>& rows, platform::Collator& collator,
+            std::vector<std::uint8_t> checked, std::size_t admitted)
+        : rows_(rows), collator_(collator), quick_(std::move(checked)), slot_(rows.size(), kNoKey) {
+        const std::size_t from = std::min(quick_.size(), rows.size());
+        quick_.resize(rows.size());
+        AdmitRows(rows, from, rows.size(), collator, quick_, admitted, nullptr);
     }
     bool Less(std::size_t a, std::size_t b) const {
         if (quick_[a] && quick_[b]) {
@@ -254,18 +275,18 @@ void SortRows(std::vector<ResultRow>& rows) {
     ApplyOrder(rows, *SortOrder(rows, collator));
 }
 
-std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
-                                    platform::Collator& collator) {
-    tail = std::min(tail, rows.size());
+namespace {
+
+/// The order that merges rows[0, tail), already in order, with the rows after them (see MergeOrder).
+std::vector<std::size_t> MergeWith(const RowKeys& keys, std::size_t size, std::size_t tail) {
     // The new rows are few beside the list: each finds its place by a binary search, so only the rows it
     // probes need a key, and the rows move once.
-    const RowKeys keys(rows, collator, false);
     auto less = [&keys](std::size_t a, std::size_t b) { return keys.Less(a, b); };
-    std::vector<std::size_t> added(rows.size() - tail);
+    std::vector<std::size_t> added(size - tail);
     std::iota(added.begin(), added.end(), tail);
     std::stable_sort(added.begin(), added.end(), less);
     std::vector<std::size_t> order;
-    order.reserve(rows.size());
+    order.reserve(size);
     std::size_t next = 0;
     for (std::size_t a : added) {
         std::size_t lo = next;
@@ -287,6 +308,39 @@ std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::siz
         order.push_back(next);
     }
     return order;
+}
+
+}  // namespace
+
+std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
+                                    platform::Collator& collator) {
+    tail = std::min(tail, rows.size());
+    const RowKeys keys(rows, collator, false);
+    return MergeWith(keys, rows.size(), tail);
+}
+
+MergeBase::MergeBase() : collator_(std::make_unique<platform::Collator>()) {}
+
+MergeBase::~MergeBase() = default;
+
+bool MergeBase::Prepare(const std::vector<ResultRow>& rows, const std::atomic<bool>* cancel) {
+    ready_ = false;
+    checked_.assign(rows.size(), false);
+    admitted_ = 0;
+    ready_ = AdmitRows(rows, 0, rows.size(), *collator_, checked_, admitted_, cancel);
+    return ready_;
+}
+
+std::vector<std::size_t> MergeBase::Order(const std::vector<ResultRow>& rows) {
+    const std::size_t tail = std::min(checked_.size(), rows.size());
+    if (!ready_) {
+        checked_.clear();
+        admitted_ = 0;
+    }
+    const RowKeys keys(rows, *collator_, std::move(checked_), admitted_);
+    checked_.clear();
+    ready_ = false;
+    return MergeWith(keys, rows.size(), tail);
 }
 
 }  // namespace vorlex::scan

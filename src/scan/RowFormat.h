@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -83,5 +84,33 @@ void SortRows(std::vector<ResultRow>& rows);
 /// Reads `rows` only.
 std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
                                     platform::Collator& collator);
+
+/// A merge (as MergeOrder) whose rows already in order are checked against the collator's table ahead of
+/// time, for instance beside other work, so that the merge itself checks only the rows added after them.
+class MergeBase {
+  public:
+    /// Makes a collator of its own for the current LC_COLLATE.
+    MergeBase();
+    ~MergeBase();
+    MergeBase(const MergeBase&) = delete;
+    MergeBase& operator=(const MergeBase&) = delete;
+
+    /// Checks the File texts of `rows`, which are in order. Reads nothing else of them, so it may run on
+    /// another thread while their other fields (Status) change; nothing may add, remove or reorder rows
+    /// until it returns. Returns false, leaving nothing prepared, as soon as `cancel` (looked at every few
+    /// thousand rows) is true.
+    bool Prepare(const std::vector<ResultRow>& rows, const std::atomic<bool>* cancel = nullptr);
+
+    /// The order (for ApplyOrder) that merges the rows Prepare was given, the first ones of `rows` (their
+    /// File texts unchanged), with the rows added after them: MergeOrder(rows, prepared count). Without a
+    /// complete Prepare the earlier rows are checked now. Uses up the preparation.
+    std::vector<std::size_t> Order(const std::vector<ResultRow>& rows);
+
+  private:
+    std::unique_ptr<platform::Collator> collator_;
+    std::vector<std::uint8_t> checked_;  ///< per prepared row: compared from the table
+    std::size_t admitted_ = 0;           ///< rows compared from the table so far
+    bool ready_ = false;
+};
 
 }  // namespace vorlex::scan
