@@ -105,19 +105,21 @@ namespace {
 /// The cancellation of a sort, raised from inside the comparison.
 struct SortCancelled {};
 
-/// Checks the File texts of rows[from, to) against the collator's table, setting quick[i] for each row that
-/// is compared from it. Neighbouring rows mostly share their folder, whose characters were checked with the
-/// row before. `admitted` counts the quick rows so far: a sample of them is held against strxfrm, and should
+/// Checks the File texts of `count` rows, rows[rowAt(0)] to rows[rowAt(count - 1)] in that order, against
+/// the collator's table, setting quick[i] for each row i that is compared from it. Neighbouring rows mostly
+/// share their folder, whose characters were checked with the row before (`previous`, when quick, before
+/// the first). `admitted` counts the quick rows so far: a sample of them is held against strxfrm, and should
 /// one differ, the table is dropped and every flag cleared. Returns false, leaving the flags from the row
 /// reached on unchecked, as soon as `cancel` (looked at every few thousand rows) is true.
-bool AdmitRows(const std::vector<ResultRow>& rows, std::size_t from, std::size_t to,
-               platform::Collator& collator, std::vector<std::uint8_t>& quick, std::size_t& admitted,
-               const std::atomic<bool>* cancel) {
-    const std::string* previous = from > 0 && quick[from - 1] ? &rows[from - 1].path : nullptr;
-    for (std::size_t i = from; i < to; ++i) {
-        if (cancel != nullptr && (i & 0xFFF) == 0 && cancel->load(std::memory_order_relaxed)) {
+template <class RowAt>
+bool AdmitRows(const std::vector<ResultRow>& rows, std::size_t count, RowAt rowAt,
+               const std::string* previous, platform::Collator& collator, std::vector<std::uint8_t>& quick,
+               std::size_t& admitted, const std::atomic<bool>* cancel) {
+    for (std::size_t k = 0; k < count; ++k) {
+        if (cancel != nullptr && (k & 0xFFF) == 0 && cancel->load(std::memory_order_relaxed)) {
             return false;
         }
+        const std::size_t i = rowAt(k);
         const std::string& path = rows[i].path;
         std::size_t known = 0;
         if (previous != nullptr) {
@@ -138,6 +140,16 @@ bool AdmitRows(const std::vector<ResultRow>& rows, std::size_t from, std::size_t
     return true;
 }
 
+/// AdmitRows over rows[from, to) in their order.
+bool AdmitRange(const std::vector<ResultRow>& rows, std::size_t from, std::size_t to,
+                platform::Collator& collator, std::vector<std::uint8_t>& quick, std::size_t& admitted,
+                const std::atomic<bool>* cancel) {
+    const std::string* previous = from > 0 && quick[from - 1] ? &rows[from - 1].path : nullptr;
+    return AdmitRows(
+        rows, to - from, [from](std::size_t k) { return from + k; }, previous, collator, quick, admitted,
+        cancel);
+}
+
 /// What the comparisons of one sort share: quick texts are compared from the collator's table, the others
 /// by their strxfrm keys, computed once per row: all at the start (`eager`, so that several threads may
 /// compare at once) or on first use (for a merge that probes few rows).
@@ -146,7 +158,7 @@ class RowKeys {
     RowKeys(const std::vector<ResultRow>& rows, platform::Collator& collator, bool eager)
         : rows_(rows), collator_(collator), quick_(rows.size()), slot_(rows.size(), kNoKey) {
         std::size_t admitted = 0;
-        AdmitRows(rows, 0, rows.size(), collator, quick_, admitted, nullptr);
+        AdmitRange(rows, 0, rows.size(), collator, quick_, admitted, nullptr);
         if (eager) {
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 if (!quick_[i]) {
@@ -162,7 +174,15 @@ class RowKeys {
         : rows_(rows), collator_(collator), quick_(std::move(checked)), slot_(rows.size(), kNoKey) {
         const std::size_t from = std::min(quick_.size(), rows.size());
         quick_.resize(rows.size());
-        AdmitRows(rows, from, rows.size(), collator, quick_, admitted, nullptr);
+        // The rows added need not be in any order: checked in the order of their bytes, each shares the
+        // longest part with the one before.
+        std::vector<std::size_t> added(rows.size() - from);
+        std::iota(added.begin(), added.end(), from);
+        std::sort(added.begin(), added.end(),
+                  [&rows](std::size_t a, std::size_t b) { return rows[a].path < rows[b].path; });
+        AdmitRows(
+            rows, added.size(), [&added](std::size_t k) { return added[k]; }, nullptr, collator, quick_,
+            admitted, nullptr);
     }
     bool Less(std::size_t a, std::size_t b) const {
         if (quick_[a] && quick_[b]) {
@@ -279,8 +299,8 @@ namespace {
 
 /// The order that merges rows[0, tail), already in order, with the rows after them (see MergeOrder).
 std::vector<std::size_t> MergeWith(const RowKeys& keys, std::size_t size, std::size_t tail) {
-    // The new rows are few beside the list: each finds its place by a binary search, so only the rows it
-    // probes need a key, and the rows move once.
+    // The new rows are few beside the list: each finds its place by a search from the place of the one
+    // before, so only the rows it probes need a key, and the rows move once.
     auto less = [&keys](std::size_t a, std::size_t b) { return keys.Less(a, b); };
     std::vector<std::size_t> added(size - tail);
     std::iota(added.begin(), added.end(), tail);
@@ -289,9 +309,19 @@ std::vector<std::size_t> MergeWith(const RowKeys& keys, std::size_t size, std::s
     order.reserve(size);
     std::size_t next = 0;
     for (std::size_t a : added) {
+        // The first earlier row that sorts after `a` (equal keys keep earlier rows first). The new rows
+        // mostly lie a few rows apart: galloping from the last place found brackets it in few probes.
         std::size_t lo = next;
         std::size_t hi = tail;
-        while (lo < hi) {  // the first earlier row that sorts after `a`: equal keys keep earlier rows first
+        for (std::size_t step = 1; lo < tail; step *= 2) {
+            const std::size_t probe = lo + std::min(step, tail - lo) - 1;
+            if (less(a, probe)) {
+                hi = probe;
+                break;
+            }
+            lo = probe + 1;
+        }
+        while (lo < hi) {
             const std::size_t m = lo + (hi - lo) / 2;
             if (less(a, m)) {
                 hi = m;
@@ -327,7 +357,7 @@ bool MergeBase::Prepare(const std::vector<ResultRow>& rows, const std::atomic<bo
     ready_ = false;
     checked_.assign(rows.size(), false);
     admitted_ = 0;
-    ready_ = AdmitRows(rows, 0, rows.size(), *collator_, checked_, admitted_, cancel);
+    ready_ = AdmitRange(rows, 0, rows.size(), *collator_, checked_, admitted_, cancel);
     return ready_;
 }
 
