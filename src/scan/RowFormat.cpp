@@ -349,12 +349,15 @@ std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::siz
     return MergeWith(keys, rows.size(), tail);
 }
 
-MergeBase::MergeBase() : collator_(std::make_unique<platform::Collator>()) {}
+MergeBase::MergeBase() = default;
 
 MergeBase::~MergeBase() = default;
 
 bool MergeBase::Prepare(const std::vector<ResultRow>& rows, const std::atomic<bool>* cancel) {
     ready_ = false;
+    if (!collator_) {
+        collator_ = std::make_unique<platform::Collator>();
+    }
     checked_.assign(rows.size(), false);
     admitted_ = 0;
     ready_ = AdmitRange(rows, 0, rows.size(), *collator_, checked_, admitted_, cancel);
@@ -366,6 +369,9 @@ std::vector<std::size_t> MergeBase::Order(const std::vector<ResultRow>& rows) {
     if (!ready_) {
         checked_.clear();
         admitted_ = 0;
+    }
+    if (!collator_) {
+        collator_ = std::make_unique<platform::Collator>();
     }
     const RowKeys keys(rows, *collator_, std::move(checked_), admitted_);
     checked_.clear();

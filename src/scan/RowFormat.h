@@ -89,7 +89,8 @@ std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::siz
 /// time, for instance beside other work, so that the merge itself checks only the rows added after them.
 class MergeBase {
   public:
-    /// Makes a collator of its own for the current LC_COLLATE.
+    /// Nothing prepared yet. The collator of its own, for the LC_COLLATE of the time, is made by the first
+    /// Prepare or Order.
     MergeBase();
     ~MergeBase();
     MergeBase(const MergeBase&) = delete;
