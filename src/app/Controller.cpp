@@ -403,6 +403,41 @@ void Controller::WriteCsv() {
     report::ReportCsvWrite(path, code, *this);
 }
 
+void Controller::SaveLogAndWriteCsv() {
+    struct Abandoned {};
+    const std::string path = env_.programPath + kCsvFileName;
+    std::atomic<bool> abandon{false};
+    // Both only read: the rows, the log. The write gives up at its next step once `abandon` is set.
+    std::future<int> csv = std::async(std::launch::async, [&] {
+        return report::WriteCsvFile(path, rows_, formatter_, [&abandon] {
+            if (abandon) {
+                throw Abandoned{};
+            }
+        });
+    });
+    struct AbandonOnExit {  // a keep-alive that throws gives up the write before `csv` waits for it
+        std::atomic<bool>& flag;
+        ~AbandonOnExit() { flag = true; }
+    } abandonOnExit{abandon};
+    try {
+        SaveLogFile();
+    } catch (...) {
+        abandon = true;
+        try {
+            csv.get();
+        } catch (...) {
+            // The log's error is the one to report.
+        }
+        throw;
+    }
+    while (csv.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        view_.KeepAlive();
+    }
+    const int code = csv.get();
+    platform::ReleaseFreeMemory();
+    report::ReportCsvWrite(path, code, *this);
+}
+
 void Controller::ScanNow() {
     if (debugMode_) {
         WriteLog("WARNING: The STOP button will not work when Debug is On", report::kRed, LogStyle::Bold);
@@ -676,8 +711,7 @@ void Controller::DeleteFiles() {
             ResourceError("RESOURCE ERROR: Too many directories.");
         }
     }
-    SaveLogFile();
-    WriteCsv();
+    SaveLogAndWriteCsv();
     SetBusy(false);
     view_.RowsChanged();
 }

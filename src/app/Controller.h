@@ -165,6 +165,10 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     void MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepared);
     /// Writes the result list to "VorlexFiles.csv".
     void WriteCsv();
+    /// SaveLogFile, then WriteCsv, with the results file written beside the window while the log is saved.
+    /// When the log cannot be saved, the write of the results file is given up (it may have been complete
+    /// already) and the log's error is thrown.
+    void SaveLogAndWriteCsv();
     static void OnFatalSignal(int signal);
 
     ControllerView& view_;
