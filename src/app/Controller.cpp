@@ -7,6 +7,7 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "app/CommandLine.h"
@@ -402,6 +403,41 @@ void Controller::WriteCsv() {
     report::ReportCsvWrite(path, code, *this);
 }
 
+void Controller::SaveLogAndWriteCsv() {
+    struct Abandoned {};
+    const std::string path = env_.programPath + kCsvFileName;
+    std::atomic<bool> abandon{false};
+    // Both only read: the rows, the log. The write gives up at its next step once `abandon` is set.
+    std::future<int> csv = std::async(std::launch::async, [&] {
+        return report::WriteCsvFile(path, rows_, formatter_, [&abandon] {
+            if (abandon) {
+                throw Abandoned{};
+            }
+        });
+    });
+    struct AbandonOnExit {  // a keep-alive that throws gives up the write before `csv` waits for it
+        std::atomic<bool>& flag;
+        ~AbandonOnExit() { flag = true; }
+    } abandonOnExit{abandon};
+    try {
+        SaveLogFile();
+    } catch (...) {
+        abandon = true;
+        try {
+            csv.get();
+        } catch (...) {
+            // The log's error is the one to report.
+        }
+        throw;
+    }
+    while (csv.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        view_.KeepAlive();
+    }
+    const int code = csv.get();
+    platform::ReleaseFreeMemory();
+    report::ReportCsvWrite(path, code, *this);
+}
+
 void Controller::ScanNow() {
     if (debugMode_) {
         WriteLog("WARNING: The STOP button will not work when Debug is On", report::kRed, LogStyle::Bold);
@@ -566,14 +602,63 @@ bool Controller::PutRowsInOrder(
     return true;
 }
 
-void Controller::MergeDirectoryRows(std::size_t listed) {
-    if (rows_.size() > listed) {
-        PutRowsInOrder([this, listed](const std::atomic<bool>&) {
-            platform::Collator collator;
-            return std::optional(scan::MergeOrder(rows_, listed, collator));
-        });
+void Controller::MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepared) {
+    if (rows_.size() <= listed) {
+        return;
     }
+    if (prepared != nullptr) {
+        PutRowsInOrder(
+            [this, prepared](const std::atomic<bool>&) { return std::optional(prepared->Order(rows_)); });
+        return;
+    }
+    platform::Collator collator;
+    PutRowsInOrder([this, listed, &collator](const std::atomic<bool>&) {
+        return std::optional(scan::MergeOrder(rows_, listed, collator));
+    });
 }
+
+namespace {
+
+/// Work on another thread beside the window's, cancelled and waited for when its owner goes, however it
+/// goes. Where no thread can be started, nothing runs and the result is false.
+class BesideWork {
+  public:
+    BesideWork() = default;
+    BesideWork(const BesideWork&) = delete;
+    BesideWork& operator=(const BesideWork&) = delete;
+    ~BesideWork() {
+        if (result_.valid()) {
+            cancel_ = true;
+            result_.wait();
+        }
+    }
+
+    /// Starts `work(cancel)` on another thread.
+    void Start(std::function<bool(const std::atomic<bool>&)> work) {
+        try {
+            result_ =
+                std::async(std::launch::async, [this, work = std::move(work)] { return work(cancel_); });
+        } catch (const std::system_error&) {
+        }
+    }
+
+    /// Waits for the work, calling `keepAlive` every few milliseconds meanwhile, and gives its result.
+    bool Wait(const std::function<void()>& keepAlive) {
+        if (!result_.valid()) {
+            return false;
+        }
+        while (result_.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+            keepAlive();
+        }
+        return result_.get();
+    }
+
+  private:
+    std::atomic<bool> cancel_{false};
+    std::future<bool> result_;
+};
+
+}  // namespace
 
 void Controller::DeleteFiles() {
     if (!OutputFilesFree(interactive_)) {
@@ -586,6 +671,20 @@ void Controller::DeleteFiles() {
     request.scanRoot = lastScanRoot_;
     request.cutOffTime = lastCutOff_;
     request.doNotDeleteEmptyDirs = settings_.doNotDeleteEmptyDirs;
+    // The directory rows of the second pass are merged into the File order at its end. The listed rows are
+    // made ready for that merge beside the removals, on another thread: it reads only their File texts,
+    // which the removals leave alone, and it is over before the first directory row is added.
+    scan::MergeBase mergeBase;
+    BesideWork preparing;  // declared after mergeBase: waited for before mergeBase goes
+    if (!settings_.doNotDeleteEmptyDirs) {
+        preparing.Start([this, &mergeBase](const std::atomic<bool>& cancel) {
+            try {
+                return mergeBase.Prepare(rows_, &cancel);
+            } catch (const std::bad_alloc&) {
+                return false;  // the merge checks the rows itself
+            }
+        });
+    }
     // Only the file rows the scan listed: directory rows of an earlier pass are never files to delete.
     cleanup::PassOutcome outcome = cleanup::DeleteFiles(rows_, request, *this);
     if (outcome == cleanup::PassOutcome::Stopped) {
@@ -598,20 +697,20 @@ void Controller::DeleteFiles() {
         dirs.scanStartTime = formatter_.ScanStartTime();
         dirs.days = config::ClampDaysOld(settings_.daysOld);
         const std::size_t listed = rows_.size();
+        scan::MergeBase* prepared = preparing.Wait([this] { view_.KeepAlive(); }) ? &mergeBase : nullptr;
         cleanup::PassOutcome dirOutcome = cleanup::PassOutcome::Completed;
         try {
             dirOutcome = cleanup::DeleteEmptyDirs(dirs, dirList_, *this);
         } catch (...) {
-            MergeDirectoryRows(listed);
+            MergeDirectoryRows(listed, prepared);
             throw;
         }
-        MergeDirectoryRows(listed);
+        MergeDirectoryRows(listed, prepared);
         if (dirOutcome == cleanup::PassOutcome::OutOfResources) {
             ResourceError("RESOURCE ERROR: Too many directories.");
         }
     }
-    SaveLogFile();
-    WriteCsv();
+    SaveLogAndWriteCsv();
     SetBusy(false);
     view_.RowsChanged();
 }

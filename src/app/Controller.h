@@ -161,10 +161,15 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     /// Returns false when it was cancelled (the rows are left as they were).
     bool PutRowsInOrder(
         const std::function<std::optional<std::vector<std::size_t>>(const std::atomic<bool>&)>& work);
-    /// Moves the directory rows added after the first `listed` rows to their places in the File order.
-    void MergeDirectoryRows(std::size_t listed);
+    /// Moves the directory rows added after the first `listed` rows to their places in the File order;
+    /// `prepared`, when given, holds those first rows made ready for the merge (scan::MergeBase::Prepare).
+    void MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepared);
     /// Writes the result list to "VorlexFiles.csv".
     void WriteCsv();
+    /// SaveLogFile, then WriteCsv, with the results file written beside the window while the log is saved.
+    /// When the log cannot be saved, the write of the results file is given up (it may have been complete
+    /// already) and the log's error is thrown.
+    void SaveLogAndWriteCsv();
     static void OnFatalSignal(int signal);
 
     ControllerView& view_;

@@ -43,6 +43,8 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         return platform::FormatDateTime(platform::ToLocalCivil(t), formats);
     };
     RunCounters& counters = host.Counters();
+    // Descriptors that hold no lock, or whose directory is gone, are closed beside the next checks.
+    platform::DescriptorCloser closer;
 
     for (auto it = dirList.rbegin(); it != dirList.rend(); ++it) {
         const std::string& path = it->directory;
@@ -55,6 +57,15 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         // The directory is opened once: its entries are counted, its facts read and its lock taken through
         // that one descriptor.
         platform::DirHandle dir;
+        struct CloseBeside {  // however the checks end; a directory still locked is closed by its owner first
+            platform::DescriptorCloser& closer;
+            platform::DirHandle& parent;
+            platform::DirHandle& dir;
+            ~CloseBeside() {
+                closer.Close(std::move(dir));
+                closer.Close(std::move(parent));
+            }
+        } closeBeside{closer, parent, dir};
         std::size_t count = 0;
         const bool empty = root.Valid() && SplitBelowRoot(rootPrefix, path, relativeDir, name) &&
                            platform::OpenBeneath(root, relativeDir, parent) == 0 &&
@@ -110,6 +121,7 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
             log.WriteLog("Deleted empty directory: " + path, kBlack, LogStyle::Regular);
             row.status = scan::RowStatus::DirDeleted;
         } else {
+            dir = platform::DirHandle();  // a directory that stays is unlocked at once
             Removal removal{RemovalVerdict::Failed, result.error};
             if (result.status == platform::RemoveStatus::Replaced) {
                 removal = {RemovalVerdict::Replaced, 0};

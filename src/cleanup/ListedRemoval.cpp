@@ -35,7 +35,7 @@ bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::str
 
 Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
                      const platform::EntryIdentity& expected, const platform::AgeRule& age,
-                     platform::EntryFacts* seen) {
+                     platform::EntryFacts* seen, platform::DescriptorCloser* closer) {
     std::string_view relativeDir;
     std::string_view name;
     if (!SplitBelowRoot(rootPrefix, path, relativeDir, name)) {
@@ -51,7 +51,11 @@ Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefi
         }
         return {RemovalVerdict::Failed, err};
     }
-    const platform::RemoveResult result = platform::RemoveIfUnchanged(parent, name, expected, age, seen);
+    const platform::RemoveResult result =
+        platform::RemoveIfUnchanged(parent, name, expected, age, seen, closer);
+    if (closer != nullptr) {
+        closer->Close(std::move(parent));
+    }
     switch (result.status) {
         case platform::RemoveStatus::Removed:
             return {RemovalVerdict::Removed, 0};

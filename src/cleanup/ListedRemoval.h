@@ -33,10 +33,11 @@ bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::str
 
 /// Reaches the parent directory of `path` from `root` (opened on `rootPrefix`) without following links or
 /// leaving the file system, then removes the entry only if it is still `expected` and still old by `age`.
-/// `seen` receives the facts found, when the entry could be looked up.
+/// `seen` receives the facts found, when the entry could be looked up. `closer`, when given, closes the
+/// descriptors of the parent and of a removed entry.
 Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
                      const platform::EntryIdentity& expected, const platform::AgeRule& age,
-                     platform::EntryFacts* seen = nullptr);
+                     platform::EntryFacts* seen = nullptr, platform::DescriptorCloser* closer = nullptr);
 
 /// The text for the "Reason: " / "REASON: " line of a removal that did not happen.
 std::string RemovalReasonText(const Removal& removal, bool directory);

@@ -2,10 +2,15 @@
 // saw.
 #pragma once
 
+#include <array>
+#include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "platform/DirWalk.h"
 #include "platform/Time.h"
@@ -28,9 +33,50 @@ class DirHandle {
     int Fd() const { return fd_; }
     /// True when a directory is open.
     bool Valid() const { return fd_ >= 0; }
+    /// Gives up the descriptor without closing it and returns it (-1 when there was none).
+    int Release();
 
   private:
     int fd_ = -1;
+};
+
+/// Closes descriptors on a thread of its own. When the last descriptor of a removed file goes, the kernel
+/// frees its pages and its inode; handed over here, that work runs on another processor beside the next
+/// removals instead of between them. Only descriptors whose entry is already removed (or that hold no lock)
+/// belong here: a descriptor that still holds a lock on a file in place is closed at once by its owner.
+/// Everything handed over is closed by Finish or the destructor at the latest. No more than a small number
+/// of descriptors wait at any time, an eighth of the process's descriptor limit at most (beyond that, or
+/// without the thread, Close closes at once).
+/// One thread hands descriptors over.
+class DescriptorCloser {
+  public:
+    DescriptorCloser() = default;
+    /// Finish.
+    ~DescriptorCloser();
+    DescriptorCloser(const DescriptorCloser&) = delete;
+    DescriptorCloser& operator=(const DescriptorCloser&) = delete;
+
+    /// Closes `fd` (-1 is ignored), now or soon on the closing thread, which starts with the first call.
+    void Close(int fd);
+    /// Closes the directory `handle` holds, as Close, and leaves it empty.
+    void Close(DirHandle&& handle);
+    /// Closes everything handed over and ends the thread (a later Close starts it again).
+    void Finish();
+
+  private:
+    void Run();
+
+    static constexpr std::size_t kSlots = 128;  ///< descriptors waiting at most
+    std::array<int, kSlots> slots_{};
+    std::size_t waitingMax_ = 0;  ///< descriptors waiting at most under the process's descriptor limit
+    std::size_t batch_ = 0;       ///< the thread is woken for this many
+    std::atomic<std::size_t> handedOver_{0};  ///< written by the owner's thread only
+    std::atomic<std::size_t> closed_{0};      ///< written by the closing thread only
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool finishing_ = false;
+    bool failed_ = false;  ///< no thread could be started: Close closes at once
+    std::thread thread_;
 };
 
 /// The identity of an entry as the scan listed it.
@@ -93,9 +139,10 @@ int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out
 /// is in use and kept (kErrorInUse); to learn that, it is opened read-only without following a link and
 /// without blocking, and it stays locked by this process until it is removed. FIFOs, sockets and devices
 /// are never opened. `seen`, when given, receives the facts of the entry found (valid
-/// unless the lookup failed).
+/// unless the lookup failed). `closer`, when given, closes the locked descriptor of a removed entry.
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
-                               const AgeRule& age, EntryFacts* seen = nullptr);
+                               const AgeRule& age, EntryFacts* seen = nullptr,
+                               DescriptorCloser* closer = nullptr);
 
 /// Opens the subdirectory `name` of `dir` for reading, without following a link and without entering
 /// another file system (a mount root is refused with EXDEV). Returns 0 or the errno.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <condition_variable>
+#include <cstdint>
+#include <cstring>
 #include <deque>
 #include <exception>
 #include <mutex>
@@ -25,27 +27,45 @@ constexpr std::size_t kRowsPerKeepAlive = 2048;
 /// small enough to matter little beside the rows themselves (under a megabyte for paths of common length).
 constexpr std::size_t kBlockRows = 2048;
 
+/// The end of the bytes from `p` on that stay as they are: any ASCII outside a quoted field, printable
+/// ASCII other than '"' inside one. Eight bytes are looked at together while none of them needs care.
+std::size_t PlainRunEnd(std::string_view text, std::size_t p, bool quotedField) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const std::size_t n = text.size();
+    for (; p + 8 <= n; p += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, text.data() + p, sizeof w);
+        std::uint64_t special = w & kHighs;  // bytes from 0x80 on
+        if (quotedField) {
+            const std::uint64_t quote = w ^ (kOnes * '"');
+            const std::uint64_t del = w ^ (kOnes * 0x7F);
+            // A byte below 0x20 (exact for ASCII bytes; the others are caught above), a zero byte of
+            // w ^ '"' (a quote) and of w ^ 0x7F (DEL).
+            special |= (w - kOnes * 0x20) & ~w & kHighs;
+            special |= (quote - kOnes) & ~quote & kHighs;
+            special |= (del - kOnes) & ~del & kHighs;
+        }
+        if (special != 0) {
+            break;
+        }
+    }
+    for (; p < n; ++p) {
+        const auto b = static_cast<unsigned char>(text[p]);
+        if (quotedField ? (b < 0x20 || b >= 0x7F || b == '"') : b >= 0x80) {
+            break;
+        }
+    }
+    return p;
+}
+
 /// Appends `text` in Windows-1252; in a quoted field also doubles '"' and writes control characters as '?'.
 void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
     const std::size_t n = text.size();
     std::size_t p = 0;
     while (p < n) {
-        // Bytes that stay as they are go over in one piece: any ASCII outside a quoted field, printable
-        // ASCII other than '"' inside one.
-        std::size_t run = p;
-        if (quotedField) {
-            while (run < n) {
-                const auto b = static_cast<unsigned char>(text[run]);
-                if (b < 0x20 || b >= 0x7F || b == '"') {
-                    break;
-                }
-                ++run;
-            }
-        } else {
-            while (run < n && static_cast<unsigned char>(text[run]) < 0x80) {
-                ++run;
-            }
-        }
+        // Bytes that stay as they are go over in one piece.
+        const std::size_t run = PlainRunEnd(text, p, quotedField);
         if (run > p) {
             out.append(text.data() + p, run - p);
             p = run;
@@ -93,11 +113,11 @@ class CsvLines {
         out += '"';
         AppendEncoded(out, row.path, true);
         out += "\",";
-        AppendDateTime(out, row.created);
+        AppendDateTime(out, row.created, created_);
         out += ',';
-        AppendDateTime(out, row.modified);
+        AppendDateTime(out, row.modified, modified_);
         out += ',';
-        AppendDateTime(out, row.accessed);
+        AppendDateTime(out, row.accessed, accessed_);
         out += ',';
         char number[24];
         auto age = std::to_chars(number, number + sizeof number,
@@ -114,25 +134,33 @@ class CsvLines {
     }
 
   private:
-    void AppendDateTime(std::string& out, platform::TimeValue t) {
-        // A file's times often share their second (and so do files of one copy): the last text is kept.
-        if (!haveLast_ || t.sec != lastSec_) {
+    /// The text of the last second written in one column.
+    struct LastText {
+        std::string text;
+        std::int64_t sec = 0;
+        bool valid = false;
+    };
+
+    void AppendDateTime(std::string& out, platform::TimeValue t, LastText& last) {
+        // Neighbouring rows often share a column's second (files made or copied together): each column
+        // keeps its last text.
+        if (!last.valid || t.sec != last.sec) {
             scratch_.clear();
             formatter_.AppendDateTimeText(scratch_, t, dates_);
-            lastText_.clear();
-            AppendEncoded(lastText_, scratch_, false);
-            lastSec_ = t.sec;
-            haveLast_ = true;
+            last.text.clear();
+            AppendEncoded(last.text, scratch_, false);
+            last.sec = t.sec;
+            last.valid = true;
         }
-        out += lastText_;
+        out += last.text;
     }
 
     const scan::RowFormatter& formatter_;
     platform::DateTimeFormatter dates_;
     std::string scratch_;
-    std::string lastText_;
-    std::int64_t lastSec_ = 0;
-    bool haveLast_ = false;
+    LastText created_;
+    LastText modified_;
+    LastText accessed_;
 };
 
 }  // namespace

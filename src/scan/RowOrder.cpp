@@ -41,28 +41,9 @@ class RowKeys {
         quick_.reserve(end);
         for (std::size_t i = quick_.size(); i < end; ++i) {
             poll();
-            const std::string& path = rows_[i].path;
+            quick_.push_back(0);
             // Neighbouring rows mostly share their folder: its characters were checked with the last row.
-            std::size_t known = 0;
-            if (i > 0 && quick_[i - 1] != 0) {
-                const std::string& previous = rows_[i - 1].path;
-                const std::size_t n = std::min(previous.size(), path.size());
-                known = static_cast<std::size_t>(std::mismatch(path.begin(),
-                                                               path.begin() + static_cast<std::ptrdiff_t>(n),
-                                                               previous.begin())
-                                                     .first -
-                                                 path.begin());
-            }
-            bool quick = collator_.Admit(path, known);
-            // A sample of the quick keys is held against strxfrm: should one differ, the table is dropped.
-            if (quick && admitted_++ % 1024 == 0 && collator_.Key(path, true) != collator_.Key(path, false)) {
-                collator_.DropTable();
-                std::fill(quick_.begin(), quick_.end(), std::uint8_t{0});
-                keyed_ = 0;
-                quick = false;
-                kept = false;
-            }
-            quick_.push_back(quick ? 1 : 0);
+            kept = AdmitOne(i, i > 0 && quick_[i - 1] != 0 ? &rows_[i - 1].path : nullptr) && kept;
         }
         if (eager) {
             for (; keyed_ < end; ++keyed_) {
@@ -71,6 +52,26 @@ class RowKeys {
                     KeyOf(keyed_);
                 }
             }
+        }
+        return kept;
+    }
+
+    /// Admits the rows from Size() up to `end` in the order of their bytes rather than their positions:
+    /// rows added in no particular order then mostly share a leading part with the one checked before them.
+    /// Returns false as Extend does.
+    bool ExtendInByteOrder(std::size_t end) {
+        const std::size_t from = quick_.size();
+        std::vector<std::size_t> added(end - from);
+        std::iota(added.begin(), added.end(), from);
+        std::sort(added.begin(), added.end(),
+                  [this](std::size_t a, std::size_t b) { return rows_[a].path < rows_[b].path; });
+        quick_.resize(end, 0);
+        slot_.resize(end, kNoKey);
+        bool kept = true;
+        const std::string* previous = nullptr;
+        for (std::size_t i : added) {
+            kept = AdmitOne(i, previous) && kept;
+            previous = quick_[i] != 0 ? &rows_[i].path : nullptr;
         }
         return kept;
     }
@@ -90,6 +91,30 @@ class RowKeys {
     }
 
   private:
+    /// Sets whether row i is quick; `previous`, when set, is a quick text checked before it. Returns false
+    /// when the sample check dropped the table (every flag is then cleared).
+    bool AdmitOne(std::size_t i, const std::string* previous) {
+        const std::string& path = rows_[i].path;
+        std::size_t known = 0;
+        if (previous != nullptr) {
+            const std::size_t n = std::min(previous->size(), path.size());
+            known = static_cast<std::size_t>(
+                std::mismatch(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(n), previous->begin())
+                    .first -
+                path.begin());
+        }
+        const bool quick = collator_.Admit(path, known);
+        // A sample of the quick keys is held against strxfrm: should one differ, the table is dropped.
+        if (quick && admitted_++ % 1024 == 0 && collator_.Key(path, true) != collator_.Key(path, false)) {
+            collator_.DropTable();
+            std::fill(quick_.begin(), quick_.end(), std::uint8_t{0});
+            keyed_ = 0;
+            return false;
+        }
+        quick_[i] = quick ? 1 : 0;
+        return true;
+    }
+
     /// The strxfrm key of a row that is not quick.
     const std::string& KeyOf(std::size_t i) const {
         if (slot_[i] == kNoKey) {
@@ -245,25 +270,34 @@ void SortRows(std::vector<ResultRow>& rows) {
     ApplyOrder(rows, *SortOrder(rows, collator));
 }
 
-std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
-                                    platform::Collator& collator) {
-    tail = std::min(tail, rows.size());
-    // The new rows are few beside the list: each finds its place by a binary search, so only the rows it
-    // probes need a key, and the rows move once.
-    RowKeys keys(collator);
-    keys.Rebase(rows.data());
-    keys.Extend(rows.size(), false, NoPoll);
+namespace {
+
+/// The order that merges rows[0, tail), already in order and admitted to `keys`, with the rows after them.
+std::vector<std::size_t> MergeWith(RowKeys& keys, std::size_t size, std::size_t tail) {
+    keys.ExtendInByteOrder(size);
+    // The new rows are few beside the list: each finds its place by a search from the place of the one
+    // before, so only the rows it probes need a key, and the rows move once.
     auto less = [&keys](std::size_t a, std::size_t b) { return keys.Less(a, b); };
-    std::vector<std::size_t> added(rows.size() - tail);
+    std::vector<std::size_t> added(size - tail);
     std::iota(added.begin(), added.end(), tail);
     std::stable_sort(added.begin(), added.end(), less);
     std::vector<std::size_t> order;
-    order.reserve(rows.size());
+    order.reserve(size);
     std::size_t next = 0;
     for (std::size_t a : added) {
+        // The first earlier row that sorts after `a` (equal keys keep earlier rows first). The new rows
+        // mostly lie a few rows apart: galloping from the last place found brackets it in few probes.
         std::size_t lo = next;
         std::size_t hi = tail;
-        while (lo < hi) {  // the first earlier row that sorts after `a`: equal keys keep earlier rows first
+        for (std::size_t step = 1; lo < tail; step *= 2) {
+            const std::size_t probe = lo + std::min(step, tail - lo) - 1;
+            if (less(a, probe)) {
+                hi = probe;
+                break;
+            }
+            lo = probe + 1;
+        }
+        while (lo < hi) {
             const std::size_t m = lo + (hi - lo) / 2;
             if (less(a, m)) {
                 hi = m;
@@ -280,6 +314,60 @@ std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::siz
         order.push_back(next);
     }
     return order;
+}
+
+}  // namespace
+
+std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
+                                    platform::Collator& collator) {
+    tail = std::min(tail, rows.size());
+    RowKeys keys(collator);
+    keys.Rebase(rows.data());
+    keys.Extend(tail, false, NoPoll);
+    return MergeWith(keys, rows.size(), tail);
+}
+
+struct MergeBase::Prepared {
+    platform::Collator collator;
+    RowKeys keys{collator};
+};
+
+MergeBase::MergeBase() = default;
+
+MergeBase::~MergeBase() = default;
+
+bool MergeBase::Prepare(const std::vector<ResultRow>& rows, const std::atomic<bool>* cancel) {
+    listed_ = rows.size();
+    if (!prepared_) {
+        prepared_ = std::make_unique<Prepared>();
+    }
+    Prepared& p = *prepared_;
+    p.keys.Rebase(rows.data());
+    std::uint32_t polls = 0;
+    try {
+        p.keys.Extend(rows.size(), false, [cancel, &polls] {
+            if (cancel != nullptr && (polls++ & 0xFFF) == 0 && cancel->load(std::memory_order_relaxed)) {
+                throw SortCancelled{};
+            }
+        });
+    } catch (const SortCancelled&) {
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::size_t> MergeBase::Order(const std::vector<ResultRow>& rows) {
+    std::unique_ptr<Prepared> p = std::move(prepared_);
+    if (!p) {
+        p = std::make_unique<Prepared>();
+    }
+    const std::size_t tail = std::min(listed_, rows.size());
+    listed_ = 0;
+    // The list may have moved since it was prepared; rows a cancelled preparation did not reach are
+    // checked now.
+    p->keys.Rebase(rows.data());
+    p->keys.Extend(tail, false, NoPoll);
+    return MergeWith(p->keys, rows.size(), tail);
 }
 
 // The walk's thread and the sorting thread share the list under `mutex`. The sorting thread reads rows only

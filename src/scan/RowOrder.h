@@ -37,6 +37,34 @@ void SortRows(std::vector<ResultRow>& rows);
 std::vector<std::size_t> MergeOrder(const std::vector<ResultRow>& rows, std::size_t tail,
                                     platform::Collator& collator);
 
+/// A merge (as MergeOrder) whose rows already in order are checked against the collator's table ahead of
+/// time, for instance beside other work, so that the merge itself checks only the rows added after them.
+class MergeBase {
+  public:
+    /// Nothing prepared yet. The collator of its own, for the LC_COLLATE of the time, is made by the first
+    /// Prepare or Order.
+    MergeBase();
+    ~MergeBase();
+    MergeBase(const MergeBase&) = delete;
+    MergeBase& operator=(const MergeBase&) = delete;
+
+    /// Checks the File texts of `rows`, which are in order. Reads nothing else of them, so it may run on
+    /// another thread while their other fields (Status) change; nothing may add, remove or reorder rows
+    /// until it returns. Returns false as soon as `cancel` (looked at every few thousand rows) is true; the
+    /// rows not reached are then checked by Order.
+    bool Prepare(const std::vector<ResultRow>& rows, const std::atomic<bool>* cancel = nullptr);
+
+    /// The order (for ApplyOrder) that merges the rows Prepare was given, the first ones of `rows` (their
+    /// File texts unchanged), with the rows added after them: MergeOrder(rows, prepared count). Uses up the
+    /// preparation.
+    std::vector<std::size_t> Order(const std::vector<ResultRow>& rows);
+
+  private:
+    struct Prepared;
+    std::unique_ptr<Prepared> prepared_;
+    std::size_t listed_ = 0;  ///< rows given to Prepare
+};
+
 /// Works out the order SortOrder gives while a walk is still appending the rows: a thread of its own takes
 /// each new stretch of rows, compares it from the collator's table or by strxfrm keys, sorts it and merges
 /// it with the stretches before, so that little is left to do when the walk ends. The walk's spare core

@@ -609,3 +609,44 @@ TEST(Cleanup, WithoutOpenat2TheSameRulesHoldNameByName) {
     EXPECT_EQ(t.tmp.Read("outside/secret.txt"), "s");
     EXPECT_EQ(t.tmp.Read("tree/elsewhere/sub2/y.txt"), "y");
 }
+
+TEST(DescriptorCloser, ClosesEverythingHandedOverAndKeepsWithinTheDescriptorLimit) {
+    vorlex::test::ChildResult child = vorlex::test::RunInChild([] {
+        // A limit below one batch of a closer that ignored it.
+        struct rlimit lim {
+            24, 24
+        };
+        setrlimit(RLIMIT_NOFILE, &lim);
+        auto openNow = [] {
+            std::size_t n = 0;
+            for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd")) {
+                ++n;
+            }
+            return n;
+        };
+        const std::size_t before = openNow();
+        int refused = 0;
+        {
+            platform::DescriptorCloser closer;
+            // Far more than the limit, handed over faster than they are closed: the descriptors waiting
+            // must never use up what the process may open.
+            for (int i = 0; i < 5000; ++i) {
+                const int fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+                if (fd < 0) {
+                    ++refused;
+                    continue;
+                }
+                closer.Close(fd);
+            }
+            closer.Finish();
+            platform::DirHandle handle(open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            closer.Close(std::move(handle));
+            if (handle.Valid()) {
+                ++refused;
+            }
+        }  // the destructor closes the last one
+        return "refused=" + std::to_string(refused) + " left=" + std::to_string(openNow() - before);
+    });
+    ASSERT_TRUE(child.ExitedCleanly());
+    EXPECT_EQ(child.output, "refused=0 left=0");
+}

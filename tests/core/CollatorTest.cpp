@@ -328,3 +328,45 @@ TEST(SortAhead, EndsWithoutAnOrderWhenCancelledOrAbandoned) {
     }
     EXPECT_EQ(rows.size(), paths.size());
 }
+
+TEST(MergeBase, PreparedAheadGivesTheMergeOrder) {
+    ScopedLocale scoped(LC_COLLATE, "en_US.UTF-8");
+    if (!scoped.Ok()) {
+        GTEST_SKIP() << "no en_US.UTF-8";
+    }
+    std::vector<std::string> head = RandomTexts(7, 3000);
+    std::vector<std::string> paths;
+    for (std::size_t i : ReferenceOrder(head)) {
+        paths.push_back(head[i]);
+    }
+    std::vector<ResultRow> rows = RowsOf(paths);
+    const std::size_t listed = rows.size();
+
+    // Prepared on another thread while the rows' Status changes, as beside a deletion pass.
+    MergeBase base;
+    std::thread preparing([&] { EXPECT_TRUE(base.Prepare(rows)); });
+    for (ResultRow& row : rows) {
+        row.status = RowStatus::Deleted;
+    }
+    preparing.join();
+    // Rows added afterwards (the vector may move them): new texts and twins of listed ones.
+    std::vector<std::string> added = RandomTexts(8, 300);
+    for (std::size_t i = 0; i < 40; ++i) {
+        added.push_back(paths[i * 53 % listed]);
+    }
+    for (const std::string& text : added) {
+        paths.push_back(text);
+        rows.push_back(RowsOf({text})[0]);
+    }
+    EXPECT_EQ(base.Order(rows), ReferenceOrder(paths));
+
+    // A preparation that was cancelled leaves the merge to check every row itself: the same order.
+    std::vector<ResultRow> fresh = RowsOf(std::vector<std::string>(paths.begin(), paths.begin() + listed));
+    MergeBase cancelled;
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(cancelled.Prepare(fresh, &cancel));
+    for (const std::string& text : added) {
+        fresh.push_back(RowsOf({text})[0]);
+    }
+    EXPECT_EQ(cancelled.Order(fresh), ReferenceOrder(paths));
+}

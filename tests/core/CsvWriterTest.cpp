@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -181,6 +182,26 @@ TEST(WriteCsvFile, SeparatorsStayAndAnEmptyListGivesTheHeaderAlone) {
 
     ASSERT_EQ(WriteCsvFile(path, {}, RowFormatter(RegionalFormats{"%x", "%X", ","}, kStart)), 0);
     EXPECT_EQ(dir.Read(kCsvFileName), std::string(kHeader) + "\r\n");
+}
+
+TEST(BuildCsvText, EveryByteThatNeedsCareIsFoundWhereverItStandsInALongName) {
+    ScopedTimeZone tz("UTC0");
+    const RowFormatter formatter(RegionalFormats{"%m/%d/%Y", "%H:%M:%S", ","}, kStart);
+    // Names are looked at several bytes at a time: each byte that needs care, at every place of a block,
+    // beside the printable bytes at the edges of the range that stays (blank, '!', '#', '~').
+    const std::pair<std::string, std::string> cases[] = {
+        {"\"", "\"\""}, {"\n", "?"},          {std::string(1, '\0'), "?"}, {"\x1F", "?"},
+        {"\x7F", "?"},  {"\xC3\xA9", "\xE9"}, {"\xC2\x85", "?"},           {"\xFF", "?"}};
+    for (const auto& [raw, encoded] : cases) {
+        for (std::size_t at = 0; at < 19; ++at) {
+            const std::string before = std::string(at, '~') + " ";
+            const std::string after = "#!" + std::string(20 - at, 'a');
+            const std::string text = BuildCsvText({Row(before + raw + after)}, formatter);
+            const std::string line = text.substr(std::string(kHeader).size() + 2);
+            EXPECT_EQ(line.substr(0, line.find("\",")), "\"" + before + encoded + after)
+                << "byte " << static_cast<int>(static_cast<unsigned char>(raw[0])) << " after " << at;
+        }
+    }
 }
 
 TEST(WriteToCSVFile, LogsOnSuccessAndThrowsOnFailure) {

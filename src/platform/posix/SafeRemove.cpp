@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <string>
+#include <system_error>
 
 #include "platform/Errors.h"
 #include "platform/posix/PosixFs.h"
@@ -96,6 +99,12 @@ DirHandle::~DirHandle() {
     CloseFd(fd_);
 }
 
+int DirHandle::Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+}
+
 DirHandle& DirHandle::operator=(DirHandle&& other) noexcept {
     if (this != &other) {
         CloseFd(fd_);
@@ -103,6 +112,87 @@ DirHandle& DirHandle::operator=(DirHandle&& other) noexcept {
         other.fd_ = -1;
     }
     return *this;
+}
+
+DescriptorCloser::~DescriptorCloser() {
+    Finish();
+}
+
+void DescriptorCloser::Close(int fd) {
+    if (fd < 0) {
+        return;
+    }
+    if (!thread_.joinable() && !failed_) {
+        // The descriptors that wait count against the process's limit: an eighth of it at most.
+        struct rlimit limit {};
+        const rlim_t open = getrlimit(RLIMIT_NOFILE, &limit) == 0 ? limit.rlim_cur : 0;
+        waitingMax_ = open == RLIM_INFINITY ? kSlots : std::min<std::size_t>(kSlots, open / 8);
+        batch_ = std::max<std::size_t>(1, waitingMax_ / 4);
+        failed_ = waitingMax_ < 2;
+        if (!failed_) {
+            try {
+                finishing_ = false;
+                thread_ = std::thread([this] { Run(); });
+            } catch (const std::system_error&) {
+                failed_ = true;
+            }
+        }
+    }
+    const std::size_t next = handedOver_.load(std::memory_order_relaxed);
+    const std::size_t done = closed_.load(std::memory_order_acquire);
+    if (!thread_.joinable() || next - done >= waitingMax_) {
+        CloseFd(fd);  // no thread, or it lags behind: no more descriptors wait
+        return;
+    }
+    slots_[next % kSlots] = fd;
+    handedOver_.store(next + 1, std::memory_order_release);
+    if ((next + 1 - done) % batch_ == 0) {
+        // Under the lock, so that the thread is either still to look at the count or already waiting.
+        const std::lock_guard<std::mutex> lock(mutex_);
+        wake_.notify_one();
+    }
+}
+
+void DescriptorCloser::Close(DirHandle&& handle) {
+    Close(handle.Release());
+}
+
+void DescriptorCloser::Finish() {
+    if (!thread_.joinable()) {
+        return;
+    }
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        finishing_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void DescriptorCloser::Run() {
+    for (;;) {
+        bool last = false;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait(lock, [this] {
+                return finishing_ || handedOver_.load(std::memory_order_acquire) -
+                                             closed_.load(std::memory_order_relaxed) >=
+                                         batch_;
+            });
+            last = finishing_;
+        }
+        std::size_t done = closed_.load(std::memory_order_relaxed);
+        for (std::size_t until = handedOver_.load(std::memory_order_acquire); done != until;
+             until = handedOver_.load(std::memory_order_acquire)) {
+            while (done != until) {
+                CloseFd(slots_[done % kSlots]);
+                closed_.store(++done, std::memory_order_release);
+            }
+        }
+        if (last) {
+            return;
+        }
+    }
 }
 
 bool IsOldEnough(const EntryFacts& facts, const AgeRule& rule) {
@@ -179,7 +269,7 @@ int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out
 }
 
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
-                               const AgeRule& age, EntryFacts* seen) {
+                               const AgeRule& age, EntryFacts* seen, DescriptorCloser* closer) {
     if (!IsPlainName(name)) {
         return {RemoveStatus::Failed, EINVAL};
     }
@@ -212,9 +302,14 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
     // the same directory descriptor; nothing is chmod-ed first (removal needs only the parent's permission).
     const int removed = unlinkat(dir.Fd(), n.CStr(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0);
     const int err = errno;
-    CloseFd(held);
     if (removed != 0) {
+        CloseFd(held);  // the entry stays: its lock goes at once
         return {RemoveStatus::Failed, err};
+    }
+    if (closer != nullptr) {
+        closer->Close(held);  // the last descriptor of a removed file: its pages and inode are freed there
+    } else {
+        CloseFd(held);
     }
     return {RemoveStatus::Removed, 0};
 }
