@@ -157,6 +157,41 @@ LessByKeys<Poll> MakeLess(const RowKeys& keys, Poll& poll) {
     return LessByKeys<Poll>{&keys, &poll};
 }
 
+/// Runs `here` on this thread and `there` on another at the same time, and rethrows what either threw
+/// (this thread's first) once both are over.
+template <class Here, class There>
+void OnTwoThreads(Here&& here, There&& there) {
+    std::exception_ptr failure;
+    std::thread other([&] {
+        try {
+            there();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        here();
+    } catch (...) {
+        other.join();
+        throw;
+    }
+    other.join();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+/// A poll that gives up the sort (SortCancelled) once `cancel` is true, looked at every few calls.
+struct CancelPoll {
+    const std::atomic<bool>* cancel;
+    std::uint32_t polls = 0;
+    void operator()() {
+        if (cancel != nullptr && (++polls & 0xF) == 0 && cancel->load(std::memory_order_relaxed)) {
+            throw SortCancelled{};
+        }
+    }
+};
+
 /// Merges the sorted positions [first, middle) and [middle, last) of `order` as std::inplace_merge does,
 /// stably, half of the work on another thread: the first range is cut in the middle, the second where its
 /// rows stop sorting before that cut, and the two pairs of pieces are merged side by side.
@@ -169,24 +204,8 @@ void MergeOnTwoThreads(std::vector<std::size_t>& order, std::size_t first, std::
         static_cast<std::size_t>(std::lower_bound(at(middle), at(last), order[cut], less) - order.begin());
     std::vector<std::size_t> merged(last - first);
     const auto secondOut = merged.begin() + static_cast<std::ptrdiff_t>((cut - first) + (cutAfter - middle));
-    std::exception_ptr failure;
-    std::thread other([&] {
-        try {
-            std::merge(at(cut), at(middle), at(cutAfter), at(last), secondOut, otherLess);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    try {
-        std::merge(at(first), at(cut), at(middle), at(cutAfter), merged.begin(), less);
-    } catch (...) {
-        other.join();
-        throw;
-    }
-    other.join();
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    OnTwoThreads([&] { std::merge(at(first), at(cut), at(middle), at(cutAfter), merged.begin(), less); },
+                 [&] { std::merge(at(cut), at(middle), at(cutAfter), at(last), secondOut, otherLess); });
     std::copy(merged.begin(), merged.end(), at(first));
 }
 
@@ -195,12 +214,7 @@ void MergeOnTwoThreads(std::vector<std::size_t>& order, std::size_t first, std::
 std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& rows,
                                                   platform::Collator& collator,
                                                   const std::atomic<bool>* cancel) {
-    std::uint32_t polls = 0;
-    auto poll = [cancel, &polls] {
-        if (cancel != nullptr && (++polls & 0xF) == 0 && cancel->load(std::memory_order_relaxed)) {
-            throw SortCancelled{};
-        }
-    };
+    CancelPoll poll{cancel};
     std::vector<std::size_t> order(rows.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto mid = order.begin() + static_cast<std::ptrdiff_t>(order.size() / 2);
@@ -213,31 +227,9 @@ std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& 
             return order;
         }
         // The halves are independent and their merge keeps the first half first among equals: stable.
-        std::exception_ptr failure;
-        std::thread other([&] {
-            try {
-                std::uint32_t otherPolls = 0;
-                auto otherPoll = [cancel, &otherPolls] {
-                    if (cancel != nullptr && (++otherPolls & 0xF) == 0 &&
-                        cancel->load(std::memory_order_relaxed)) {
-                        throw SortCancelled{};
-                    }
-                };
-                std::stable_sort(order.begin(), mid, MakeLess(keys, otherPoll));
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        });
-        try {
-            std::stable_sort(mid, order.end(), MakeLess(keys, poll));
-        } catch (...) {
-            other.join();
-            throw;
-        }
-        other.join();
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
+        CancelPoll otherPoll{cancel};
+        OnTwoThreads([&] { std::stable_sort(mid, order.end(), MakeLess(keys, poll)); },
+                     [&] { std::stable_sort(order.begin(), mid, MakeLess(keys, otherPoll)); });
         std::inplace_merge(order.begin(), mid, order.end(), MakeLess(keys, poll));
     } catch (const SortCancelled&) {
         return std::nullopt;
