@@ -394,6 +394,51 @@ void Controller::ResourceError(const std::string& message) {
     throw SilentAbort{};
 }
 
+namespace {
+
+/// Work on another thread beside the window's, cancelled and waited for when its owner goes, however it
+/// goes. Where no thread can be started, nothing runs and there is no result.
+template <class Result>
+class BesideWork {
+  public:
+    BesideWork() = default;
+    BesideWork(const BesideWork&) = delete;
+    BesideWork& operator=(const BesideWork&) = delete;
+    ~BesideWork() {
+        if (result_.valid()) {
+            cancel_ = true;
+            result_.wait();
+        }
+    }
+
+    /// Starts `work(cancel)` on another thread.
+    void Start(std::function<Result(const std::atomic<bool>&)> work) {
+        try {
+            result_ =
+                std::async(std::launch::async, [this, work = std::move(work)] { return work(cancel_); });
+        } catch (const std::system_error&) {
+        }
+    }
+
+    /// Waits for the work, calling `keepAlive` every few milliseconds meanwhile, and gives its result (or
+    /// throws what it threw); nothing when it never started.
+    std::optional<Result> Wait(const std::function<void()>& keepAlive) {
+        if (!result_.valid()) {
+            return std::nullopt;
+        }
+        while (result_.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+            keepAlive();
+        }
+        return result_.get();
+    }
+
+  private:
+    std::atomic<bool> cancel_{false};
+    std::future<Result> result_;
+};
+
+}  // namespace
+
 void Controller::WriteCsv() {
     const std::string path = env_.programPath + kCsvFileName;
     // Written beside the window: the rows are only read, and the final flush to disk is one long call.
@@ -406,36 +451,24 @@ void Controller::WriteCsv() {
 void Controller::SaveLogAndWriteCsv() {
     struct Abandoned {};
     const std::string path = env_.programPath + kCsvFileName;
-    std::atomic<bool> abandon{false};
-    // Both only read: the rows, the log. The write gives up at its next step once `abandon` is set.
-    std::future<int> csv = std::async(std::launch::async, [&] {
-        return report::WriteCsvFile(path, rows_, formatter_, [&abandon] {
-            if (abandon) {
+    // Both only read: the rows, the log. Should the log fail, leaving here cancels the write, which gives
+    // up at its next step (the log's error is the one reported).
+    BesideWork<int> csv;
+    csv.Start([this, &path](const std::atomic<bool>& cancel) {
+        return report::WriteCsvFile(path, rows_, formatter_, [&cancel] {
+            if (cancel) {
                 throw Abandoned{};
             }
         });
     });
-    struct AbandonOnExit {  // a keep-alive that throws gives up the write before `csv` waits for it
-        std::atomic<bool>& flag;
-        ~AbandonOnExit() { flag = true; }
-    } abandonOnExit{abandon};
-    try {
-        SaveLogFile();
-    } catch (...) {
-        abandon = true;
-        try {
-            csv.get();
-        } catch (...) {
-            // The log's error is the one to report.
-        }
-        throw;
+    SaveLogFile();
+    const std::optional<int> code = csv.Wait([this] { view_.KeepAlive(); });
+    if (!code) {
+        WriteCsv();  // no thread could be started for it
+        return;
     }
-    while (csv.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
-        view_.KeepAlive();
-    }
-    const int code = csv.get();
     platform::ReleaseFreeMemory();
-    report::ReportCsvWrite(path, code, *this);
+    report::ReportCsvWrite(path, *code, *this);
 }
 
 void Controller::ScanNow() {
@@ -617,49 +650,6 @@ void Controller::MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepare
     });
 }
 
-namespace {
-
-/// Work on another thread beside the window's, cancelled and waited for when its owner goes, however it
-/// goes. Where no thread can be started, nothing runs and the result is false.
-class BesideWork {
-  public:
-    BesideWork() = default;
-    BesideWork(const BesideWork&) = delete;
-    BesideWork& operator=(const BesideWork&) = delete;
-    ~BesideWork() {
-        if (result_.valid()) {
-            cancel_ = true;
-            result_.wait();
-        }
-    }
-
-    /// Starts `work(cancel)` on another thread.
-    void Start(std::function<bool(const std::atomic<bool>&)> work) {
-        try {
-            result_ =
-                std::async(std::launch::async, [this, work = std::move(work)] { return work(cancel_); });
-        } catch (const std::system_error&) {
-        }
-    }
-
-    /// Waits for the work, calling `keepAlive` every few milliseconds meanwhile, and gives its result.
-    bool Wait(const std::function<void()>& keepAlive) {
-        if (!result_.valid()) {
-            return false;
-        }
-        while (result_.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
-            keepAlive();
-        }
-        return result_.get();
-    }
-
-  private:
-    std::atomic<bool> cancel_{false};
-    std::future<bool> result_;
-};
-
-}  // namespace
-
 void Controller::DeleteFiles() {
     if (!OutputFilesFree(interactive_)) {
         return;
@@ -675,7 +665,7 @@ void Controller::DeleteFiles() {
     // made ready for that merge beside the removals, on another thread: it reads only their File texts,
     // which the removals leave alone, and it is over before the first directory row is added.
     scan::MergeBase mergeBase;
-    BesideWork preparing;  // declared after mergeBase: waited for before mergeBase goes
+    BesideWork<bool> preparing;  // declared after mergeBase: waited for before mergeBase goes
     if (!settings_.doNotDeleteEmptyDirs) {
         preparing.Start([this, &mergeBase](const std::atomic<bool>& cancel) {
             try {
@@ -697,7 +687,8 @@ void Controller::DeleteFiles() {
         dirs.scanStartTime = formatter_.ScanStartTime();
         dirs.days = config::ClampDaysOld(settings_.daysOld);
         const std::size_t listed = rows_.size();
-        scan::MergeBase* prepared = preparing.Wait([this] { view_.KeepAlive(); }) ? &mergeBase : nullptr;
+        scan::MergeBase* prepared =
+            preparing.Wait([this] { view_.KeepAlive(); }).value_or(false) ? &mergeBase : nullptr;
         cleanup::PassOutcome dirOutcome = cleanup::PassOutcome::Completed;
         try {
             dirOutcome = cleanup::DeleteEmptyDirs(dirs, dirList_, *this);
