@@ -42,6 +42,8 @@ class DateTimeFormatter {
 
     /// Appends FormatDateTime(t, formats) to `out`.
     void Append(std::string& out, const CivilTime& t);
+    /// Appends FormatDateTime(ToLocalCivil(t), formats) to `out` (through a LocalCivilCache).
+    void AppendLocal(std::string& out, TimeValue t) { Append(out, civil_.Convert(t)); }
     /// FormatDateTime(t, formats).
     std::string Text(const CivilTime& t);
 
@@ -62,6 +64,7 @@ class DateTimeFormatter {
     std::vector<DaySlot> days_;        ///< direct-mapped by day, made on first use
     std::vector<SecondSlot> seconds_;  ///< one per second of the day, made on first use
     std::vector<std::string> longTimes_;
+    LocalCivilCache civil_;
 };
 
 /// The time of day of `t` in the user's long time format (always, midnight included).

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace vorlex::platform {
 
@@ -53,6 +54,25 @@ struct CivilTime {
 
 /// Local calendar fields of `t` with the offset from UTC in force at that moment (daylight saving included).
 CivilTime ToLocalCivil(TimeValue t);
+
+/// ToLocalCivil for many moments. The offset from UTC is learnt once per UTC day, from the system's time zone
+/// at five moments of that day; a day whose offset stays the same throughout is then converted by arithmetic
+/// alone. Days where the offset changes (daylight saving starts or ends) and zones that count leap seconds
+/// go to ToLocalCivil for every moment. The fields are exactly ToLocalCivil's as long as the time zone
+/// stays the one in force when a day was first met. Not thread-safe: one per thread.
+class LocalCivilCache {
+  public:
+    /// ToLocalCivil(t).
+    CivilTime Convert(TimeValue t);
+
+  private:
+    struct DaySlot {
+        std::int64_t day;     ///< days since 1970-01-01 (UTC), or none
+        std::int32_t offset;  ///< seconds east of UTC all day long, when `uniform`
+        bool uniform;
+    };
+    std::vector<DaySlot> days_;  ///< direct-mapped by day, made on first use
+};
 
 /// The clock a run reads. Production code uses SystemClock; tests put in a fixed or shifted one.
 class Clock {

@@ -70,7 +70,7 @@ std::string RowFormatter::DateTimeText(platform::TimeValue t) const {
 
 void RowFormatter::AppendDateTimeText(std::string& out, platform::TimeValue t,
                                       platform::DateTimeFormatter& cache) const {
-    cache.Append(out, platform::ToLocalCivil(t));
+    cache.AppendLocal(out, t);
 }
 
 std::string RowFormatter::CellText(const ResultRow& row, Column column) const {

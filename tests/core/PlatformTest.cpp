@@ -223,6 +223,56 @@ TEST(DateTimeFormatter, GivesTheTextsOfFormatDateTimeForEveryKindOfMomentAndPatt
     }
 }
 
+TEST(LocalCivilCache, GivesTheFieldsOfToLocalCivilInEveryKindOfTimeZone) {
+    // Daylight saving with whole and half hours, offsets in quarter hours, a calendar day skipped (Apia at
+    // the end of 2011), a zone that counts leap seconds, a POSIX rule without a zone file, and UTC.
+    const char* zones[] = {":Europe/Berlin",       ":America/New_York",          ":Australia/Lord_Howe",
+                           ":Asia/Kathmandu",      ":America/St_Johns",          ":Pacific/Apia",
+                           ":right/Europe/London", "CET-1CEST,M3.5.0,M10.5.0/3", "UTC0"};
+    std::mt19937_64 rng(20261209);
+    std::vector<TimeValue> moments;
+    // Every 23 minutes and 13 seconds through years with transitions, in both directions from 1970.
+    for (const auto& [from, to] :
+         {std::pair{vorlex::test::Utc(2011, 1, 1, 0, 0, 0), vorlex::test::Utc(2013, 1, 1, 0, 0, 0)},
+          std::pair{vorlex::test::Utc(1968, 1, 1, 0, 0, 0), vorlex::test::Utc(1970, 6, 1, 0, 0, 0)}}) {
+        for (std::int64_t s = from.sec; s < to.sec; s += 23 * 60 + 13) {
+            moments.push_back({s, static_cast<std::int32_t>(rng() % 1000000000)});
+        }
+    }
+    // The seconds around each hour, where transitions fall, and random moments from 1800 to 2400 and far off.
+    for (std::int64_t h = vorlex::test::Utc(2016, 3, 20, 0, 0, 0).sec;
+         h < vorlex::test::Utc(2016, 4, 10, 0, 0, 0).sec; h += 3600) {
+        for (std::int64_t d = -2; d <= 2; ++d) {
+            moments.push_back({h + d, 0});
+        }
+    }
+    for (int i = 0; i < 10000; ++i) {
+        moments.push_back({-5364662400 + static_cast<std::int64_t>(rng() % 18934560000ULL), 999999999});
+    }
+    moments.push_back({std::int64_t{5000000} * 86400 + 5, 0});  // beyond the cached range
+    moments.push_back({-std::int64_t{5000001} * 86400, 0});
+    moments.push_back(vorlex::test::Utc(2016, 12, 31, 23, 59, 59));  // before a leap second
+    for (const char* zone : zones) {
+        vorlex::test::ScopedTimeZone tz(zone);
+        LocalCivilCache cache;
+        int mismatches = 0;
+        for (const TimeValue& t : moments) {
+            const CivilTime want = ToLocalCivil(t);
+            const CivilTime got = cache.Convert(t);
+            const bool same = got.year == want.year && got.month == want.month && got.day == want.day &&
+                              got.hour == want.hour && got.minute == want.minute &&
+                              got.second == want.second && got.millisecond == want.millisecond;
+            if (!same && ++mismatches <= 3) {
+                ADD_FAILURE() << zone << " at " << t.sec << ": " << got.year << "-" << got.month << "-"
+                              << got.day << " " << got.hour << ":" << got.minute << ":" << got.second
+                              << " instead of " << want.year << "-" << want.month << "-" << want.day << " "
+                              << want.hour << ":" << want.minute << ":" << want.second;
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << zone;
+    }
+}
+
 TEST(Locale, GroupsThousandsAndFormatsMidnightAsDateAlone) {
     EXPECT_EQ(GroupThousands(0, ","), "0");
     EXPECT_EQ(GroupThousands(999, ","), "999");
