@@ -73,7 +73,11 @@ int Cp1252Byte(std::int32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return cp;
     }
-    // The 27 characters Windows-1252 places at 0x80..0x9F.
+    // Most other characters (Greek, Cyrillic, the scripts of Asia) lie outside the ranges of the 27 that
+    // Windows-1252 places at 0x80..0x9F.
+    if (cp < 0x0152 || cp > 0x2122 || (cp > 0x0192 && cp < 0x02C6) || (cp > 0x02DC && cp < 0x2013)) {
+        return -1;
+    }
     static const std::uint16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                             0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,

@@ -1,3 +1,5 @@
+#include <iconv.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "LineLog.h"
 #include "TempDir.h"
 #include "TimeZone.h"
+#include "report/Ansi.h"
 #include "report/CsvWriter.h"
 
 using namespace vorlex::report;
@@ -318,4 +321,32 @@ TEST(ToWindows1252, MapsTheCodePageAndReplacesTheRest) {
     EXPECT_EQ(ToWindows1252("A\xC2\xA0\xC3\xBF\xE2\x80\x9C\xE2\x84\xA2\xC5\xB8"), "A\xA0\xFF\x93\x99\x9F");
     EXPECT_EQ(ToWindows1252("\xC4\x80\xC2\x81\xF0\x9F\x98\x80\xFF"), "????");
     EXPECT_EQ(ToWindows1252("tab\tstays"), "tab\tstays");
+}
+
+TEST(Cp1252Byte, AgreesWithTheSystemsConverterOnEveryCodePoint) {
+    iconv_t cd = iconv_open("WINDOWS-1252", "UTF-32LE");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    int mismatches = 0;
+    for (std::uint32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF) {
+            continue;  // not characters
+        }
+        char in[4] = {static_cast<char>(cp & 0xFF), static_cast<char>((cp >> 8) & 0xFF),
+                      static_cast<char>((cp >> 16) & 0xFF), 0};
+        char out[4] = {};
+        char* inPtr = in;
+        char* outPtr = out;
+        std::size_t inLeft = sizeof in;
+        std::size_t outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const bool mapped = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
+                            outPtr == out + 1;
+        const int want = mapped ? static_cast<unsigned char>(out[0]) : -1;
+        const int got = vorlex::report::Cp1252Byte(static_cast<std::int32_t>(cp));
+        if (got != want && ++mismatches <= 5) {
+            ADD_FAILURE() << "U+" << std::hex << cp << ": " << got << " instead of " << want;
+        }
+    }
+    iconv_close(cd);
+    EXPECT_EQ(mismatches, 0);
 }
