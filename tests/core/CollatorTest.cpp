@@ -219,6 +219,43 @@ TEST(SortOrder, MatchesAStableSortByKeysOnBothThreads) {
     }
 }
 
+TEST(ApplyOrder, MovesEveryRowOnceAlongCyclesOfAnyLength) {
+    // Fixed points, two-cycles, cycles shorter and longer than the read-ahead along a cycle, one cycle
+    // through everything, and a random permutation; paths long enough to live on the heap.
+    std::mt19937 rng(7);
+    std::vector<std::vector<std::size_t>> orders;
+    std::vector<std::size_t> identity(100);
+    std::iota(identity.begin(), identity.end(), std::size_t{0});
+    orders.push_back(identity);
+    std::vector<std::size_t> mixed = identity;
+    std::swap(mixed[3], mixed[4]);
+    std::rotate(mixed.begin() + 10, mixed.begin() + 11, mixed.begin() + 15);  // a 5-cycle
+    std::rotate(mixed.begin() + 20, mixed.begin() + 21, mixed.begin() + 57);  // a 37-cycle
+    orders.push_back(mixed);
+    std::vector<std::size_t> whole = identity;
+    std::rotate(whole.begin(), whole.begin() + 1, whole.end());
+    orders.push_back(whole);
+    std::vector<std::size_t> shuffled(5000);
+    std::iota(shuffled.begin(), shuffled.end(), std::size_t{0});
+    std::shuffle(shuffled.begin(), shuffled.end(), rng);
+    orders.push_back(shuffled);
+
+    for (const std::vector<std::size_t>& order : orders) {
+        std::vector<std::string> paths;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            paths.push_back("/a folder long enough for the heap/file " + std::to_string(i));
+        }
+        std::vector<ResultRow> rows = RowsOf(paths);
+        std::size_t calls = 0;
+        ApplyOrder(rows, order, [&calls] { ++calls; });
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            ASSERT_EQ(rows[i].size, order[i]) << "size " << order.size() << " at " << i;
+            ASSERT_EQ(rows[i].path, paths[order[i]]);
+        }
+        EXPECT_EQ(calls, order.size() == 5000 ? 1u : 0u);  // every 4,096 moves
+    }
+}
+
 TEST(SortOrder, GivesUpWhenCancelled) {
     std::vector<ResultRow> rows = RowsOf(RandomTexts(3, 40000));
     Collator collator;
