@@ -282,7 +282,10 @@ void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order,
             rows[at] = std::move(rows[from]);
             at = from;
             if (between && ++steps % 4096 == 0) {
+                // The caller may look at the rows: the held one fills the gap meanwhile.
+                rows[at] = std::move(held);
                 between();
+                held = std::move(rows[at]);
             }
         }
     }

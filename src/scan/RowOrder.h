@@ -22,8 +22,8 @@ std::optional<std::vector<std::size_t>> SortOrder(const std::vector<ResultRow>& 
                                                   const std::atomic<bool>* cancel = nullptr);
 
 /// Rearranges `rows` in place so that row i is the former row order[i]; `order` is a permutation of the
-/// positions (as SortOrder gives). Rows are swapped, so every element is a whole row at any time;
-/// `between`, when set, is called every few thousand swaps.
+/// positions (as SortOrder gives). `between`, when set, is called every few thousand moves, and every
+/// element is then a whole row (the list may be shown meanwhile).
 void ApplyOrder(std::vector<ResultRow>& rows, std::vector<std::size_t> order,
                 const std::function<void()>& between = {});
 

@@ -247,7 +247,19 @@ TEST(ApplyOrder, MovesEveryRowOnceAlongCyclesOfAnyLength) {
         }
         std::vector<ResultRow> rows = RowsOf(paths);
         std::size_t calls = 0;
-        ApplyOrder(rows, order, [&calls] { ++calls; });
+        ApplyOrder(rows, order, [&] {
+            ++calls;
+            // Whenever the list may be shown, it holds every row once, none of them emptied by a move.
+            std::vector<std::size_t> present;
+            for (const ResultRow& row : rows) {
+                ASSERT_EQ(row.path, paths[row.size]);
+                present.push_back(row.size);
+            }
+            std::sort(present.begin(), present.end());
+            for (std::size_t i = 0; i < present.size(); ++i) {
+                ASSERT_EQ(present[i], i);
+            }
+        });
         for (std::size_t i = 0; i < rows.size(); ++i) {
             ASSERT_EQ(rows[i].size, order[i]) << "size " << order.size() << " at " << i;
             ASSERT_EQ(rows[i].path, paths[order[i]]);
