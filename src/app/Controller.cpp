@@ -14,7 +14,10 @@
 #include "app/Version.h"
 #include "cleanup/EmptyDirRemoval.h"
 #include "cleanup/FileDeletion.h"
+#include "cleanup/OwnFiles.h"
+#include "config/ListFile.h"
 #include "config/Validation.h"
+#include "platform/DirWalk.h"
 #include "platform/Errors.h"
 #include "platform/FatalSignals.h"
 #include "platform/FileAccess.h"
@@ -109,11 +112,13 @@ bool Controller::Init() {
 
     platform::DeleteFile(env_.programPath + kLogFileName);
     platform::DeleteFile(env_.programPath + kCsvFileName);
+    // Temporary copies left by runs that were killed while writing: nothing else will ever remove them.
+    platform::RemoveStaleTemporaryFiles(env_.programPath, DataFileNames());
 
     if (!interactive_) {
         ScanNow();
         if (!ending_) {
-            ExitProgram(0);
+            ExitProgram(runFailed_ ? 1 : 0);
         }
         return false;
     }
@@ -126,6 +131,23 @@ void Controller::Refuse(const std::string& message) {
     m.text = message;
     view_.ShowMessage(m);
     ExitProgram(1);
+}
+
+void Controller::RunFailed(const std::string& message) {
+    WriteLog(message, report::kRed, LogStyle::Bold);
+    Message m;
+    m.text = message;
+    view_.ShowMessage(m);
+    runFailed_ = true;
+}
+
+std::vector<std::string> Controller::DataFileNames() {
+    return {config::kSettingsFileName,
+            config::kIncludeListFileName,
+            config::kExcludeListFileName,
+            config::kRegExListFileName,
+            kLogFileName,
+            kCsvFileName};
 }
 
 bool Controller::RunCommandLine() {
@@ -537,19 +559,23 @@ void Controller::ScanNow() {
     scan::SortAhead ahead(rows_);
     scan::Matcher matcher(criteria, sharedRegEx_, *this, rows_, &ahead);
     scan::ScanOutcome outcome = scan::ScanOutcome::Completed;
+    platform::EntryFacts rootFacts;
     try {
-        outcome = scan::ScanTree(path, *this, [&](const scan::FileVisit& v) {
-            scan::FileFacts f;
-            f.name = v.name;
-            f.created = v.facts.created;
-            f.modified = v.facts.modified;
-            f.accessed = v.facts.accessed;
-            f.size = v.facts.size;
-            f.device = v.facts.device;
-            f.inode = v.facts.inode;
-            f.fileType = v.facts.fileType;
-            matcher.MatchFile(v.directory, f);
-        });
+        outcome = scan::ScanTree(
+            path, *this,
+            [&](const scan::FileVisit& v) {
+                scan::FileFacts f;
+                f.name = v.name;
+                f.created = v.facts.created;
+                f.modified = v.facts.modified;
+                f.accessed = v.facts.accessed;
+                f.size = v.facts.size;
+                f.device = v.facts.device;
+                f.inode = v.facts.inode;
+                f.fileType = v.facts.fileType;
+                matcher.MatchFile(v.directory, f);
+            },
+            &rootFacts);
     } catch (const std::bad_alloc&) {
         counters_.filesFound = matcher.FilesFound();
         counters_.filesMatched = matcher.FilesMatched();
@@ -561,6 +587,12 @@ void Controller::ScanNow() {
         StopNow("Aborted by user.");
         throw SilentAbort{};
     }
+    if (outcome == scan::ScanOutcome::OutOfResources) {
+        ResourceError("RESOURCE ERROR: Too many files.");
+    }
+    if (outcome == scan::ScanOutcome::RootRemoved) {
+        ResourceError("ERROR: Path " + path + " does not exist.");
+    }
     try {
         if (!PutRowsInOrder([&ahead](const std::atomic<bool>& cancel) { return ahead.Finish(&cancel); })) {
             StopNow("Aborted by user.");
@@ -570,6 +602,10 @@ void Controller::ScanNow() {
         ResourceError("RESOURCE ERROR: Too many files.");
     }
     lastScanRoot_ = path;
+    lastScanRootId_.reset();
+    if (rootFacts.kind == platform::EntryKind::Directory) {
+        lastScanRootId_ = cleanup::TreeRootIdentity{rootFacts.device, rootFacts.inode};
+    }
     lastCutOff_ = criteria.CutOffTime;
 
     WriteLog(std::to_string(counters_.filesFound) + " files found under " + path, report::kBlack,
@@ -651,7 +687,15 @@ void Controller::MergeDirectoryRows(std::size_t listed, scan::MergeBase* prepare
 }
 
 void Controller::DeleteFiles() {
-    if (!OutputFilesFree(interactive_)) {
+    if (!OutputFilesFree(true)) {
+        runFailed_ = true;
+        return;
+    }
+    // The log must be writable before anything is deleted: a deletion without its record is not done.
+    try {
+        SaveLogFile();
+    } catch (const std::exception& e) {
+        RunFailed(std::string("ERROR: ") + e.what() + "\nNothing was deleted.");
         return;
     }
     stopRequested_ = false;
@@ -661,6 +705,9 @@ void Controller::DeleteFiles() {
     request.scanRoot = lastScanRoot_;
     request.cutOffTime = lastCutOff_;
     request.doNotDeleteEmptyDirs = settings_.doNotDeleteEmptyDirs;
+    request.scannedRoot = lastScanRootId_;
+    const cleanup::OwnFiles ownFiles = cleanup::OwnFiles::Collect(env_.programPath, DataFileNames());
+    request.ownFiles = &ownFiles;
     // The directory rows of the second pass are merged into the File order at its end. The listed rows are
     // made ready for that merge beside the removals, on another thread: it reads only their File texts,
     // which the removals leave alone, and it is over before the first directory row is added.
@@ -681,9 +728,14 @@ void Controller::DeleteFiles() {
         StopNow("Aborted by user.");
         throw SilentAbort{};
     }
-    if (!settings_.doNotDeleteEmptyDirs) {
+    if (outcome != cleanup::PassOutcome::RootChanged && !settings_.doNotDeleteEmptyDirs) {
         cleanup::EmptyDirRequest dirs;
         dirs.root = settings_.drivePath;
+        // The same folder as the scan's must still be the directory the scan walked; another folder typed
+        // since then is opened once and worked below as it is.
+        if (platform::NormalizeDirectoryPath(dirs.root) == platform::NormalizeDirectoryPath(lastScanRoot_)) {
+            dirs.scannedRoot = lastScanRootId_;
+        }
         dirs.scanStartTime = formatter_.ScanStartTime();
         dirs.days = config::ClampDaysOld(settings_.daysOld);
         const std::size_t listed = rows_.size();

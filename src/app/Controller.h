@@ -141,11 +141,17 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     cleanup::RunCounters& Counters() override { return counters_; }
     void RowChanged(std::size_t index) override { view_.RowUpdated(index); }
     void AddResultRow(scan::ResultRow row) override;
+    void PassFailed(const std::string& message) override { RunFailed(message); }
 
     /// The command-line block of the start-up; false when it ended the program (help or a refusal).
     bool RunCommandLine();
     /// Logs `message` in red bold, shows it, and ends the program with code 1.
     void Refuse(const std::string& message);
+    /// A step of the run could not be done: `message` is shown (an unattended run writes it to standard
+    /// error) and logged in red bold, and an unattended run will end with code 1.
+    void RunFailed(const std::string& message);
+    /// The names of the program's data files in its folder: settings, list files, log and results.
+    static std::vector<std::string> DataFileNames();
     /// "ERROR: The file ... cannot be accessed." when another process holds one of the output files.
     bool OutputFilesFree(bool showBox);
     /// Sets the busy state and tells the view.
@@ -184,13 +190,15 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     bool ending_ = false;
     bool busy_ = false;
     bool stopRequested_ = false;
+    bool runFailed_ = false;  ///< a step of the unattended run could not be done: it ends with 1
     int exitCode_ = 0;
     std::vector<scan::ResultRow> rows_;
     cleanup::RunCounters counters_;
     scan::DirListBox dirList_;
     scan::RowFormatter formatter_;
-    std::string lastScanRoot_;        ///< start path of the last finished scan
-    platform::TimeValue lastCutOff_;  ///< its cut-off moment
+    std::string lastScanRoot_;                                 ///< start path of the last finished scan
+    std::optional<cleanup::TreeRootIdentity> lastScanRootId_;  ///< the folder that scan walked
+    platform::TimeValue lastCutOff_;                           ///< its cut-off moment
 };
 
 }  // namespace vorlex::app

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "scan/ResultRow.h"
 #include "scan/ScanWalk.h"
@@ -24,6 +25,15 @@ enum class PassOutcome : std::uint8_t {
                      ///< skips everything that would follow the pass (no count line was written)
     OutOfResources,  ///< the inventory ran out of memory ("RESOURCE ERROR: Too many directories." is
                      ///< logged): the host shows the box and abandons the run
+    RootChanged,     ///< the start folder is no longer the folder the scan walked, is gone or cannot be
+                     ///< opened: nothing was removed; the red line saying so is logged, and the host
+                     ///< reports the run as not done (an unattended run ends with 1)
+};
+
+/// The identity of the start folder as the scan walked it: the passes work below that very directory.
+struct TreeRootIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 };
 
 /// The host of the clean-up passes, implemented by the program's controller. Besides the walk's needs
@@ -48,6 +58,11 @@ class CleanupHost : public scan::WalkHost {
     /// Adds a directory row (Status already set) to the result list; the host puts the list back in the
     /// order of the File text when the pass is over.
     virtual void AddResultRow(scan::ResultRow row) = 0;
+    /// A pass could not do its work at all (`message` says why, possibly on two lines): it is logged in
+    /// red bold; the program also shows it and reports the run as not done.
+    virtual void PassFailed(const std::string& message) {
+        Log().WriteLog(message, report::kRed, report::LogStyle::Bold);
+    }
 };
 
 }  // namespace vorlex::cleanup

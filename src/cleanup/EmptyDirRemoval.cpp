@@ -26,16 +26,26 @@ constexpr std::uint8_t kDirectoryType = S_IFDIR >> 12;
 PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& dirList, CleanupHost& host) {
     report::LogSink& log = host.Log();
     log.WriteLog("Deleting empty directories...", kBlack, LogStyle::Bold);
-    if (scan::ListDirectories(request.root, host, dirList) == scan::InventoryOutcome::OutOfResources) {
+    dirList.clear();
+    // The one open of the start folder: the inventory and every removal work below this descriptor, so a
+    // folder swapped for a link or a mount after this point is never reached.
+    const std::string rootPrefix = platform::NormalizeDirectoryPath(request.root);
+    platform::DirHandle root;
+    if (OpenCheckedRoot(rootPrefix, request.scannedRoot, root, host) != 0) {
+        return PassOutcome::RootChanged;
+    }
+    const scan::InventoryOutcome inventory = scan::ListDirectoriesAt(root.Fd(), rootPrefix, host, dirList);
+    if (inventory == scan::InventoryOutcome::OutOfResources) {
         return PassOutcome::OutOfResources;
+    }
+    if (inventory == scan::InventoryOutcome::RootRemoved) {
+        host.PassFailed(RootGoneText(rootPrefix));
+        return PassOutcome::RootChanged;
     }
 
     platform::TimeValue cutOff = request.scanStartTime;
     cutOff.sec -= static_cast<std::int64_t>(request.days) * kSecondsPerDay;
     const platform::AgeRule age{cutOff, kDirectoryModifiedSlackSeconds};
-    const std::string rootPrefix = platform::NormalizeDirectoryPath(request.root);
-    platform::DirHandle root;
-    platform::OpenTreeRoot(rootPrefix, root);  // a root that is gone leaves every directory "not empty"
     const bool debug = log.DebugMode();
     const platform::RegionalFormats formats =
         debug ? platform::CurrentFormats() : platform::RegionalFormats{};
@@ -67,7 +77,7 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
             }
         } closeBeside{closer, parent, dir};
         std::size_t count = 0;
-        const bool empty = root.Valid() && SplitBelowRoot(rootPrefix, path, relativeDir, name) &&
+        const bool empty = SplitBelowRoot(rootPrefix, path, relativeDir, name) &&
                            platform::OpenBeneath(root, relativeDir, parent) == 0 &&
                            platform::OpenDirectoryAt(parent, name, dir) == 0 &&
                            platform::CountEntries(dir, 1, count) == 0 && count == 0;

@@ -25,7 +25,10 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
     }
     const std::string rootPrefix = platform::NormalizeDirectoryPath(request.scanRoot);
     platform::DirHandle root;
-    const int rootError = platform::OpenTreeRoot(rootPrefix, root);
+    // A start folder that is gone or another one now keeps every row, each with the reason.
+    const int rootError = OpenCheckedRoot(rootPrefix, request.scannedRoot, root, host);
+    const Removal rootRefusal = rootError == ESTALE ? Removal{RemovalVerdict::PathChanged, 0}
+                                                    : Removal{RemovalVerdict::Failed, rootError};
     const platform::AgeRule age{request.cutOffTime, 0};
     RunCounters& counters = host.Counters();
     // The descriptors of the parents and of the removed files are closed beside the next removals: the
@@ -41,7 +44,9 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         if ((static_cast<unsigned>(row.fileType) << 12) == S_IFDIR) {
             removal = {RemovalVerdict::Failed, EISDIR};
         } else if (rootError != 0) {
-            removal = {RemovalVerdict::Failed, rootError};
+            removal = rootRefusal;
+        } else if (request.ownFiles != nullptr && request.ownFiles->Holds(row)) {
+            removal = {RemovalVerdict::OwnFile, 0};
         } else {
             removal =
                 RemoveListed(root, rootPrefix, row.path,
@@ -62,7 +67,7 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         host.KeepAlive();
     }
     log.WriteLog(std::to_string(counters.filesDeleted) + " files deleted.", kBlack, LogStyle::Regular);
-    return PassOutcome::Completed;
+    return rootError != 0 ? PassOutcome::RootChanged : PassOutcome::Completed;
 }
 
 }  // namespace vorlex::cleanup

@@ -1,10 +1,12 @@
 // The deletion pass over the listed files: one checked removal per result row, its Status and log lines.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
 #include "cleanup/CleanupHost.h"
+#include "cleanup/OwnFiles.h"
 #include "platform/Time.h"
 #include "scan/ResultRow.h"
 
@@ -15,6 +17,10 @@ struct FileDeletionRequest {
     std::string scanRoot;               ///< the start path of the scan that listed the rows, as it was given
     platform::TimeValue cutOffTime;     ///< that scan's `CutOffTime`: a file changed since is kept
     bool doNotDeleteEmptyDirs = false;  ///< `DoNotDeleteEmptyDirs` (only for its notice line here)
+    /// The identity of the folder that scan walked: the start folder opened now must still be it.
+    std::optional<TreeRootIdentity> scannedRoot;
+    /// The program's own files, kept whatever the rows say (none when null).
+    const OwnFiles* ownFiles = nullptr;
 };
 
 /// `DeleteFiles`, the engine's part: logs "Deleting files..." (black, bold) and, when the switch is set,
@@ -26,7 +32,9 @@ struct FileDeletionRequest {
 /// path, FilesDeleted + 1, Status "Deleted". Otherwise: "Could not delete " + path and "Reason: " + the
 /// reason (the errno of the failed removal, or why the file was kept), both red, Status "NOT Deleted".
 /// After each row: RowChanged and KeepAlive. At the end: FilesDeleted + " files deleted." (black).
-/// Directory rows are never removed here.
+/// Directory rows and the program's own files are never removed here. The start folder is opened once;
+/// when it is gone, cannot be opened or is no longer `scannedRoot`, the host is told why (PassFailed),
+/// every row is kept ("NOT Deleted" with the reason) and the pass ends with RootChanged.
 PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionRequest& request,
                         CleanupHost& host);
 

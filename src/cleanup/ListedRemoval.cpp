@@ -69,6 +69,36 @@ Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefi
     return {RemovalVerdict::Failed, result.error};
 }
 
+int OpenCheckedRoot(const std::string& rootPrefix, const std::optional<TreeRootIdentity>& scanned,
+                    platform::DirHandle& out, CleanupHost& host) {
+    const std::string shown(platform::WithoutTrailingSlash(rootPrefix));
+    platform::EntryFacts facts;
+    int err = platform::OpenTreeRoot(rootPrefix, out);
+    if (err == 0) {
+        err = platform::StatHandle(out, facts);
+    }
+    if (err != 0) {
+        out = platform::DirHandle();
+        host.PassFailed(err == ENOENT
+                            ? RootGoneText(rootPrefix)
+                            : "ERROR: The folder " + shown + " cannot be opened; deletion stopped.\n" +
+                                  "REASON: " + platform::ErrorText(err));
+        return err;
+    }
+    if (scanned && (facts.device != scanned->device || facts.inode != scanned->inode)) {
+        out = platform::DirHandle();
+        host.PassFailed("ERROR: The folder " + shown +
+                        " is no longer the folder that was scanned; deletion stopped.");
+        return ESTALE;
+    }
+    return 0;
+}
+
+std::string RootGoneText(std::string_view rootPrefix) {
+    return "ERROR: The folder " + std::string(platform::WithoutTrailingSlash(rootPrefix)) +
+           " no longer exists; deletion stopped.";
+}
+
 std::string RemovalReasonText(const Removal& removal, bool directory) {
     const char* what = directory ? "The directory" : "The file";
     switch (removal.verdict) {
@@ -84,6 +114,8 @@ std::string RemovalReasonText(const Removal& removal, bool directory) {
             return "A directory on its path was replaced by a link, a file or a mount point since the scan";
         case RemovalVerdict::OutsideTree:
             return "The path is not inside the scanned directory";
+        case RemovalVerdict::OwnFile:
+            return std::string(what) + " belongs to Vorlex itself (its program, help or data files)";
     }
     return {};
 }

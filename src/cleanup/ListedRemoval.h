@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "cleanup/CleanupHost.h"
 #include "platform/SafeRemove.h"
 
 namespace vorlex::cleanup {
@@ -17,6 +19,7 @@ enum class RemovalVerdict : std::uint8_t {
     NoLongerOld,  ///< the entry changed since the scan and is not old any more: kept
     PathChanged,  ///< a directory on the way was replaced by a link, a file or a mount point: nothing done
     OutsideTree,  ///< the path does not lie below the tree root: nothing done
+    OwnFile,      ///< one of the program's own files: never removed
 };
 
 /// The outcome of RemoveListed.
@@ -38,6 +41,16 @@ bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::str
 Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
                      const platform::EntryIdentity& expected, const platform::AgeRule& age,
                      platform::EntryFacts* seen = nullptr, platform::DescriptorCloser* closer = nullptr);
+
+/// Opens the start folder `rootPrefix` (as NormalizeDirectoryPath gives it) for a pass, once, and, when
+/// `scanned` is given, checks that it is still the folder the scan walked (device and inode). On failure
+/// tells `host` why (PassFailed: the folder is gone, cannot be opened, or is another one now) and returns
+/// the errno (ESTALE for another folder); `out` is then empty.
+int OpenCheckedRoot(const std::string& rootPrefix, const std::optional<TreeRootIdentity>& scanned,
+                    platform::DirHandle& out, CleanupHost& host);
+
+/// The red line of a start folder removed while a pass worked below it.
+std::string RootGoneText(std::string_view rootPrefix);
 
 /// The text for the "Reason: " / "REASON: " line of a removal that did not happen.
 std::string RemovalReasonText(const Removal& removal, bool directory);

@@ -80,8 +80,19 @@ struct WalkOptions {
 
 /// How a walk ended.
 enum class WalkResult : std::uint8_t {
-    Completed,  ///< every reachable directory was visited (or the start directory could not be opened)
-    Stopped,    ///< the visitor answered Stop
+    Completed,       ///< every reachable directory was visited (or the start directory could not be opened)
+    Stopped,         ///< the visitor answered Stop
+    OutOfResources,  ///< a directory could not be opened or read for want of descriptors or memory: the walk
+                     ///< ended there (WalkSummary names the directory and the error)
+    RootRemoved,     ///< the start directory was removed while it was walked: the tree is gone, not walked
+};
+
+/// What a walk learnt of its start directory and of the failure that ended it early.
+struct WalkSummary {
+    EntryFacts root;          ///< facts of the start directory, as it was opened
+    bool rootOpened = false;  ///< `root` is valid
+    int error = 0;            ///< errno of the failure of OutOfResources
+    std::string errorPath;    ///< the directory it happened at, without a trailing '/'
 };
 
 /// Walks the tree below `root`, a path as NormalizeDirectoryPath gives it, depth first: each directory's
@@ -90,8 +101,16 @@ enum class WalkResult : std::uint8_t {
 /// (far beyond PATH_MAX) costs heap only, and it keeps at most options.maxOpenDirectories + 3
 /// descriptors open. Links in `root` itself are followed, as the user typed them. When `root` cannot be
 /// opened, OnAccessDenied is called for it and the walk completes without visits (an empty `root` is
-/// not reported).
-WalkResult WalkTree(const std::string& root, WalkVisitor& visitor, const WalkOptions& options = {});
+/// not reported). Running out of descriptors or memory is no "access denied": the walk ends with
+/// OutOfResources. `summary`, when given, receives the start directory's facts and the failure.
+WalkResult WalkTree(const std::string& root, WalkVisitor& visitor, const WalkOptions& options = {},
+                    WalkSummary* summary = nullptr);
+
+/// WalkTree below the start directory already open as `rootFd` (any descriptor of it, O_PATH included);
+/// `root` is its path as NormalizeDirectoryPath gives it, used for the paths handed to the visitor only.
+/// The directory is read through a new open of `rootFd` itself, never looked up again by its path.
+WalkResult WalkTreeAt(int rootFd, const std::string& root, WalkVisitor& visitor,
+                      const WalkOptions& options = {}, WalkSummary* summary = nullptr);
 
 /// `text` as an absolute directory path with exactly one trailing '/': a relative path is taken from the
 /// current working folder, repeated '/' and "." components are dropped and ".." is resolved on the text
@@ -101,6 +120,9 @@ std::string NormalizeDirectoryPath(std::string_view text);
 /// Counts the entries of the directory `path` (its last name is not followed if it is a link), "." and ".."
 /// left out, stopping once `limit` are found. Returns 0 or the errno of the failed open or read.
 int CountDirectoryEntries(const std::string& path, std::size_t limit, std::size_t& count);
+
+/// The facts of the entry `path` itself (a link is not followed). Returns 0 or the errno.
+int StatPath(const std::string& path, EntryFacts& out);
 
 /// `directory` without its trailing '/' ("/" stays "/").
 std::string_view WithoutTrailingSlash(std::string_view directory);

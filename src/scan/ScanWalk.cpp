@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include "platform/Errors.h"
+
 namespace vorlex::scan {
 
 namespace {
@@ -80,27 +82,83 @@ class InventoryVisitor final : public ReportingVisitor {
 
 }  // namespace
 
-ScanOutcome ScanTree(std::string_view startPath, WalkHost& host, const FileCallback& matchFile) {
+namespace {
+
+void LogWalkFailure(WalkHost& host, const platform::WalkSummary& summary) {
+    host.Log().WriteLog(
+        "Cannot read directory " + summary.errorPath + ": " + platform::ErrorText(summary.error),
+        report::kRed, report::LogStyle::Bold);
+}
+
+InventoryOutcome Inventory(int rootFd, std::string_view rootPath, WalkHost& host, DirListBox& dirList) {
+    dirList.clear();
+    platform::WalkSummary summary;
+    platform::WalkResult result = platform::WalkResult::Completed;
+    try {
+        InventoryVisitor visitor(host, dirList);
+        const std::string root = platform::NormalizeDirectoryPath(rootPath);
+        result = rootFd >= 0 ? platform::WalkTreeAt(rootFd, root, visitor, {}, &summary)
+                             : platform::WalkTree(root, visitor, {}, &summary);
+        if (result == platform::WalkResult::Completed) {
+            std::stable_sort(dirList.begin(), dirList.end(),
+                             [](const DirListRow& a, const DirListRow& b) { return a.level < b.level; });
+        }
+    } catch (const std::bad_alloc&) {
+        result = platform::WalkResult::OutOfResources;
+    }
+    if (result == platform::WalkResult::Completed) {
+        return InventoryOutcome::Completed;
+    }
+    dirList.clear();
+    dirList.shrink_to_fit();
+    if (result == platform::WalkResult::RootRemoved) {
+        return InventoryOutcome::RootRemoved;
+    }
+    if (summary.error != 0) {
+        LogWalkFailure(host, summary);
+    }
+    host.Log().WriteLog("RESOURCE ERROR: Too many directories.", report::kRed, report::LogStyle::Bold);
+    return InventoryOutcome::OutOfResources;
+}
+
+}  // namespace
+
+ScanOutcome ScanTree(std::string_view startPath, WalkHost& host, const FileCallback& matchFile,
+                     platform::EntryFacts* root) {
     ScanVisitor visitor(host, matchFile);
-    const std::string root = platform::NormalizeDirectoryPath(startPath);
-    return platform::WalkTree(root, visitor) == platform::WalkResult::Stopped ? ScanOutcome::Stopped
-                                                                              : ScanOutcome::Completed;
+    platform::WalkSummary summary;
+    const platform::WalkResult result =
+        platform::WalkTree(platform::NormalizeDirectoryPath(startPath), visitor, {}, &summary);
+    if (root != nullptr && summary.rootOpened) {
+        *root = summary.root;
+    }
+    switch (result) {
+        case platform::WalkResult::Stopped:
+            return ScanOutcome::Stopped;
+        case platform::WalkResult::OutOfResources:
+            LogWalkFailure(host, summary);
+            return ScanOutcome::OutOfResources;
+        case platform::WalkResult::RootRemoved:
+            return ScanOutcome::RootRemoved;
+        case platform::WalkResult::Completed:
+            break;
+    }
+    return ScanOutcome::Completed;
 }
 
 InventoryOutcome ListDirectories(std::string_view rootPath, WalkHost& host, DirListBox& dirList) {
-    dirList.clear();
-    try {
-        InventoryVisitor visitor(host, dirList);
-        platform::WalkTree(platform::NormalizeDirectoryPath(rootPath), visitor);
-        std::stable_sort(dirList.begin(), dirList.end(),
-                         [](const DirListRow& a, const DirListRow& b) { return a.level < b.level; });
-    } catch (const std::bad_alloc&) {
+    return Inventory(-1, rootPath, host, dirList);
+}
+
+InventoryOutcome ListDirectoriesAt(int rootFd, std::string_view rootPath, WalkHost& host,
+                                   DirListBox& dirList) {
+    if (rootFd < 0) {
         dirList.clear();
-        dirList.shrink_to_fit();
-        host.Log().WriteLog("RESOURCE ERROR: Too many directories.", report::kRed, report::LogStyle::Bold);
-        return InventoryOutcome::OutOfResources;
+        host.Log().WriteLog(AccessDeniedText(platform::WithoutTrailingSlash(rootPath)), report::kBlack,
+                            report::LogStyle::Regular);
+        return InventoryOutcome::Completed;
     }
-    return InventoryOutcome::Completed;
+    return Inventory(rootFd, rootPath, host, dirList);
 }
 
 bool IsDirectoryEmpty(const std::string& path) {

@@ -37,8 +37,11 @@ using FileCallback = std::function<void(const FileVisit&)>;
 
 /// How a scan walk ended.
 enum class ScanOutcome : std::uint8_t {
-    Completed,  ///< the whole tree was walked
-    Stopped,    ///< Stop was seen: the caller logs StopNow("Aborted by user.") and abandons the run
+    Completed,       ///< the whole tree was walked
+    Stopped,         ///< Stop was seen: the caller logs StopNow("Aborted by user.") and abandons the run
+    OutOfResources,  ///< a directory could not be opened or read for want of descriptors or memory: the
+                     ///< directory and the error are logged (red); the caller reports the resource error
+    RootRemoved,     ///< the start directory was removed during the walk: the caller abandons the run
 };
 
 /// `ScanTree`: walks the tree below `startPath` (normalised with platform::NormalizeDirectoryPath, so it
@@ -49,8 +52,10 @@ enum class ScanOutcome : std::uint8_t {
 /// subdirectory that is not hidden, in enumeration order, with its whole subtree. A subdirectory that
 /// cannot be entered logs "Access denied to directory " + path (black, regular) and the walk goes on;
 /// a mount point is not entered and logs "Skipped mount point " + path. Links are never followed.
-/// Exceptions thrown by `matchFile` leave the walk (every descriptor is closed).
-ScanOutcome ScanTree(std::string_view startPath, WalkHost& host, const FileCallback& matchFile);
+/// Exceptions thrown by `matchFile` leave the walk (every descriptor is closed). `root`, when given,
+/// receives the facts of the start directory as the walk opened it (kind stays File when it could not).
+ScanOutcome ScanTree(std::string_view startPath, WalkHost& host, const FileCallback& matchFile,
+                     platform::EntryFacts* root = nullptr);
 
 /// One row of the hidden directory list `DirListBox`.
 struct DirListRow {
@@ -70,6 +75,7 @@ enum class InventoryOutcome : std::uint8_t {
     Completed,       ///< the inventory is complete
     OutOfResources,  ///< "RESOURCE ERROR: Too many directories." was logged; the caller shows it and
                      ///< abandons the run
+    RootRemoved,     ///< the start directory was removed meanwhile; the list is empty
 };
 
 /// `ListDirectories`: replaces the content of `dirList` with every subdirectory below `rootPath` that can be
@@ -77,8 +83,13 @@ enum class InventoryOutcome : std::uint8_t {
 /// (a mount point is not recorded), running KeepAlive after each entry, listed or not; the descent pass
 /// then enters each subdirectory that is not hidden. The rows are then put in ascending order of Level,
 /// keeping walk order among equal levels. "Access denied to directory " lines as in ScanTree; no stop
-/// check. The root itself is never listed.
+/// check. The root itself is never listed. Running out of descriptors also ends it with OutOfResources.
 InventoryOutcome ListDirectories(std::string_view rootPath, WalkHost& host, DirListBox& dirList);
+
+/// ListDirectories below the start directory already open as `rootFd`, whose path is `rootPath`: the
+/// directory itself is read through that descriptor, never looked up again by its path.
+InventoryOutcome ListDirectoriesAt(int rootFd, std::string_view rootPath, WalkHost& host,
+                                   DirListBox& dirList);
 
 /// `IsDirectoryEmpty`: true when the directory `path` (no trailing '/' needed; a link is not followed)
 /// holds no entry at all, hidden ones counted. A directory that cannot be read is not empty.

@@ -136,9 +136,9 @@ std::string EngineRound(SwapScene& s, std::uint64_t& swaps) {
             const std::string name = BaseName(row.path);
             return name == "keep.dat" || name == "sub" || name == "link";
         });
-        cleanup::FileDeletionRequest request{s.tree, cutOff, false};
+        cleanup::FileDeletionRequest request{s.tree, cutOff, false, {}, nullptr};
         cleanup::DeleteFiles(rows, request, host);
-        cleanup::EmptyDirRequest dirs{s.tree, test::DaysFromNow(2), 1};
+        cleanup::EmptyDirRequest dirs{s.tree, test::DaysFromNow(2), 1, {}};
         scan::DirListBox dirList;
         cleanup::DeleteEmptyDirs(dirs, dirList, host);
         swapper.Stop();
@@ -385,11 +385,18 @@ TEST(StartPath, AStartLinkPointedElsewhereAfterTheScanDeletesNothingThere) {
     EXPECT_EQ(SnapshotDifferences(before, TakeSnapshot(s.outside)), "");
     EXPECT_EQ(Names(real), (std::set<std::string>{"a.dat", "b.dat"}));
     auto log = ControllerLog(*c);
+    const std::string refusal =
+        "ERROR: The folder " + start + " is no longer the folder that was scanned; deletion stopped.";
+    EXPECT_NE(IndexOf(log, refusal), -1);
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_EQ(view.messages.back().text, refusal);
     for (const auto& row : c->Rows()) {
         EXPECT_EQ(row.status, scan::RowStatus::NotDeleted) << row.path;
         const long at = IndexOf(log, "Could not delete " + row.path);
         ASSERT_NE(at, -1) << row.path;
-        EXPECT_EQ(log[static_cast<std::size_t>(at) + 1], "Reason: The file was replaced since the scan");
+        EXPECT_EQ(
+            log[static_cast<std::size_t>(at) + 1],
+            "Reason: A directory on its path was replaced by a link, a file or a mount point since the scan");
     }
 }
 

@@ -41,8 +41,8 @@ struct Trees {
     platform::TimeValue scanStart = vorlex::test::DaysFromNow(10);
     platform::TimeValue cutOff{scanStart.sec - 5 * kDay, scanStart.nsec};
 
-    cleanup::FileDeletionRequest Request(bool noDirs = false) const { return {root, cutOff, noDirs}; }
-    cleanup::EmptyDirRequest DirRequest(int days = 5) const { return {root, scanStart, days}; }
+    cleanup::FileDeletionRequest Request(bool noDirs = false) const { return {root, cutOff, noDirs, {}, nullptr}; }
+    cleanup::EmptyDirRequest DirRequest(int days = 5) const { return {root, scanStart, days, {}}; }
 };
 
 const scan::ResultRow* RowOf(const std::vector<scan::ResultRow>& rows, const std::string& path) {
@@ -291,7 +291,7 @@ TEST(DeleteEmptyDirs, NothingToRemoveWritesExactlyTwoLines) {
     scan::DirListBox dirList;
     // Scan started now with five days: the empty directory made now is not old, and the root is not a
     // candidate even though it is old enough and would be empty without its children.
-    cleanup::EmptyDirRequest request{t.root, platform::SystemClock().Now(), 5};
+    cleanup::EmptyDirRequest request{t.root, platform::SystemClock().Now(), 5, {}};
     EXPECT_EQ(cleanup::DeleteEmptyDirs(request, dirList, host), cleanup::PassOutcome::Completed);
     EXPECT_EQ(host.log.Text(), "Deleting empty directories...\n0 empty directories deleted.\n");
     EXPECT_TRUE(host.addedRows.empty());
@@ -321,13 +321,13 @@ TEST(DeleteEmptyDirs, TheSixtyOneSecondRuleAndCreationAfterTheCutOff) {
 
     scan::DirListBox dirList;
     TestHost oneDay;
-    cleanup::DeleteEmptyDirs({t.root, start, 1}, dirList, oneDay);
+    cleanup::DeleteEmptyDirs({t.root, start, 1, {}}, dirList, oneDay);
     EXPECT_TRUE(oneDay.addedRows.empty()) << oneDay.log.Text();
     EXPECT_TRUE(Exists(t.root + "/created-now"));
 
     TestHost host;
     host.log.debug = true;
-    cleanup::DeleteEmptyDirs({t.root, start, 0}, dirList, host);
+    cleanup::DeleteEmptyDirs({t.root, start, 0, {}}, dirList, host);
     ASSERT_EQ(host.addedRows.size(), 2u) << host.log.Text();
     const scan::ResultRow* row = nullptr;
     for (const scan::ResultRow& r : host.addedRows) {

@@ -1,6 +1,7 @@
 #include "platform/DirWalk.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -33,7 +34,10 @@ class Walker {
     Walker(const Walker&) = delete;
     Walker& operator=(const Walker&) = delete;
 
-    WalkResult Run(const std::string& root);
+    WalkResult Run(const std::string& root, int rootFd, WalkSummary* summary);
+
+  private:
+    WalkResult Walk(int fd, const EntryFacts& facts);
 
   private:
     struct SubDir {
@@ -76,20 +80,61 @@ class Walker {
     std::uint64_t rootDevice_ = 0;
     int carry_ = -1;  // descriptor of the directory the walk last came up from
     std::size_t carryIndex_ = 0;
+    int resourceError_ = 0;  // errno that ended the walk for want of descriptors or memory
+    std::string resourcePath_;
 };
 
-WalkResult Walker::Run(const std::string& root) {
+bool IsResourceError(int err) {
+    return err == EMFILE || err == ENFILE || err == ENOMEM;
+}
+
+// A directory that was removed keeps no link: its descriptor still reads, but it lists nothing more.
+bool RootRemoved(int fd) {
+    struct stat st {};
+    return fd >= 0 && fstat(fd, &st) == 0 && st.st_nlink == 0;
+}
+
+WalkResult Walker::Run(const std::string& root, int rootFd, WalkSummary* summary) {
     if (root.empty()) {
         return WalkResult::Completed;
     }
     path_ = WithTrailingSlash(root);
-    int fd = posix::OpenLongPath(path_, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A start directory given open is read through a new open file description of its own: the caller's
+    // may be an O_PATH descriptor, or one whose reading position was moved.
+    int fd = rootFd >= 0 ? openat(rootFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                         : posix::OpenLongPath(path_, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (rootFd >= 0 && fd < 0) {
+        fd = -errno;
+    }
     EntryFacts facts;
     if (fd < 0 || posix::StatxFd(fd, facts) != 0) {
+        const int err = fd < 0 ? -fd : 0;
         CloseFd(fd);
+        if (IsResourceError(err)) {
+            resourceError_ = err;
+            resourcePath_ = WithoutTrailingSlash(path_);
+            if (summary != nullptr) {
+                summary->error = err;
+                summary->errorPath = resourcePath_;
+            }
+            return WalkResult::OutOfResources;
+        }
         visitor_.OnAccessDenied(WithoutTrailingSlash(path_));
         return WalkResult::Completed;
     }
+    if (summary != nullptr) {
+        summary->root = facts;
+        summary->rootOpened = true;
+    }
+    const WalkResult result = Walk(fd, facts);
+    if (result == WalkResult::OutOfResources && summary != nullptr) {
+        summary->error = resourceError_;
+        summary->errorPath = resourcePath_;
+    }
+    return result;
+}
+
+WalkResult Walker::Walk(int fd, const EntryFacts& facts) {
     rootDevice_ = facts.device;
     buffer_.resize(kDirBufferSize);
     Frame& rootFrame = stack_.emplace_back();
@@ -98,13 +143,18 @@ WalkResult Walker::Run(const std::string& root) {
     rootFrame.inode = facts.inode;
     rootFrame.pathLength = path_.size();
     if (ReadEntries() == WalkControl::Stop) {
-        return WalkResult::Stopped;
+        return resourceError_ != 0 ? WalkResult::OutOfResources : WalkResult::Stopped;
     }
 
     while (!stack_.empty()) {
         const std::size_t top = stack_.size() - 1;
         Frame& frame = stack_[top];
         if (frame.next >= frame.subdirs.size()) {
+            if (top == 0 && RootRemoved(frame.fd)) {
+                // Whatever the walk missed below it went with it: the listing is not the tree's.
+                Pop();
+                return WalkResult::RootRemoved;
+            }
             Pop();
             continue;
         }
@@ -130,6 +180,11 @@ WalkResult Walker::Run(const std::string& root) {
         }
         if (child < 0) {
             std::string path = std::string(dirView) + std::string(nameView);
+            if (IsResourceError(-child)) {
+                resourceError_ = -child;
+                resourcePath_ = std::move(path);
+                return WalkResult::OutOfResources;
+            }
             if (child == -EXDEV) {
                 visitor_.OnMountPointSkipped(path);
             } else {
@@ -146,7 +201,7 @@ WalkResult Walker::Run(const std::string& root) {
         pushed.pathLength = path_.size();
         TrackOpen(stack_.size() - 1);
         if (ReadEntries() == WalkControl::Stop) {
-            return WalkResult::Stopped;
+            return resourceError_ != 0 ? WalkResult::OutOfResources : WalkResult::Stopped;
         }
     }
     return WalkResult::Completed;
@@ -165,6 +220,11 @@ WalkControl Walker::ReadEntries() {
             break;
         }
         if (n < 0) {
+            if (IsResourceError(static_cast<int>(-n))) {
+                resourceError_ = static_cast<int>(-n);
+                resourcePath_ = WithoutTrailingSlash(dirView);
+                return WalkControl::Stop;
+            }
             visitor_.OnAccessDenied(WithoutTrailingSlash(dirView));
             break;
         }
@@ -177,6 +237,11 @@ WalkControl Walker::ReadEntries() {
                 visitor_.OnAccessDenied(WithoutTrailingSlash(dirView));
                 stack_[index].subdirs.clear();
                 return WalkControl::Continue;
+            }
+            if (IsResourceError(err)) {
+                resourceError_ = err;
+                resourcePath_ = WithoutTrailingSlash(dirView);
+                return WalkControl::Stop;
             }
             if (err != 0) {
                 continue;  // vanished since it was listed
@@ -339,9 +404,20 @@ void Walker::CloseAll() {
 
 }  // namespace
 
-WalkResult WalkTree(const std::string& root, WalkVisitor& visitor, const WalkOptions& options) {
+WalkResult WalkTree(const std::string& root, WalkVisitor& visitor, const WalkOptions& options,
+                    WalkSummary* summary) {
     Walker walker(visitor, options);
-    return walker.Run(root);
+    return walker.Run(root, -1, summary);
+}
+
+WalkResult WalkTreeAt(int rootFd, const std::string& root, WalkVisitor& visitor, const WalkOptions& options,
+                      WalkSummary* summary) {
+    if (rootFd < 0) {
+        visitor.OnAccessDenied(WithoutTrailingSlash(root));
+        return WalkResult::Completed;
+    }
+    Walker walker(visitor, options);
+    return walker.Run(root, rootFd, summary);
 }
 
 std::string NormalizeDirectoryPath(std::string_view text) {
@@ -379,6 +455,10 @@ std::string_view WithoutTrailingSlash(std::string_view directory) {
         directory.remove_suffix(1);
     }
     return directory;
+}
+
+int StatPath(const std::string& path, EntryFacts& out) {
+    return posix::StatxAt(AT_FDCWD, path.c_str(), out);
 }
 
 int CountDirectoryEntries(const std::string& path, std::size_t limit, std::size_t& count) {

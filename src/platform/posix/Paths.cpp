@@ -1,9 +1,13 @@
 #include "platform/Paths.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
 #include <vector>
 
 namespace vorlex::platform {
@@ -13,6 +17,16 @@ std::string WithTrailingSlash(std::string path) {
         path.push_back('/');
     }
     return path;
+}
+
+int ProgramFileIdentity(std::uint64_t& device, std::uint64_t& inode) {
+    struct stat st {};
+    if (stat("/proc/self/exe", &st) != 0) {
+        return errno;
+    }
+    device = st.st_dev;
+    inode = st.st_ino;
+    return 0;
 }
 
 std::string ProgramFolder() {
@@ -53,6 +67,63 @@ int DeleteFile(const std::string& path) {
         return EISDIR;
     }
     return unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+namespace {
+
+// The process id in "PID-DIGITS", or 0 when `rest` has another form.
+pid_t TemporaryCopyOwner(std::string_view rest) {
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size() || dash > 9) {
+        return 0;
+    }
+    pid_t pid = 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (i == dash) {
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        if (i < dash) {
+            pid = pid * 10 + (c - '0');
+        }
+    }
+    return pid;
+}
+
+}  // namespace
+
+int RemoveStaleTemporaryFiles(const std::string& folder, const std::vector<std::string>& names) {
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        for (const std::string& own : names) {
+            const std::string prefix = own + ".tmp";
+            if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) {
+                continue;
+            }
+            const pid_t pid = TemporaryCopyOwner(name.substr(prefix.size()));
+            // Only a process that is gone for certain (ESRCH) leaves a copy nobody will finish.
+            const bool ownerGone = pid > 0 && pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH;
+            struct stat st {};
+            if (!ownerGone || fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+                !S_ISREG(st.st_mode)) {
+                break;
+            }
+            if (unlinkat(dirfd(dir), entry->d_name, 0) == 0) {
+                ++removed;
+            }
+            break;
+        }
+    }
+    closedir(dir);
+    return removed;
 }
 
 }  // namespace vorlex::platform
