@@ -141,6 +141,7 @@ def scan(args):
     os.makedirs(args.out, exist_ok=True)
     log("counting the tree")
     files, dirs, path_bytes = tree_facts(tree)
+    # The program's test build (bench/lib.sh): the only one whose clock VORLEX_CLOCK_SHIFT moves.
     vorlex = os.path.join(args.run, "vorlex")
     base_env = {"VORLEX_CLOCK_SHIFT": str(DAY), "VORLEX_NO_BOXES": "1"}
     find_out = os.path.join(args.out, "find.txt")

@@ -9,7 +9,8 @@ The same seed always gives the same tree: the same names, shape, sizes and modif
 mix of plain ASCII, blanks, commas and quotes, UTF-8 from several scripts, hidden names (leading '.'), long
 names, a few bytes that are not valid UTF-8 and a few newlines. About half of the files get a modification
 time years in the past ("old by mtime"); the others keep the time they were written. Birth times cannot be
-set on Linux, so a scan finds the old half only when it runs "later" (VORLEX_CLOCK_SHIFT).
+set on Linux, so a scan finds the old half only when it runs "later": the timing scripts run the program's
+test build, whose clock VORLEX_CLOCK_SHIFT moves.
 
 With --no-hidden-dirs no directory name starts with '.' (such a name gets '_' instead; the random
 sequence, and so the shape, stay those of the seed). A scan does not enter hidden directories, and in the

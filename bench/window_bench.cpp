@@ -3,7 +3,8 @@
 //
 // Usage: window_bench TREE [DAYS]      (bench/window.sh builds and runs it)
 // The current folder is the program folder (settings, "VorlexFiles.csv", "VorlexActivity.rtf").
-// VORLEX_CLOCK_SHIFT shifts the program's clock, so a tree written a moment ago can be "old".
+// VORLEX_CLOCK_SHIFT shifts the window's clock (it links the clock of the program's test build), so a tree
+// written a moment ago can be "old".
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>

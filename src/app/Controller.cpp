@@ -39,7 +39,7 @@ using report::LogStyle;
 Controller::Controller(ControllerView& view, Environment env)
     : view_(view), env_(std::move(env)), formats_(platform::CurrentFormats()), formatter_(formats_, {}) {
     if (!env_.clock) {
-        env_.clock = platform::ProcessClock();
+        env_.clock = std::make_shared<platform::SystemClock>();
     }
     interactive_ = env_.args.empty();
 }

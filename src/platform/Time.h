@@ -74,7 +74,7 @@ class LocalCivilCache {
     std::vector<DaySlot> days_;  ///< direct-mapped by day, made on first use
 };
 
-/// The clock a run reads. Production code uses SystemClock; tests put in a fixed or shifted one.
+/// The clock a run reads. Production code uses SystemClock; tests put in a fixed one.
 class Clock {
   public:
     virtual ~Clock() = default;
@@ -99,8 +99,8 @@ class FixedClock final : public Clock {
     TimeValue t_;
 };
 
-/// The clock of the process: the system clock, shifted by the whole seconds in the environment variable
-/// VORLEX_CLOCK_SHIFT when it is set (a test seam, so end-to-end tests can run a scan "later").
+/// The clock of the process. The program links the system clock (posix/ProcessClock.cpp, outside the
+/// platform library); only the end-to-end test build of the program links a clock that can be moved.
 std::shared_ptr<const Clock> ProcessClock();
 
 }  // namespace vorlex::platform

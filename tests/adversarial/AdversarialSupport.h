@@ -39,8 +39,8 @@
 
 namespace vorlex::adv {
 
-/// Seconds the program's clock is moved ahead in a run, so that files made by the test count as older than
-/// one day.
+/// Seconds the clock of the test build (VORLEX_EXE) is moved ahead in a run, so that files made by the test
+/// count as older than one day.
 inline constexpr std::int64_t kTwoDays = 2 * 86400;
 
 /// True when the suite runs as root (mount, mknod, chown, chattr, ramfs).
@@ -82,8 +82,9 @@ struct RunResult {
     }
 };
 
-/// A copy of the built program in a folder of its own (its data files live beside it), run like a
-/// scheduler would run it: arguments, no display, no boxes.
+/// A copy of the test build of the program (VORLEX_EXE, whose clock RunOptions::clockShiftSeconds moves) in
+/// a folder of its own (its data files live beside it), run like a scheduler would run it: arguments, no
+/// display, no boxes.
 class ProgramCopy {
   public:
     /// Copies the program into `folder` (made when missing) as "vorlex".

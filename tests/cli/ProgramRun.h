@@ -208,15 +208,18 @@ bool WaitUntil(Condition condition, int guardSeconds = kHangGuardSeconds) {
     return true;
 }
 
-/// A private copy of the built program in a temporary folder: its settings, log and CSV files, and its
+/// A private copy of a built program in a temporary folder: its settings, log and CSV files, and its
 /// single-instance key (the program file's full path), are its own.
 class ProgramCopy {
   public:
-    ProgramCopy() {
+    /// A copy of the test build (VORLEX_EXE), whose clock DaysLater moves.
+    ProgramCopy() : ProgramCopy(std::string(VORLEX_EXE)) {}
+    /// A copy of the program file `source` as "vorlex"; VORLEX_SHIPPED_EXE is the program as a user runs it.
+    explicit ProgramCopy(const std::string& source) {
         exe = dir.path + "/vorlex";
         std::error_code ec;
-        std::filesystem::copy_file(VORLEX_EXE, exe, ec);
-        EXPECT_FALSE(ec) << "cannot copy " << VORLEX_EXE << ": " << ec.message();
+        std::filesystem::copy_file(source, exe, ec);
+        EXPECT_FALSE(ec) << "cannot copy " << source << ": " << ec.message();
         chmod(exe.c_str(), 0755);
     }
 
@@ -339,8 +342,9 @@ inline void MakeYoung(const std::string& path, int days = 400) {
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 
-/// The environment that moves the program's clock `days` days ahead: birth time cannot be set on Linux,
-/// so a file made now is old for a run "later".
+/// The environment that moves the clock of the test build (VORLEX_EXE) `days` days ahead: birth time cannot
+/// be set through the file system's interface, so a file made now is old for a run "later". The program a
+/// user runs has no such variable.
 inline std::map<std::string, std::string> DaysLater(int days) {
     return {{"VORLEX_CLOCK_SHIFT", std::to_string(static_cast<long long>(days) * 86400)}};
 }

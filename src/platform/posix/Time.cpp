@@ -1,10 +1,8 @@
 #include "platform/Time.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <limits>
-#include <string>
 
 namespace vorlex::platform {
 
@@ -125,34 +123,6 @@ TimeValue SystemClock::Now() const {
     struct timespec ts {};
     clock_gettime(CLOCK_REALTIME, &ts);
     return {static_cast<std::int64_t>(ts.tv_sec), static_cast<std::int32_t>(ts.tv_nsec)};
-}
-
-namespace {
-
-class ShiftedClock final : public Clock {
-  public:
-    explicit ShiftedClock(std::int64_t shift) : shift_(shift) {}
-    TimeValue Now() const override {
-        TimeValue t = SystemClock().Now();
-        t.sec += shift_;
-        return t;
-    }
-
-  private:
-    std::int64_t shift_;
-};
-
-}  // namespace
-
-std::shared_ptr<const Clock> ProcessClock() {
-    if (const char* s = std::getenv("VORLEX_CLOCK_SHIFT"); s != nullptr && *s != '\0') {
-        char* end = nullptr;
-        long long shift = std::strtoll(s, &end, 10);
-        if (end != nullptr && *end == '\0') {
-            return std::make_shared<ShiftedClock>(shift);
-        }
-    }
-    return std::make_shared<SystemClock>();
 }
 
 }  // namespace vorlex::platform
