@@ -2,6 +2,7 @@
 
 #include <pcre2.h>
 
+#include <cstring>
 #include <new>
 
 namespace vorlex::scan {
@@ -9,8 +10,34 @@ namespace vorlex::scan {
 namespace {
 
 constexpr std::uint32_t kCompileOptions = PCRE2_CASELESS | PCRE2_UTF | PCRE2_MATCH_INVALID_UTF;
+// The JIT code of PCRE2 10.42 compiled with PCRE2_MATCH_INVALID_UTF lets \D, \W and \S miss every
+// character beyond ASCII; without that option its results equal the interpreter's, but it accepts only valid
+// UTF-8.
+constexpr std::uint32_t kValidUtf8CompileOptions = kCompileOptions & ~PCRE2_MATCH_INVALID_UTF;
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
 constexpr PCRE2_SIZE kJitStackMax = 1024 * 1024;
+
+/// True when every byte of `text` is below 0x80 (such text is valid UTF-8). Eight bytes at a time: most
+/// names are ASCII, and this test runs before every match.
+bool IsAscii(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    std::uint64_t any = 0;
+    std::size_t i = 0;
+    for (; i + sizeof any <= text.size(); i += sizeof any) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        any |= word;
+    }
+    for (; i < text.size(); ++i) {
+        any |= static_cast<unsigned char>(text[i]);
+    }
+    return (any & kHighBits) == 0;
+}
+
+/// True for the errors by which pcre2_match rejects a subject that is not valid UTF-8.
+bool IsUtf8Error(int rc) {
+    return rc <= PCRE2_ERROR_UTF8_ERR1 && rc >= PCRE2_ERROR_UTF8_ERR21;
+}
 
 }  // namespace
 
@@ -19,7 +46,10 @@ struct RegEx::Impl {
     pcre2_match_context* matchContext = nullptr;
     pcre2_match_data* matchData = nullptr;
     pcre2_jit_stack* jitStack = nullptr;
+    // With PCRE2_MATCH_INVALID_UTF, run by the interpreter only: subjects that are not valid UTF-8.
     pcre2_code* code = nullptr;
+    // Without it, JIT-compiled: valid UTF-8 subjects. Null when it could not be compiled.
+    pcre2_code* validUtf8Code = nullptr;
 
     Impl() {
         compileContext = pcre2_compile_context_create(nullptr);
@@ -55,8 +85,14 @@ struct RegEx::Impl {
         compileContext = nullptr;
     }
     void DiscardCode() {
+        pcre2_code_free(validUtf8Code);
         pcre2_code_free(code);
+        validUtf8Code = nullptr;
         code = nullptr;
+    }
+    int Run(const pcre2_code* which, std::string_view subject, std::uint32_t options) {
+        return pcre2_match(which, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0,
+                           PCRE2_NOTEMPTY | options, matchData, matchContext);
     }
 };
 
@@ -100,21 +136,37 @@ void RegEx::Compile() {
         }
         throw RegExError(message);
     }
+    // The same text compiles without PCRE2_MATCH_INVALID_UTF too; should it not, the interpreter of `code`
+    // takes every subject.
+    pcre2_code* validUtf8Code =
+        pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern_.data()), pattern_.size(),
+                      kValidUtf8CompileOptions, &error, &offset, impl_->compileContext);
+    if (validUtf8Code == nullptr && error == PCRE2_ERROR_NOMEMORY) {
+        pcre2_code_free(code);
+        throw std::bad_alloc();
+    }
     // JIT is a speed-up only: when it is not available the interpreter runs the same pattern.
-    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    if (validUtf8Code != nullptr) {
+        pcre2_jit_compile(validUtf8Code, PCRE2_JIT_COMPLETE);
+    }
     impl_->code = code;
+    impl_->validUtf8Code = validUtf8Code;
 }
 
 MatchResult RegEx::Match(std::string_view subject) {
     Compile();
-    auto run = [&](std::uint32_t options) {
-        return pcre2_match(impl_->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0,
-                           PCRE2_NOTEMPTY | options, impl_->matchData, impl_->matchContext);
-    };
-    int rc = run(0);
-    if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
-        // The machine stack of the JIT code is small; the interpreter keeps its frames on the heap.
-        rc = run(PCRE2_NO_JIT);
+    Impl& impl = *impl_;
+    int rc = PCRE2_ERROR_UTF8_ERR1;
+    if (impl.validUtf8Code != nullptr) {
+        // ASCII needs no further check; other text PCRE2 checks itself and rejects with a UTF-8 error.
+        rc = impl.Run(impl.validUtf8Code, subject, IsAscii(subject) ? PCRE2_NO_UTF_CHECK : 0);
+        if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
+            // The machine stack of the JIT code is small; the interpreter keeps its frames on the heap.
+            rc = impl.Run(impl.validUtf8Code, subject, PCRE2_NO_JIT | PCRE2_NO_UTF_CHECK);
+        }
+    }
+    if (IsUtf8Error(rc)) {
+        rc = impl.Run(impl.code, subject, PCRE2_NO_JIT);
     }
     if (rc >= 0) {
         return MatchResult::Match;
