@@ -17,28 +17,6 @@ constexpr std::uint32_t kValidUtf8CompileOptions = kCompileOptions & ~PCRE2_MATC
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
 constexpr PCRE2_SIZE kJitStackMax = 1024 * 1024;
 
-/// True when every byte of `text` is below 0x80 (such text is valid UTF-8). Eight bytes at a time: most
-/// names are ASCII, and this test runs before every match.
-bool IsAscii(std::string_view text) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
-    std::uint64_t any = 0;
-    std::size_t i = 0;
-    for (; i + sizeof any <= text.size(); i += sizeof any) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        any |= word;
-    }
-    for (; i < text.size(); ++i) {
-        any |= static_cast<unsigned char>(text[i]);
-    }
-    return (any & kHighBits) == 0;
-}
-
-/// True for the errors by which pcre2_match rejects a subject that is not valid UTF-8.
-bool IsUtf8Error(int rc) {
-    return rc <= PCRE2_ERROR_UTF8_ERR1 && rc >= PCRE2_ERROR_UTF8_ERR21;
-}
-
 }  // namespace
 
 struct RegEx::Impl {
@@ -95,6 +73,61 @@ struct RegEx::Impl {
                            PCRE2_NOTEMPTY | options, matchData, matchContext);
     }
 };
+
+bool IsValidUtf8(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        // Most names are ASCII: eight bytes at a time, and byte by byte only in a block that is not.
+        std::size_t end = size;
+        if (size - i >= sizeof(std::uint64_t)) {
+            std::uint64_t block = 0;
+            std::memcpy(&block, bytes + i, sizeof block);
+            if ((block & kHighBits) == 0) {
+                i += sizeof block;
+                continue;
+            }
+            end = i + sizeof block;
+        }
+        while (i < end) {
+            const unsigned lead = bytes[i];
+            if (lead < 0x80) {
+                ++i;
+                continue;
+            }
+            // The well-formed sequences of the Unicode standard: the range of the second byte excludes
+            // overlong forms, surrogates and code points above U+10FFFF.
+            std::size_t length = 0;
+            unsigned low = 0x80;
+            unsigned high = 0xBF;
+            if (lead >= 0xC2 && lead <= 0xDF) {
+                length = 2;
+            } else if (lead >= 0xE0 && lead <= 0xEF) {
+                length = 3;
+                low = lead == 0xE0 ? 0xA0 : low;
+                high = lead == 0xED ? 0x9F : high;
+            } else if (lead >= 0xF0 && lead <= 0xF4) {
+                length = 4;
+                low = lead == 0xF0 ? 0x90 : low;
+                high = lead == 0xF4 ? 0x8F : high;
+            } else {
+                return false;
+            }
+            if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high) {
+                return false;
+            }
+            for (std::size_t k = 2; k < length; ++k) {
+                if ((bytes[i + k] & 0xC0) != 0x80) {
+                    return false;
+                }
+            }
+            i += length;
+        }
+    }
+    return true;
+}
 
 RegEx::RegEx() : impl_(std::make_unique<Impl>()) {}
 
@@ -156,16 +189,15 @@ void RegEx::Compile() {
 MatchResult RegEx::Match(std::string_view subject) {
     Compile();
     Impl& impl = *impl_;
-    int rc = PCRE2_ERROR_UTF8_ERR1;
-    if (impl.validUtf8Code != nullptr) {
-        // ASCII needs no further check; other text PCRE2 checks itself and rejects with a UTF-8 error.
-        rc = impl.Run(impl.validUtf8Code, subject, IsAscii(subject) ? PCRE2_NO_UTF_CHECK : 0);
+    int rc = 0;
+    if (impl.validUtf8Code != nullptr && IsValidUtf8(subject)) {
+        // Checked above; PCRE2 would check the whole subject again.
+        rc = impl.Run(impl.validUtf8Code, subject, PCRE2_NO_UTF_CHECK);
         if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
             // The machine stack of the JIT code is small; the interpreter keeps its frames on the heap.
-            rc = impl.Run(impl.validUtf8Code, subject, PCRE2_NO_JIT | PCRE2_NO_UTF_CHECK);
+            rc = impl.Run(impl.validUtf8Code, subject, PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT);
         }
-    }
-    if (IsUtf8Error(rc)) {
+    } else {
         rc = impl.Run(impl.code, subject, PCRE2_NO_JIT);
     }
     if (rc >= 0) {

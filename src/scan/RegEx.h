@@ -17,6 +17,10 @@ class RegExError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+/// True when `text` is well-formed UTF-8: shortest forms of the code points up to U+10FFFF, surrogates
+/// excluded (the subjects RegEx gives to the JIT code).
+bool IsValidUtf8(std::string_view text);
+
 /// Outcome of one match. A match that hits the match, depth or heap limit, or fails in any other way, is
 /// Error, which callers count as "no match".
 enum class MatchResult : std::uint8_t { NoMatch, Match, Error };

@@ -9,6 +9,7 @@
 
 #include "scan/RegEx.h"
 
+using vorlex::scan::IsValidUtf8;
 using vorlex::scan::MatchResult;
 using vorlex::scan::RegEx;
 
@@ -209,6 +210,33 @@ std::vector<std::string> Names() {
     return names;
 }
 
+/// PCRE2's own verdict on `text`: whether a UTF pattern accepts it as a subject.
+class Pcre2Utf8Check {
+  public:
+    Pcre2Utf8Check() {
+        int error = 0;
+        PCRE2_SIZE offset = 0;
+        code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>("x"), 1, PCRE2_UTF, &error, &offset, nullptr);
+        matchData_ = pcre2_match_data_create(1, nullptr);
+    }
+    ~Pcre2Utf8Check() {
+        pcre2_match_data_free(matchData_);
+        pcre2_code_free(code_);
+    }
+    Pcre2Utf8Check(const Pcre2Utf8Check&) = delete;
+    Pcre2Utf8Check& operator=(const Pcre2Utf8Check&) = delete;
+
+    bool Valid(std::string_view text) {
+        const int rc = pcre2_match(code_, reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), 0,
+                                   PCRE2_NO_JIT, matchData_, nullptr);
+        return rc > PCRE2_ERROR_UTF8_ERR1 || rc < PCRE2_ERROR_UTF8_ERR21;
+    }
+
+  private:
+    pcre2_code* code_ = nullptr;
+    pcre2_match_data* matchData_ = nullptr;
+};
+
 MatchResult Match(RegEx& re, const char* pattern, std::string_view subject) {
     re.SetPattern(pattern);
     return re.Match(subject);
@@ -239,5 +267,47 @@ TEST(RegEx, AgreesWithTheInterpreterOnValidAndInvalidNames) {
         for (const std::string& name : names) {
             EXPECT_EQ(re.Match(name), reference.Match(name)) << "pattern " << pattern << ", name " << name;
         }
+    }
+}
+
+TEST(IsValidUtf8, AcceptsExactlyWhatPcre2Accepts) {
+    Pcre2Utf8Check pcre2;
+    // Every sequence of up to three bytes from 0xC0 up, and four-byte ones around the ranges' edges, after
+    // ASCII of several lengths so that each falls at every place of an eight-byte block.
+    std::vector<std::string> tails;
+    for (unsigned a = 0x80; a < 0x100; ++a) {
+        tails.push_back({static_cast<char>(a)});
+        for (unsigned b = 0; b < 0x100; ++b) {
+            tails.push_back({static_cast<char>(a), static_cast<char>(b)});
+        }
+    }
+    for (unsigned a = 0xE0; a < 0x100; ++a) {
+        for (unsigned b = 0; b < 0x100; ++b) {
+            for (unsigned c = 0x70; c < 0xD0; ++c) {
+                tails.push_back({static_cast<char>(a), static_cast<char>(b), static_cast<char>(c)});
+            }
+        }
+    }
+    for (unsigned a = 0xF0; a < 0x100; ++a) {
+        for (unsigned b = 0; b < 0x100; ++b) {
+            for (unsigned c : {0x7Fu, 0x80u, 0xBFu, 0xC0u}) {
+                for (unsigned d : {0x7Fu, 0x80u, 0xBFu, 0xC0u}) {
+                    tails.push_back({static_cast<char>(a), static_cast<char>(b), static_cast<char>(c),
+                                     static_cast<char>(d)});
+                }
+            }
+        }
+    }
+    std::size_t valid = 0;
+    for (const std::string& tail : tails) {
+        for (std::size_t ascii : {0, 5, 8, 11}) {
+            const std::string text = std::string(ascii, 'a') + tail + "bc";
+            ASSERT_EQ(IsValidUtf8(text), pcre2.Valid(text)) << testing::PrintToString(text);
+            valid += IsValidUtf8(text) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(valid, 0u);
+    for (const std::string& name : Names()) {
+        EXPECT_EQ(IsValidUtf8(name), pcre2.Valid(name)) << testing::PrintToString(name);
     }
 }
