@@ -2,14 +2,14 @@
 # Builds the libFuzzer targets of the core with clang (folder build-fuzz, no Qt needed) and runs each one for
 # a bounded time on a copy of its seed corpus; fails when any target finds a crash, a leak, undefined
 # behaviour, a failed check or a slow input.
-# Usage: scripts/fuzz.sh [target...]   (targets: mask settings listfile rtf csv cmdline; default all)
+# Usage: scripts/fuzz.sh [target...]   (targets: mask settings listfile rtf csv cmdline regex; default all)
 # FUZZ_SECONDS sets the time per target (default 45). Findings are kept in build-fuzz/runs/<target>/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${FUZZ_SECONDS:-45}
 build="$here/build-fuzz"
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(mask settings listfile rtf csv cmdline)
+[ ${#targets[@]} -gt 0 ] || targets=(mask settings listfile rtf csv cmdline regex)
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is missing (Debian: clang libclang-rt-14-dev)" >&2

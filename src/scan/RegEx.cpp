@@ -2,6 +2,7 @@
 
 #include <pcre2.h>
 
+#include <cstring>
 #include <new>
 
 namespace vorlex::scan {
@@ -9,6 +10,10 @@ namespace vorlex::scan {
 namespace {
 
 constexpr std::uint32_t kCompileOptions = PCRE2_CASELESS | PCRE2_UTF | PCRE2_MATCH_INVALID_UTF;
+// The JIT code of PCRE2 10.42 compiled with PCRE2_MATCH_INVALID_UTF lets \D, \W and \S miss every
+// character beyond ASCII; without that option its results equal the interpreter's, but it accepts only valid
+// UTF-8.
+constexpr std::uint32_t kValidUtf8CompileOptions = kCompileOptions & ~PCRE2_MATCH_INVALID_UTF;
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
 constexpr PCRE2_SIZE kJitStackMax = 1024 * 1024;
 
@@ -19,7 +24,10 @@ struct RegEx::Impl {
     pcre2_match_context* matchContext = nullptr;
     pcre2_match_data* matchData = nullptr;
     pcre2_jit_stack* jitStack = nullptr;
+    // With PCRE2_MATCH_INVALID_UTF, run by the interpreter only: subjects that are not valid UTF-8.
     pcre2_code* code = nullptr;
+    // Without it, JIT-compiled: valid UTF-8 subjects. Null when it could not be compiled.
+    pcre2_code* validUtf8Code = nullptr;
 
     Impl() {
         compileContext = pcre2_compile_context_create(nullptr);
@@ -55,10 +63,71 @@ struct RegEx::Impl {
         compileContext = nullptr;
     }
     void DiscardCode() {
+        pcre2_code_free(validUtf8Code);
         pcre2_code_free(code);
+        validUtf8Code = nullptr;
         code = nullptr;
     }
+    int Run(const pcre2_code* which, std::string_view subject, std::uint32_t options) {
+        return pcre2_match(which, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0,
+                           PCRE2_NOTEMPTY | options, matchData, matchContext);
+    }
 };
+
+bool IsValidUtf8(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        // Most names are ASCII: eight bytes at a time, and byte by byte only in a block that is not.
+        std::size_t end = size;
+        if (size - i >= sizeof(std::uint64_t)) {
+            std::uint64_t block = 0;
+            std::memcpy(&block, bytes + i, sizeof block);
+            if ((block & kHighBits) == 0) {
+                i += sizeof block;
+                continue;
+            }
+            end = i + sizeof block;
+        }
+        while (i < end) {
+            const unsigned lead = bytes[i];
+            if (lead < 0x80) {
+                ++i;
+                continue;
+            }
+            // The well-formed sequences of the Unicode standard: the range of the second byte excludes
+            // overlong forms, surrogates and code points above U+10FFFF.
+            std::size_t length = 0;
+            unsigned low = 0x80;
+            unsigned high = 0xBF;
+            if (lead >= 0xC2 && lead <= 0xDF) {
+                length = 2;
+            } else if (lead >= 0xE0 && lead <= 0xEF) {
+                length = 3;
+                low = lead == 0xE0 ? 0xA0 : low;
+                high = lead == 0xED ? 0x9F : high;
+            } else if (lead >= 0xF0 && lead <= 0xF4) {
+                length = 4;
+                low = lead == 0xF0 ? 0x90 : low;
+                high = lead == 0xF4 ? 0x8F : high;
+            } else {
+                return false;
+            }
+            if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high) {
+                return false;
+            }
+            for (std::size_t k = 2; k < length; ++k) {
+                if ((bytes[i + k] & 0xC0) != 0x80) {
+                    return false;
+                }
+            }
+            i += length;
+        }
+    }
+    return true;
+}
 
 RegEx::RegEx() : impl_(std::make_unique<Impl>()) {}
 
@@ -100,21 +169,36 @@ void RegEx::Compile() {
         }
         throw RegExError(message);
     }
+    // The same text compiles without PCRE2_MATCH_INVALID_UTF too; should it not, the interpreter of `code`
+    // takes every subject.
+    pcre2_code* validUtf8Code =
+        pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern_.data()), pattern_.size(),
+                      kValidUtf8CompileOptions, &error, &offset, impl_->compileContext);
+    if (validUtf8Code == nullptr && error == PCRE2_ERROR_NOMEMORY) {
+        pcre2_code_free(code);
+        throw std::bad_alloc();
+    }
     // JIT is a speed-up only: when it is not available the interpreter runs the same pattern.
-    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    if (validUtf8Code != nullptr) {
+        pcre2_jit_compile(validUtf8Code, PCRE2_JIT_COMPLETE);
+    }
     impl_->code = code;
+    impl_->validUtf8Code = validUtf8Code;
 }
 
 MatchResult RegEx::Match(std::string_view subject) {
     Compile();
-    auto run = [&](std::uint32_t options) {
-        return pcre2_match(impl_->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0,
-                           PCRE2_NOTEMPTY | options, impl_->matchData, impl_->matchContext);
-    };
-    int rc = run(0);
-    if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
-        // The machine stack of the JIT code is small; the interpreter keeps its frames on the heap.
-        rc = run(PCRE2_NO_JIT);
+    Impl& impl = *impl_;
+    int rc = 0;
+    if (impl.validUtf8Code != nullptr && IsValidUtf8(subject)) {
+        // Checked above; PCRE2 would check the whole subject again.
+        rc = impl.Run(impl.validUtf8Code, subject, PCRE2_NO_UTF_CHECK);
+        if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
+            // The machine stack of the JIT code is small; the interpreter keeps its frames on the heap.
+            rc = impl.Run(impl.validUtf8Code, subject, PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT);
+        }
+    } else {
+        rc = impl.Run(impl.code, subject, PCRE2_NO_JIT);
     }
     if (rc >= 0) {
         return MatchResult::Match;

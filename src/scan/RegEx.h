@@ -17,14 +17,21 @@ class RegExError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+/// True when `text` is well-formed UTF-8: shortest forms of the code points up to U+10FFFF, surrogates
+/// excluded (the subjects RegEx gives to the JIT code).
+bool IsValidUtf8(std::string_view text);
+
 /// Outcome of one match. A match that hits the match, depth or heap limit, or fails in any other way, is
 /// Error, which callers count as "no match".
 enum class MatchResult : std::uint8_t { NoMatch, Match, Error };
 
 /// The one regular-expression object of the process (`SharedRegEx`). Patterns are compiled with
 /// PCRE2_CASELESS | PCRE2_UTF | PCRE2_MATCH_INVALID_UTF and newline ANY, and matched unanchored with
-/// PCRE2_NOTEMPTY, so an empty match never counts. Matching is bounded by match and depth limits, so no
-/// subject can make one match run for long. Not thread-safe: one thread uses it at a time.
+/// PCRE2_NOTEMPTY, so an empty match never counts. Every result is the one PCRE2's interpreter gives: a
+/// subject that is valid UTF-8 is matched by the JIT code of the pattern compiled without
+/// PCRE2_MATCH_INVALID_UTF (whose JIT code in PCRE2 10.42 misses characters beyond ASCII), any other subject
+/// by the interpreter. Matching is bounded by match and depth limits, so no subject can make one match run
+/// for long. Not thread-safe: one thread uses it at a time.
 class RegEx {
   public:
     /// Work limits of one match (see pcre2_set_match_limit and pcre2_set_depth_limit).
@@ -48,8 +55,8 @@ class RegEx {
     bool Compiled() const;
 
     /// Matches `subject` (raw bytes; invalid UTF-8 is allowed and simply fails to match characters),
-    /// compiling the pattern first when needed (which may throw RegExError). Never allocates once the
-    /// pattern is compiled.
+    /// compiling the pattern first when needed (which may throw RegExError). Once the pattern is compiled,
+    /// allocates only the interpreter's backtracking memory, which is kept for later matches.
     MatchResult Match(std::string_view subject);
 
   private:

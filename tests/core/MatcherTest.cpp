@@ -205,3 +205,19 @@ TEST(Matcher, HostileNameIsNeverListedOnAnUnfinishedTest) {
                   negate ? Lines{"/d/b.txt"} : Lines{});
     }
 }
+
+TEST(Matcher, NegatedClassesListNamesOfOtherScriptsOnlyWhenTheyMatch) {
+    // "\D" matches every name with a character that is not a digit, in any script.
+    const std::vector<std::pair<std::string, FileFacts>> files = {
+        {"/d/", Old("\xE6\x97\xA5\xE6\x9C\xAC")}, {"/d/", Old("caf\xC3\xA9")}, {"/d/", Old("123")}};
+    for (bool negate : {false, true}) {
+        ScanRun run(0);
+        run.criteria.UseRegEx = true;
+        run.criteria.NOTRegEx = negate;
+        run.criteria.expression = "\\D";
+        run.criteria.target = RegExTarget::FileOnly;
+        const Lines listed =
+            negate ? Lines{"/d/123"} : Lines{"/d/\xE6\x97\xA5\xE6\x9C\xAC", "/d/caf\xC3\xA9"};
+        EXPECT_EQ(run.List(files), listed);
+    }
+}

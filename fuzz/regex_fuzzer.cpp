@@ -1,0 +1,98 @@
+// Fuzz target of the regular-expression object RegEx and its UTF-8 check.
+//
+// Input: a pattern, a NUL byte, then a name (raw bytes). Without a NUL the whole input is both the pattern
+// and the name. Checks: no crash, undefined behaviour or hang; IsValidUtf8 agrees with an independent
+// decoder; RegEx rejects exactly the patterns that PCRE2 does not compile; for the name, the name followed by
+// a byte that is not UTF-8, and that byte followed by the name, RegEx gives the result of the PCRE2
+// interpreter on the pattern compiled with PCRE2_MATCH_INVALID_UTF, unless either of them stops at a work
+// limit (the JIT code and the interpreter count their work differently).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <pcre2.h>
+
+#include "FuzzCheck.h"
+#include "scan/RegEx.h"
+
+using vorlex::scan::IsValidUtf8;
+using vorlex::scan::MatchResult;
+using vorlex::scan::RegEx;
+using vorlex::scan::RegExError;
+
+namespace {
+
+/// The PCRE2 interpreter on a code compiled like RegEx's, with PCRE2_MATCH_INVALID_UTF.
+class Interpreter {
+  public:
+    explicit Interpreter(std::string_view pattern) {
+        pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
+        pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
+        int error = 0;
+        PCRE2_SIZE offset = 0;
+        code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
+                              PCRE2_CASELESS | PCRE2_UTF | PCRE2_MATCH_INVALID_UTF, &error, &offset, context);
+        pcre2_compile_context_free(context);
+        matchContext_ = pcre2_match_context_create(nullptr);
+        pcre2_set_match_limit(matchContext_, RegEx::kMatchLimit);
+        pcre2_set_depth_limit(matchContext_, RegEx::kDepthLimit);
+        matchData_ = pcre2_match_data_create(1, nullptr);
+    }
+    ~Interpreter() {
+        pcre2_match_data_free(matchData_);
+        pcre2_match_context_free(matchContext_);
+        pcre2_code_free(code_);
+    }
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
+
+    bool Compiled() const { return code_ != nullptr; }
+    MatchResult Match(std::string_view subject) {
+        const int rc = pcre2_match(code_, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0,
+                                   PCRE2_NOTEMPTY | PCRE2_NO_JIT, matchData_, matchContext_);
+        if (rc >= 0) {
+            return MatchResult::Match;
+        }
+        return rc == PCRE2_ERROR_NOMATCH ? MatchResult::NoMatch : MatchResult::Error;
+    }
+
+  private:
+    pcre2_code* code_ = nullptr;
+    pcre2_match_context* matchContext_ = nullptr;
+    pcre2_match_data* matchData_ = nullptr;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t nul = input.find('\0');
+    const std::string_view pattern = input.substr(0, nul);
+    const std::string_view name = nul == std::string_view::npos ? input : input.substr(nul + 1);
+
+    FUZZ_CHECK(IsValidUtf8(input) == vorlex::fuzz::IsValidUtf8(input), "UTF-8 check of the input");
+    FUZZ_CHECK(IsValidUtf8(name) == vorlex::fuzz::IsValidUtf8(name), "UTF-8 check of the name");
+
+    RegEx re;
+    re.SetPattern(pattern);
+    Interpreter reference(pattern);
+    try {
+        re.Compile();
+    } catch (const RegExError&) {
+        FUZZ_CHECK(pattern.empty() || !reference.Compiled(), "only a pattern PCRE2 rejects is an error");
+        return 0;
+    }
+    FUZZ_CHECK(reference.Compiled(), "a pattern PCRE2 rejects is an error");
+
+    const std::string subjects[] = {std::string(name), std::string(name) + "\xFF",
+                                    "\xFF" + std::string(name)};
+    for (const std::string& subject : subjects) {
+        const MatchResult got = re.Match(subject);
+        const MatchResult want = reference.Match(subject);
+        if (got != MatchResult::Error && want != MatchResult::Error) {
+            FUZZ_CHECK(got == want, vorlex::fuzz::IsValidUtf8(subject) ? "valid UTF-8 name" : "invalid name");
+        }
+    }
+    return 0;
+}
