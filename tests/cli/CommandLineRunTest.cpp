@@ -39,9 +39,18 @@ std::vector<std::string> CsvFiles(const std::string& csvPath) {
     return files;
 }
 
+/// `text` with "{tree}" replaced by `tree`.
+std::string WithTree(std::string text, const std::string& tree) {
+    for (size_t at = text.find("{tree}"); at != std::string::npos;
+         at = text.find("{tree}", at + tree.size())) {
+        text.replace(at, 6, tree);
+    }
+    return text;
+}
+
 struct Refusal {
     const char* name;
-    std::vector<std::string> args;  ///< "{tree}" stands for the prepared tree
+    std::vector<std::string> args;  ///< "{tree}" stands for the prepared tree, here and in the message
     std::string message;
 };
 
@@ -98,6 +107,32 @@ TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
         {"expression empty",
          {"{tree}", "30", "/r", "", "/SCAN"},
          "ERROR:  is not a valid Regular Expression."},
+        {"misspelt scan-only switch",
+         {"{tree}", "30", "/SACN"},
+         "ERROR: Unknown switch /SACN; did you mean /SCAN?"},
+        {"scan-only switch with two dashes",
+         {"{tree}", "30", "--scan"},
+         "ERROR: Unknown switch --scan; did you mean /SCAN?"},
+        {"scan-only switch with a trailing blank",
+         {"{tree}", "30", "/SCAN "},
+         "ERROR: Unknown switch /SCAN ; did you mean /SCAN?"},
+        {"scan-only switch without its slash",
+         {"{tree}", "30", "SCAN"},
+         "ERROR: Unexpected argument SCAN; did you mean /SCAN?"},
+        {"keep-directories switch in small letters",
+         {"{tree}", "30", "/nodir"},
+         "ERROR: Unknown switch /nodir; did you mean /NODIR?"},
+        {"unknown switch after the expression",
+         {"{tree}", "30", "/R", "-old$", "/X"},
+         "ERROR: Unknown switch /X."},
+        {"second path", {"{tree}", "30", "{tree}/sub"}, "ERROR: Unexpected argument {tree}/sub."},
+        {"exclude given twice",
+         {"{tree}", "30", "/E", "*.keep", "/E", "*.bak"},
+         "ERROR: Switch /E given more than once."},
+        {"exclude without its masks", {"{tree}", "30", "/E"}, "ERROR: Switch /E given without a value."},
+        {"expression followed by a switch",
+         {"{tree}", "30", "/R", "/!"},
+         "ERROR: Switch /R given without a value."},
     };
     for (const auto& r : refusals) {
         SCOPED_TRACE(r.name);
@@ -107,18 +142,19 @@ TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
         program.dir.File("VorlexFiles.csv", "previous run\r\n");
         std::vector<std::string> args;
         for (const auto& a : r.args) {
-            args.push_back(a == "{tree}" ? tree.path : a);
+            args.push_back(WithTree(a, tree.path));
         }
+        const std::string message = WithTree(r.message, tree.path);
         RunResult run = program.Run(args, DaysLater(100));
         EXPECT_FALSE(run.hung);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, "Vorlex: " + r.message + "\n");
+        EXPECT_EQ(run.err, "Vorlex: " + message + "\n");
         EXPECT_EQ(run.out, "");
         std::string html = program.LogHtml();
         EXPECT_TRUE(
             HasLinesInOrder(html, {LogLineHtml("Settings Read.", kBlack, false),
                                    LogLineHtml("Search criteria obtained from command-line:", kBlack, false),
-                                   LogLineHtml(r.message, kRed, true)}));
+                                   LogLineHtml(message, kRed, true)}));
         // The refusal is the last line: nothing was searched.
         EXPECT_EQ(html.find("Searching"), std::string::npos);
         EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous run\r\n");
@@ -210,8 +246,9 @@ TEST(CommandLineRun, DaysZeroAndTenThousandAreAccepted) {
     EXPECT_TRUE(Exists(file));
 }
 
-// NODIR is recognised in capitals only: /nodir is no switch, so the directories left empty are removed.
-TEST(CommandLineRun, NodirInSmallLettersStillRemovesEmptyDirectories) {
+// NODIR is recognised in capitals only: /nodir is no switch, and as an unknown switch it is refused, so the
+// run that meant to keep the empty directories removes nothing at all.
+TEST(CommandLineRun, NodirInSmallLettersIsRefusedAndRemovesNothing) {
     for (bool capitals : {false, true}) {
         SCOPED_TRACE(capitals ? "/NODIR" : "/nodir");
         ProgramCopy program;
@@ -219,31 +256,28 @@ TEST(CommandLineRun, NodirInSmallLettersStillRemovesEmptyDirectories) {
         tree.File("sub/old.txt", "x");
         tree.Dir("empty");
         RunResult run = program.Run({tree.path, "30", capitals ? "/NODIR" : "/nodir"}, DaysLater(40));
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_FALSE(Exists(tree.path + "/sub/old.txt"));
-        EXPECT_EQ(Exists(tree.path + "/sub"), capitals);
-        EXPECT_EQ(Exists(tree.path + "/empty"), capitals);
-        EXPECT_TRUE(Exists(tree.path));
+        EXPECT_EQ(run.exitCode, capitals ? 0 : 1) << run.err;
+        EXPECT_EQ(Exists(tree.path + "/sub/old.txt"), !capitals);
+        EXPECT_TRUE(Exists(tree.path + "/sub"));
+        EXPECT_TRUE(Exists(tree.path + "/empty"));
         std::string html = program.LogHtml();
         EXPECT_EQ(html.find(LogLineHtml("Empty directories will not be deleted.", kBlue, false)) !=
                       std::string::npos,
                   capitals);
-        EXPECT_EQ(html.find("Deleting empty directories...") != std::string::npos, !capitals);
+        EXPECT_EQ(html.find("Deleting empty directories..."), std::string::npos);
     }
 }
 
-TEST(CommandLineRun, ExcludeSwitchAsTheLastArgumentExcludesNothing) {
+// /E as the last argument has no masks to take: the run is refused rather than run with an empty filter.
+TEST(CommandLineRun, ExcludeSwitchAsTheLastArgumentIsRefused) {
     ProgramCopy program;
     TempDir tree;
-    tree.File("a.tmp", "x");
-    tree.File("b.bak", "x");
-    RunResult run = program.Run({tree.path, "30", "/SCAN", "/E"}, DaysLater(40));
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    std::string html = program.LogHtml();
-    EXPECT_NE(html.find(LogLineHtml("File types to exclude are: ", kBlack, false)), std::string::npos)
-        << html;
-    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")),
-              (std::vector<std::string>{tree.path + "/a.tmp", tree.path + "/b.bak"}));
+    const std::string a = tree.File("a.tmp", "x");
+    RunResult run = program.Run({tree.path, "30", "/NODIR", "/E"}, DaysLater(40));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Vorlex: ERROR: Switch /E given without a value.\n");
+    EXPECT_EQ(program.LogHtml().find("File types to exclude are:"), std::string::npos);
+    EXPECT_TRUE(Exists(a));
 }
 
 TEST(CommandLineRun, MaskValuesSplitOnCommasAndBlanks) {
