@@ -399,6 +399,58 @@ TEST(CommandLineRun, DebugRunLogsPathsMaskLinesAndReturnCode) {
     EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")), std::vector<std::string>{tree.path + "/b.log"});
 }
 
+// A refused run whose standard error is a pipe nobody reads (a closed log reader, `vorlex ... 2>&1 | head
+// -0`): writing the message fails, but the run still ends with code 1 and saves its log, never killed by
+// SIGPIPE.
+TEST(CommandLineRun, RefusalWithStandardErrorClosedStillEndsWithCodeOne) {
+    ProgramCopy program;
+    int fds[2];
+    ASSERT_EQ(pipe2(fds, O_CLOEXEC), 0);
+    close(fds[0]);
+    std::vector<std::string> argv{program.exe, "/vorlex-no-such-dir", "30"};
+    std::vector<char*> cargv;
+    for (auto& a : argv) {
+        cargv.push_back(a.data());
+    }
+    cargv.push_back(nullptr);
+    std::vector<std::string> env = vorlex::test::ChildEnvironment({});
+    std::vector<char*> cenv;
+    for (auto& e : env) {
+        cenv.push_back(e.data());
+    }
+    cenv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    // The child starts with default signal handling, SIGPIPE included, whatever the test runner changed.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t all;
+    sigfillset(&all);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = -1;
+    int rc = posix_spawn(&pid, program.exe.c_str(), &actions, &attr, cargv.data(), cenv.data());
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    close(fds[1]);
+    ASSERT_EQ(rc, 0) << std::strerror(rc);
+    int status = 0;
+    ASSERT_TRUE(vorlex::test::WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }));
+    EXPECT_FALSE(WIFSIGNALED(status)) << "signal " << WTERMSIG(status);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(program.LogHtml().find(LogLineHtml("ERROR: The Path parameter /vorlex-no-such-dir has a path "
+                                                 "that cannot be found or does not exist.",
+                                                 kRed, true)),
+              std::string::npos);
+}
+
 // A DISPLAY left over from an ended session is no display: the run neither tries to open a box there nor
 // aborts; the usage still ends with 0 and a refusal with its own line last.
 TEST(CommandLineRun, StaleDisplayShowsNoBoxAndDoesNotAbort) {
