@@ -451,6 +451,34 @@ TEST(CommandLineRun, RefusalWithStandardErrorClosedStillEndsWithCodeOne) {
               std::string::npos);
 }
 
+// A settings file over 1 MiB is read only in part, and the log says so right after reading it.
+TEST(CommandLineRun, OversizedSettingsFileIsReadInPartAndLogged) {
+    const std::string warning = "WARNING: Settings file is larger than 1 MiB; only its first 1 MiB was read.";
+    for (bool oversized : {false, true}) {
+        SCOPED_TRACE(oversized ? "oversized" : "1 MiB");
+        ProgramCopy program;
+        std::string ini = "[Vorlex]\nDebug=1\n";
+        ini += std::string((1 << 20) - ini.size() - 1, ';') + "\n";
+        if (oversized) {
+            ini += "[Vorlex]\n";
+        }
+        program.dir.File("Vorlex.ini", ini);
+        RunResult run = program.Run({"/vorlex-no-such-dir", "30"});
+        EXPECT_EQ(run.exitCode, 1);
+        std::string html = program.LogHtml();
+        EXPECT_TRUE(HasLinesInOrder(html, {LogLineHtml("Settings Read.", kBlack, false),
+                                           LogLineHtml("DEBUG via INI = True", kRed, true)}));
+        EXPECT_EQ(html.find(LogLineHtml(warning, kRed, true)) != std::string::npos, oversized);
+        if (oversized) {
+            EXPECT_TRUE(HasLinesInOrder(
+                html, {LogLineHtml("Settings Read.", kBlack, false), LogLineHtml(warning, kRed, true),
+                       LogLineHtml("Search criteria obtained from command-line:", kBlack, false)}));
+        }
+        // The run never writes the settings file.
+        EXPECT_TRUE(program.dir.Read("Vorlex.ini") == ini);
+    }
+}
+
 // A DISPLAY left over from an ended session is no display: the run neither tries to open a box there nor
 // aborts; the usage still ends with 0 and a refusal with its own line last.
 TEST(CommandLineRun, StaleDisplayShowsNoBoxAndDoesNotAbort) {
