@@ -2,6 +2,7 @@
 
 #include "scan/Mask.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -163,6 +164,120 @@ bool ParseDays(const std::string& text, long long& value) {
     return true;
 }
 
+// The switches as written in messages; NODIR is the one recognised in capitals only.
+struct KnownSwitch {
+    const char* name;
+    bool takesValue;
+    bool caseSensitive;
+};
+constexpr KnownSwitch kKnownSwitches[] = {
+    {"E", true, false},  {"I", true, false},  {"R", true, false},     {"!", false, false},
+    {"P", false, false}, {"F", false, false}, {"SCAN", false, false}, {"NODIR", false, true},
+    {"D", false, false}, {"H", false, false}, {"?", false, false},
+};
+
+std::string AsciiUpper(std::string s) {
+    for (char& c : s) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return s;
+}
+
+size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) {
+        row[j] = j;
+    }
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The switch `arg` was most likely meant to be, or nothing. Leading slashes, dashes and blanks and trailing
+// blanks are dropped and letter case is ignored; a one-letter switch is suggested only on an exact match
+// (any letter is one edit away from it), a longer one also within two edits or as a prefix either way.
+std::string NearestSwitch(const std::string& arg) {
+    size_t b = arg.find_first_not_of("/- \t");
+    size_t e = arg.find_last_not_of(" \t");
+    if (b == std::string::npos) {
+        return {};
+    }
+    const std::string key = AsciiUpper(arg.substr(b, e + 1 - b));
+    const char* best = nullptr;
+    size_t bestDistance = 3;
+    for (const KnownSwitch& s : kKnownSwitches) {
+        const std::string name = s.name;
+        size_t d = key == name ? 0 : 3;
+        if (d > 0 && name.size() > 1) {
+            d = std::min(EditDistance(key, name),
+                         (name.rfind(key, 0) == 0 || key.rfind(name, 0) == 0) ? size_t{1} : size_t{3});
+        }
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = s.name;
+        }
+    }
+    return best == nullptr ? std::string() : std::string("/") + best;
+}
+
+// The known switch `arg` is, or null.
+const KnownSwitch* FindSwitch(const std::string& arg) {
+    for (const KnownSwitch& s : kKnownSwitches) {
+        if (!arg.empty() && IsSwitch(arg, s.name, s.caseSensitive)) {
+            return &s;
+        }
+    }
+    return nullptr;
+}
+
+// The refusal for the arguments after the days, or empty text. Every one of them must be a known switch or
+// the value right after /E, /I or /R (which may itself start with '/' or '-', but is not a switch): a
+// misspelt /SCAN must never turn a scan into a deletion. /E, /I and /R are refused when given twice or
+// without a value.
+std::string CheckArgumentsAfterDays(const std::vector<std::string>& args) {
+    std::vector<const char*> valueSwitchesSeen;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const KnownSwitch* known = FindSwitch(arg);
+        if (known != nullptr) {
+            if (!known->takesValue) {
+                continue;
+            }
+            const std::string name = std::string("/") + known->name;
+            if (std::find(valueSwitchesSeen.begin(), valueSwitchesSeen.end(), known->name) !=
+                valueSwitchesSeen.end()) {
+                return "ERROR: Switch " + name + " given more than once.";
+            }
+            valueSwitchesSeen.push_back(known->name);
+            // A switch in the value's place means the value was left out: "/R /!" would otherwise negate
+            // the expression "/!", and every old file would be listed.
+            if (i + 1 == args.size() || FindSwitch(args[i + 1]) != nullptr) {
+                return "ERROR: Switch " + name + " given without a value.";
+            }
+            ++i;  // its value, whatever it starts with
+            continue;
+        }
+        if (arg.empty()) {
+            return "ERROR: Unexpected empty argument.";
+        }
+        // "/x" or "-x" reads as a switch; a second path ("/srv/b") or a bare word does not.
+        const bool looksLikeSwitch =
+            (arg[0] == '/' || arg[0] == '-') && arg.find('/', 1) == std::string::npos;
+        std::string message =
+            std::string("ERROR: ") + (looksLikeSwitch ? "Unknown switch " : "Unexpected argument ") + arg;
+        std::string suggestion = NearestSwitch(arg);
+        return suggestion.empty() ? message + "." : message + "; did you mean " + suggestion + "?";
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string GetParam(const std::vector<std::string>& args, const std::string& name) {
@@ -174,7 +289,9 @@ std::string GetParam(const std::vector<std::string>& args, const std::string& na
     return {};
 }
 
-std::vector<std::string> SplitSwitchMasks(const std::string& value) { return scan::SplitMaskList(value); }
+std::vector<std::string> SplitSwitchMasks(const std::string& value) {
+    return scan::SplitMaskList(value);
+}
 
 std::string JoinMasks(const std::vector<std::string>& masks) {
     std::string out;
@@ -280,6 +397,10 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args, const 
             return refuse("ERROR: " + value + " is not a valid Regular Expression.");
         }
         r.regex = value;
+    }
+    std::string stray = CheckArgumentsAfterDays(args);
+    if (!stray.empty()) {
+        return refuse(stray);
     }
     return r;
 }

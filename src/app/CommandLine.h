@@ -60,7 +60,10 @@ struct CommandLineRequest {
     bool noDir = false;     ///< /NODIR, capitals only
 };
 
-/// Checks `args` (the arguments after the program's name) in the fixed order; the first refusal wins.
+/// Checks `args` (the arguments after the program's name) in the fixed order; the first refusal wins. After
+/// the checks of the path, the days, the masks and the expression, every argument after the days must be a
+/// known switch or the value of /E, /I or /R; an unknown switch (named with the nearest known one when
+/// close), a stray argument, a value switch given twice, or one without a value is refused.
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args, const CommandLineChecks& checks);
 
 }  // namespace vorlex::app

@@ -224,9 +224,14 @@ std::string Controller::SettingsPath() const {
 
 void Controller::ReadSettings() {
     view_.ClearRegExHistory();
-    settings_ = config::ReadSettingsFile(SettingsPath(), env_.programPath);
+    const config::IniFile ini = config::IniFile::Read(SettingsPath());
+    settings_ = config::ReadSettings(ini, env_.programPath);
     debugMode_ = settings_.debugMode;
     WriteLog("Settings Read.", report::kBlack, LogStyle::Regular);
+    if (ini.Truncated()) {
+        WriteLog("WARNING: Settings file is larger than 1 MiB; only its first 1 MiB was read.", report::kRed,
+                 LogStyle::Bold);
+    }
     ToggleUseIncludeFiles(true);
     ToggleUseExcludeFiles(true);
     ToggleUseRegEx(true);

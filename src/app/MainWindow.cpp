@@ -32,6 +32,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <algorithm>
+
 #include "app/GuiResultModel.h"
 #include "config/ListFile.h"
 #include "config/Validation.h"
@@ -46,6 +48,36 @@
 namespace vorlex::app {
 
 namespace {
+
+/// The days box: a number typed above the maximum becomes the maximum at once. A plain spin box refuses the
+/// key that makes the number too large and keeps the shorter number typed so far (20000 would stay 2,000),
+/// which would list files younger than the user asked for.
+class DaysSpinBox : public QSpinBox {
+  public:
+    using QSpinBox::QSpinBox;
+
+  protected:
+    QValidator::State validate(QString& input, int& pos) const override {
+        QValidator::State state = QSpinBox::validate(input, pos);
+        if (state != QValidator::Invalid) {
+            return state;
+        }
+        QString digits = input.trimmed();
+        digits.remove(locale().groupSeparator());
+        bool ok = false;
+        const qlonglong typed = locale().toLongLong(digits, &ok);
+        const bool allDigits = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        // Digits too many even for a 64-bit number (not ok) are above the maximum as well.
+        if (!allDigits || (ok && typed <= maximum())) {
+            return state;
+        }
+        input = textFromValue(maximum());
+        pos = static_cast<int>(input.size());
+        return QValidator::Acceptable;
+    }
+};
 
 // The window was designed with an 8-point sans-serif font, 11 pixels high.
 constexpr int kFontPixels = 11;
@@ -134,7 +166,7 @@ void TForm1::BuildControls() {
     Label1->adjustSize();
     Label1->move(16, 18);
 
-    DaysOldEdit = new QSpinBox(this);
+    DaysOldEdit = new DaysSpinBox(this);
     place(DaysOldEdit, "DaysOldEdit", 132, 15, 61, 21);
     DaysOldEdit->setRange(0, 10000);
     DaysOldEdit->setGroupSeparatorShown(true);

@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 #include "app/Controller.h"
@@ -28,6 +29,9 @@ std::string ProgramFile() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A closed reader of standard output or error (or of an instance's socket) makes the write fail with
+    // EPIPE instead of killing the process: a refused run must still save its log and end with code 1.
+    std::signal(SIGPIPE, SIG_IGN);
     vorlex::platform::EnableExceptionStackCapture();
 
     // Another instance of this program file runs: it comes to the front, this start does nothing at all.

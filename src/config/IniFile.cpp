@@ -1,6 +1,7 @@
 #include "config/IniFile.h"
 
 #include <limits>
+#include <system_error>
 #include <vector>
 
 #include "platform/Errors.h"
@@ -198,11 +199,22 @@ std::string EncodeValue(std::string_view value) {
 
 IniFile IniFile::Read(const std::string& path, int* error) {
     std::string content;
-    int rc = platform::ReadFileContent(path, content);
+    bool truncated = false;
+    int rc = platform::ReadFileContent(path, content, kMaxIniFileSize, truncated);
     if (error != nullptr) {
         *error = rc;
     }
-    return rc == 0 ? IniFile(std::move(content)) : IniFile();
+    if (rc != 0) {
+        return IniFile();
+    }
+    if (truncated) {
+        // The last line may be cut in two ("DaysOld=30" read as "DaysOld=3"): only whole lines count.
+        std::size_t lastBreak = content.rfind('\n');
+        content.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
+    }
+    IniFile ini(std::move(content));
+    ini.truncated_ = truncated;
+    return ini;
 }
 
 std::optional<std::string> IniFile::ReadValue(std::string_view section, std::string_view key) const {
@@ -317,11 +329,16 @@ WriteError::WriteError(const std::string& path, int code)
 
 void UpdateIniFile(const std::string& path, const std::function<void(IniFile&)>& change) {
     std::string content;
-    int rc = platform::ReadFileContent(path, content);
+    bool truncated = false;
+    int rc = platform::ReadFileContent(path, content, kMaxIniFileSize, truncated);
+    if (rc == 0 && truncated) {
+        rc = static_cast<int>(std::errc::file_too_large);
+    }
     if (rc == platform::kErrorFileNotFound) {
         content.clear();
     } else if (rc != 0) {
-        // Writing without the old text would drop every section and key this program does not own.
+        // Writing without the old text (or with only its beginning) would drop every section and key this
+        // program does not own.
         throw WriteError(path, rc);
     }
     IniFile ini(std::move(content));

@@ -14,6 +14,9 @@ namespace vorlex::config {
 /// A value read from an INI file is cut to this many characters (UTF-8 sequences, not bytes).
 inline constexpr std::size_t kMaxIniValueLength = 2047;
 
+/// At most this many bytes of an INI file are read (1 MiB); the rest is ignored.
+inline constexpr std::size_t kMaxIniFileSize = std::size_t{1} << 20;
+
 /// The text of one INI file held in memory. Reads never change it; each write changes one key line (or
 /// adds it) and leaves every other byte as it was: other sections, unknown keys, comments, blank lines and
 /// line endings. Section and key names are matched without regard to ASCII letter case; the first section
@@ -26,8 +29,12 @@ class IniFile {
     explicit IniFile(std::string content) : content_(std::move(content)) {}
 
     /// Reads the file `path`. A missing or unreadable file gives an empty one; `error`, when given,
-    /// receives 0 or the error code of the failed read.
+    /// receives 0 or the error code of the failed read. Of a file larger than kMaxIniFileSize only the whole
+    /// lines within its first kMaxIniFileSize bytes are read, and Truncated() is true.
     static IniFile Read(const std::string& path, int* error = nullptr);
+
+    /// True when Read found the file larger than kMaxIniFileSize and ignored the rest.
+    bool Truncated() const { return truncated_; }
 
     /// The whole text as it would be written.
     const std::string& Content() const { return content_; }
@@ -61,6 +68,7 @@ class IniFile {
 
   private:
     std::string content_;
+    bool truncated_ = false;
 };
 
 /// Parses an INI integer: an optional sign, then decimal digits, or hexadecimal digits after "$", "0x" or
@@ -85,8 +93,9 @@ class WriteError : public std::runtime_error {
 
 /// Reads the INI file `path`, lets `change` edit it and writes the result back in one piece (temporary
 /// file and rename), so the file either gets every change or stays exactly as it was. A missing file starts
-/// empty and is created. Throws WriteError when the file exists but cannot be read (its other content
-/// would be lost), is read-only, is a directory, or the folder does not take the new file.
+/// empty and is created. Throws WriteError when the file exists but cannot be read or is larger than
+/// kMaxIniFileSize (its other content would be lost), is read-only, is a directory, or the folder does not
+/// take the new file.
 void UpdateIniFile(const std::string& path, const std::function<void(IniFile&)>& change);
 
 }  // namespace vorlex::config

@@ -1,6 +1,7 @@
 // The exclusive-open test for the program's output files, and atomic replacement of files.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -60,5 +61,9 @@ int CheckReplaceable(const std::string& path);
 
 /// Reads the whole of the file `path` into `out`. Returns 0 or the error code.
 int ReadFileContent(const std::string& path, std::string& out);
+
+/// Reads at most `maxBytes` of the file `path` into `out`; `truncated` tells whether the file holds more.
+/// Nothing beyond the first `maxBytes` + 1 bytes is read. Returns 0 or the error code.
+int ReadFileContent(const std::string& path, std::string& out, std::size_t maxBytes, bool& truncated);
 
 }  // namespace vorlex::platform

@@ -39,9 +39,18 @@ std::vector<std::string> CsvFiles(const std::string& csvPath) {
     return files;
 }
 
+/// `text` with "{tree}" replaced by `tree`.
+std::string WithTree(std::string text, const std::string& tree) {
+    for (size_t at = text.find("{tree}"); at != std::string::npos;
+         at = text.find("{tree}", at + tree.size())) {
+        text.replace(at, 6, tree);
+    }
+    return text;
+}
+
 struct Refusal {
     const char* name;
-    std::vector<std::string> args;  ///< "{tree}" stands for the prepared tree
+    std::vector<std::string> args;  ///< "{tree}" stands for the prepared tree, here and in the message
     std::string message;
 };
 
@@ -98,6 +107,32 @@ TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
         {"expression empty",
          {"{tree}", "30", "/r", "", "/SCAN"},
          "ERROR:  is not a valid Regular Expression."},
+        {"misspelt scan-only switch",
+         {"{tree}", "30", "/SACN"},
+         "ERROR: Unknown switch /SACN; did you mean /SCAN?"},
+        {"scan-only switch with two dashes",
+         {"{tree}", "30", "--scan"},
+         "ERROR: Unknown switch --scan; did you mean /SCAN?"},
+        {"scan-only switch with a trailing blank",
+         {"{tree}", "30", "/SCAN "},
+         "ERROR: Unknown switch /SCAN ; did you mean /SCAN?"},
+        {"scan-only switch without its slash",
+         {"{tree}", "30", "SCAN"},
+         "ERROR: Unexpected argument SCAN; did you mean /SCAN?"},
+        {"keep-directories switch in small letters",
+         {"{tree}", "30", "/nodir"},
+         "ERROR: Unknown switch /nodir; did you mean /NODIR?"},
+        {"unknown switch after the expression",
+         {"{tree}", "30", "/R", "-old$", "/X"},
+         "ERROR: Unknown switch /X."},
+        {"second path", {"{tree}", "30", "{tree}/sub"}, "ERROR: Unexpected argument {tree}/sub."},
+        {"exclude given twice",
+         {"{tree}", "30", "/E", "*.keep", "/E", "*.bak"},
+         "ERROR: Switch /E given more than once."},
+        {"exclude without its masks", {"{tree}", "30", "/E"}, "ERROR: Switch /E given without a value."},
+        {"expression followed by a switch",
+         {"{tree}", "30", "/R", "/!"},
+         "ERROR: Switch /R given without a value."},
     };
     for (const auto& r : refusals) {
         SCOPED_TRACE(r.name);
@@ -107,18 +142,19 @@ TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
         program.dir.File("VorlexFiles.csv", "previous run\r\n");
         std::vector<std::string> args;
         for (const auto& a : r.args) {
-            args.push_back(a == "{tree}" ? tree.path : a);
+            args.push_back(WithTree(a, tree.path));
         }
+        const std::string message = WithTree(r.message, tree.path);
         RunResult run = program.Run(args, DaysLater(100));
         EXPECT_FALSE(run.hung);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, "Vorlex: " + r.message + "\n");
+        EXPECT_EQ(run.err, "Vorlex: " + message + "\n");
         EXPECT_EQ(run.out, "");
         std::string html = program.LogHtml();
         EXPECT_TRUE(
             HasLinesInOrder(html, {LogLineHtml("Settings Read.", kBlack, false),
                                    LogLineHtml("Search criteria obtained from command-line:", kBlack, false),
-                                   LogLineHtml(r.message, kRed, true)}));
+                                   LogLineHtml(message, kRed, true)}));
         // The refusal is the last line: nothing was searched.
         EXPECT_EQ(html.find("Searching"), std::string::npos);
         EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous run\r\n");
@@ -210,8 +246,9 @@ TEST(CommandLineRun, DaysZeroAndTenThousandAreAccepted) {
     EXPECT_TRUE(Exists(file));
 }
 
-// NODIR is recognised in capitals only: /nodir is no switch, so the directories left empty are removed.
-TEST(CommandLineRun, NodirInSmallLettersStillRemovesEmptyDirectories) {
+// NODIR is recognised in capitals only: /nodir is no switch, and as an unknown switch it is refused, so the
+// run that meant to keep the empty directories removes nothing at all.
+TEST(CommandLineRun, NodirInSmallLettersIsRefusedAndRemovesNothing) {
     for (bool capitals : {false, true}) {
         SCOPED_TRACE(capitals ? "/NODIR" : "/nodir");
         ProgramCopy program;
@@ -219,31 +256,28 @@ TEST(CommandLineRun, NodirInSmallLettersStillRemovesEmptyDirectories) {
         tree.File("sub/old.txt", "x");
         tree.Dir("empty");
         RunResult run = program.Run({tree.path, "30", capitals ? "/NODIR" : "/nodir"}, DaysLater(40));
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_FALSE(Exists(tree.path + "/sub/old.txt"));
-        EXPECT_EQ(Exists(tree.path + "/sub"), capitals);
-        EXPECT_EQ(Exists(tree.path + "/empty"), capitals);
-        EXPECT_TRUE(Exists(tree.path));
+        EXPECT_EQ(run.exitCode, capitals ? 0 : 1) << run.err;
+        EXPECT_EQ(Exists(tree.path + "/sub/old.txt"), !capitals);
+        EXPECT_TRUE(Exists(tree.path + "/sub"));
+        EXPECT_TRUE(Exists(tree.path + "/empty"));
         std::string html = program.LogHtml();
         EXPECT_EQ(html.find(LogLineHtml("Empty directories will not be deleted.", kBlue, false)) !=
                       std::string::npos,
                   capitals);
-        EXPECT_EQ(html.find("Deleting empty directories...") != std::string::npos, !capitals);
+        EXPECT_EQ(html.find("Deleting empty directories..."), std::string::npos);
     }
 }
 
-TEST(CommandLineRun, ExcludeSwitchAsTheLastArgumentExcludesNothing) {
+// /E as the last argument has no masks to take: the run is refused rather than run with an empty filter.
+TEST(CommandLineRun, ExcludeSwitchAsTheLastArgumentIsRefused) {
     ProgramCopy program;
     TempDir tree;
-    tree.File("a.tmp", "x");
-    tree.File("b.bak", "x");
-    RunResult run = program.Run({tree.path, "30", "/SCAN", "/E"}, DaysLater(40));
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    std::string html = program.LogHtml();
-    EXPECT_NE(html.find(LogLineHtml("File types to exclude are: ", kBlack, false)), std::string::npos)
-        << html;
-    EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")),
-              (std::vector<std::string>{tree.path + "/a.tmp", tree.path + "/b.bak"}));
+    const std::string a = tree.File("a.tmp", "x");
+    RunResult run = program.Run({tree.path, "30", "/NODIR", "/E"}, DaysLater(40));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Vorlex: ERROR: Switch /E given without a value.\n");
+    EXPECT_EQ(program.LogHtml().find("File types to exclude are:"), std::string::npos);
+    EXPECT_TRUE(Exists(a));
 }
 
 TEST(CommandLineRun, MaskValuesSplitOnCommasAndBlanks) {
@@ -363,6 +397,86 @@ TEST(CommandLineRun, DebugRunLogsPathsMaskLinesAndReturnCode) {
          LogLineHtml("1 files matched search criteria.", kBlack, false),
          LogLineHtml("Finished.", kBlack, true), LogLineHtml("Return Code = 0", kGreen, false)}));
     EXPECT_EQ(CsvFiles(program.PathOf("VorlexFiles.csv")), std::vector<std::string>{tree.path + "/b.log"});
+}
+
+// A refused run whose standard error is a pipe nobody reads (a closed log reader, `vorlex ... 2>&1 | head
+// -0`): writing the message fails, but the run still ends with code 1 and saves its log, never killed by
+// SIGPIPE.
+TEST(CommandLineRun, RefusalWithStandardErrorClosedStillEndsWithCodeOne) {
+    ProgramCopy program;
+    int fds[2];
+    ASSERT_EQ(pipe2(fds, O_CLOEXEC), 0);
+    close(fds[0]);
+    std::vector<std::string> argv{program.exe, "/vorlex-no-such-dir", "30"};
+    std::vector<char*> cargv;
+    for (auto& a : argv) {
+        cargv.push_back(a.data());
+    }
+    cargv.push_back(nullptr);
+    std::vector<std::string> env = vorlex::test::ChildEnvironment({});
+    std::vector<char*> cenv;
+    for (auto& e : env) {
+        cenv.push_back(e.data());
+    }
+    cenv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    // The child starts with default signal handling, SIGPIPE included, whatever the test runner changed.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t all;
+    sigfillset(&all);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = -1;
+    int rc = posix_spawn(&pid, program.exe.c_str(), &actions, &attr, cargv.data(), cenv.data());
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    close(fds[1]);
+    ASSERT_EQ(rc, 0) << std::strerror(rc);
+    int status = 0;
+    ASSERT_TRUE(vorlex::test::WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }));
+    EXPECT_FALSE(WIFSIGNALED(status)) << "signal " << WTERMSIG(status);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(program.LogHtml().find(LogLineHtml("ERROR: The Path parameter /vorlex-no-such-dir has a path "
+                                                 "that cannot be found or does not exist.",
+                                                 kRed, true)),
+              std::string::npos);
+}
+
+// A settings file over 1 MiB is read only in part, and the log says so right after reading it.
+TEST(CommandLineRun, OversizedSettingsFileIsReadInPartAndLogged) {
+    const std::string warning = "WARNING: Settings file is larger than 1 MiB; only its first 1 MiB was read.";
+    for (bool oversized : {false, true}) {
+        SCOPED_TRACE(oversized ? "oversized" : "1 MiB");
+        ProgramCopy program;
+        std::string ini = "[Vorlex]\nDebug=1\n";
+        ini += std::string((1 << 20) - ini.size() - 1, ';') + "\n";
+        if (oversized) {
+            ini += "[Vorlex]\n";
+        }
+        program.dir.File("Vorlex.ini", ini);
+        RunResult run = program.Run({"/vorlex-no-such-dir", "30"});
+        EXPECT_EQ(run.exitCode, 1);
+        std::string html = program.LogHtml();
+        EXPECT_TRUE(HasLinesInOrder(html, {LogLineHtml("Settings Read.", kBlack, false),
+                                           LogLineHtml("DEBUG via INI = True", kRed, true)}));
+        EXPECT_EQ(html.find(LogLineHtml(warning, kRed, true)) != std::string::npos, oversized);
+        if (oversized) {
+            EXPECT_TRUE(HasLinesInOrder(
+                html, {LogLineHtml("Settings Read.", kBlack, false), LogLineHtml(warning, kRed, true),
+                       LogLineHtml("Search criteria obtained from command-line:", kBlack, false)}));
+        }
+        // The run never writes the settings file.
+        EXPECT_TRUE(program.dir.Read("Vorlex.ini") == ini);
+    }
 }
 
 // A DISPLAY left over from an ended session is no display: the run neither tries to open a box there nor

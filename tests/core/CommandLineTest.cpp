@@ -63,11 +63,10 @@ TEST(CommandLine, RefusalsInOrderWithTheirMessages) {
 }
 
 TEST(CommandLine, SwitchesAreWholeArgumentsAndValuesFollowThem) {
-    auto r = Parse({"/tmp", "7", "/scan", "/nodir", "-R", "bee(hive|line)", "/P", "/f", "/e", "*.tmp, *.bak",
-                    "/Exclude", "x"});
+    auto r = Parse({"/tmp", "7", "/scan", "-R", "bee(hive|line)", "/P", "/f", "/e", "*.tmp, *.bak"});
     ASSERT_EQ(r.kind, CommandLineRequest::Kind::Accepted) << r.refusal;
     EXPECT_TRUE(r.scanOnly);
-    EXPECT_FALSE(r.noDir);  // only in capitals
+    EXPECT_FALSE(r.noDir);
     EXPECT_TRUE(r.useRegEx);
     EXPECT_EQ(r.regex, "bee(hive|line)");
     EXPECT_EQ(r.regexTarget, 2);  // /F wins over /P
@@ -75,10 +74,12 @@ TEST(CommandLine, SwitchesAreWholeArgumentsAndValuesFollowThem) {
     EXPECT_EQ(r.excludeText, "*.tmp,*.bak");
     EXPECT_TRUE(Parse({"/tmp", "7", "/NODIR"}).noDir);
 
-    // /E last: the filter is on with no masks.
-    auto last = Parse({"/tmp", "7", "/E"});
-    EXPECT_TRUE(last.useExclude);
-    EXPECT_EQ(last.excludeText, "");
+    // A value may start with '-' or '/'.
+    auto dash = Parse({"/tmp", "7", "/R", "-x", "/I", "-*.log", "/SCAN"});
+    ASSERT_EQ(dash.kind, CommandLineRequest::Kind::Accepted) << dash.refusal;
+    EXPECT_EQ(dash.regex, "-x");
+    EXPECT_EQ(dash.includeText, "-*.log");
+    EXPECT_EQ(Parse({"/tmp", "7", "/R", "/x$"}).regex, "/x$");
     // A program under /root or a path under /etc is never taken as a switch value.
     auto root = Parse({"/root/x", "7", "/I", "*.log"});
     EXPECT_EQ(root.includeText, "*.log");
@@ -98,4 +99,41 @@ TEST(CommandLine, ExpandEnvVarsKeepsUnknownReferences) {
     EXPECT_EQ(ExpandEnvVars("%NO_SUCH_VAR_X%/%VORLEX_T1%"), "%NO_SUCH_VAR_X%//tmp");
     EXPECT_EQ(ExpandEnvVars("50%"), "50%");
     unsetenv("VORLEX_T1");
+}
+
+// Every argument after the days is a known switch or a switch's value: a misspelt /SCAN or a lower-case
+// /nodir is refused, never ignored, so a run meant to keep files cannot delete them.
+TEST(CommandLine, UnknownSwitchesAndStrayArgumentsAreRefused) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"/tmp", "30", "/SACN"}, "ERROR: Unknown switch /SACN; did you mean /SCAN?"},
+        {{"/tmp", "30", "--scan"}, "ERROR: Unknown switch --scan; did you mean /SCAN?"},
+        {{"/tmp", "30", "/SCAN "}, "ERROR: Unknown switch /SCAN ; did you mean /SCAN?"},
+        {{"/tmp", "30", "/scan-only"}, "ERROR: Unknown switch /scan-only; did you mean /SCAN?"},
+        {{"/tmp", "30", "/S"}, "ERROR: Unknown switch /S; did you mean /SCAN?"},
+        {{"/tmp", "30", "/nodir"}, "ERROR: Unknown switch /nodir; did you mean /NODIR?"},
+        {{"/tmp", "30", "/NODIRS", "/SCAN"}, "ERROR: Unknown switch /NODIRS; did you mean /NODIR?"},
+        {{"/tmp", "30", "/Exclude", "x"}, "ERROR: Unknown switch /Exclude."},
+        {{"/tmp", "30", "/X"}, "ERROR: Unknown switch /X."},
+        {{"/tmp", "30", "SCAN"}, "ERROR: Unexpected argument SCAN; did you mean /SCAN?"},
+        {{"/tmp", "30", "/SCAN", "/tmp/other"}, "ERROR: Unexpected argument /tmp/other."},
+        {{"/tmp", "30", "/E", "*.tmp", "*.bak"}, "ERROR: Unexpected argument *.bak."},
+        {{"/tmp", "30", ""}, "ERROR: Unexpected empty argument."},
+        {{"/tmp", "30", "/E", "a", "/e", "b"}, "ERROR: Switch /E given more than once."},
+        {{"/tmp", "30", "/R", "a", "-R", "b"}, "ERROR: Switch /R given more than once."},
+        {{"/tmp", "30", "/SCAN", "/E"}, "ERROR: Switch /E given without a value."},
+        {{"/tmp", "30", "/I"}, "ERROR: Switch /I given without a value."},
+        {{"/tmp", "30", "/R", "/!"}, "ERROR: Switch /R given without a value."},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args.back());
+        CommandLineRequest r = Parse(args);
+        EXPECT_EQ(r.kind, CommandLineRequest::Kind::Refused);
+        EXPECT_EQ(r.refusal, message);
+    }
+    // The checks of the path and the days still come first, and a help request still wins.
+    EXPECT_EQ(Parse({"/nowhere", "30", "/SACN"}).refusal,
+              "ERROR: The Path parameter /nowhere has a path that cannot be found or does not exist.");
+    EXPECT_EQ(Parse({"/tmp", "30", "/SACN", "/?"}).kind, CommandLineRequest::Kind::Help);
+    EXPECT_EQ(Parse({"/tmp", "30", "/NODIR", "-d", "/H", "/!", "/R", "x"}).kind,
+              CommandLineRequest::Kind::Help);
 }

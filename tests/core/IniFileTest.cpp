@@ -1,8 +1,11 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <new>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -153,4 +156,80 @@ TEST(UpdateIniFile, AnotherUsersFileIsNotWritten) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dir.Read("Vorlex.ini"), original);
+}
+
+// A settings file over 1 MiB is read only up to the last whole line of its first MiB: a line cut in two
+// would give a shorter value ("DaysOld=30" read as 3), so it is dropped with the rest.
+TEST(IniFile, ReadsOnlyTheWholeLinesOfTheFirstMebibyte) {
+    vorlex::test::TempDir dir;
+    std::string text = "[Vorlex]\nDaysOld=45\n";
+    const std::string filler = "; " + std::string(97, 'x') + "\n";
+    while (text.size() + filler.size() < kMaxIniFileSize - 5) {
+        text += filler;
+    }
+    text += std::string(kMaxIniFileSize - 6 - text.size(), ';') + "\n";
+    ASSERT_EQ(text.size(), kMaxIniFileSize - 5);
+    text += "Cut=1234567890\n";  // crosses the 1 MiB boundary
+    text += "After=1\n";
+    const std::string path = dir.File("Vorlex.ini", text);
+    int error = -1;
+    IniFile ini = IniFile::Read(path, &error);
+    EXPECT_EQ(error, 0);
+    EXPECT_TRUE(ini.Truncated());
+    EXPECT_LE(ini.Content().size(), kMaxIniFileSize);
+    EXPECT_EQ(ini.ReadInteger("Vorlex", "DaysOld", 30), 45);
+    EXPECT_EQ(Value(ini, "Cut"), "<absent>");
+    EXPECT_EQ(Value(ini, "After"), "<absent>");
+
+    // A file of exactly 1 MiB is whole.
+    text.resize(kMaxIniFileSize - 1);
+    text += "\n";
+    IniFile exact = IniFile::Read(dir.File("exact.ini", text));
+    EXPECT_FALSE(exact.Truncated());
+    EXPECT_TRUE(exact.Content() == text) << "the file was not read whole";
+}
+
+// The read is bounded, not cut after the fact: a sparse file of 64 GiB is read in a process that may not
+// hold more than 256 MiB beyond what it already has.
+TEST(IniFile, AHugeFileIsNeverReadWhole) {
+    vorlex::test::TempDir dir;
+    const std::string path = dir.File("Vorlex.ini", "[Vorlex]\nDaysOld=45\n");
+    ASSERT_EQ(truncate(path.c_str(), off_t{64} << 30), 0);
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        long pages = 0;
+        FILE* statm = std::fopen("/proc/self/statm", "r");
+        if (statm == nullptr || std::fscanf(statm, "%ld", &pages) != 1) {
+            _exit(10);
+        }
+        std::fclose(statm);
+        struct rlimit limit {};
+        limit.rlim_cur = limit.rlim_max =
+            static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (rlim_t{256} << 20);
+        if (setrlimit(RLIMIT_AS, &limit) != 0) {
+            _exit(11);
+        }
+        try {
+            IniFile ini = IniFile::Read(path);
+            _exit(ini.Truncated() && ini.ReadInteger("Vorlex", "DaysOld", 30) == 45 ? 0 : 12);
+        } catch (const std::bad_alloc&) {
+            _exit(13);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// Writing a key into an oversized file would keep only its first MiB: the write is refused and the file
+// stays as it was.
+TEST(UpdateIniFile, AnOversizedFileIsNotRewritten) {
+    vorlex::test::TempDir dir;
+    const std::string text = "[Vorlex]\nDaysOld=45\n" + std::string(kMaxIniFileSize, ';') + "\nKeep=1\n";
+    const std::string path = dir.File("Vorlex.ini", text);
+    EXPECT_THROW(UpdateIniFile(path, [](IniFile& ini) { ini.WriteInteger("Vorlex", "DaysOld", 7); }),
+                 WriteError);
+    EXPECT_TRUE(dir.Read("Vorlex.ini") == text) << "the file changed";
 }

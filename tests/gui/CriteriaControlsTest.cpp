@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -71,7 +72,56 @@ void TypeExpression(TForm1& w, const QString& text) {
     w.RegExEdit->setEditText(text);
 }
 
+/// Types `text` into `target` key by key, a press and a release per character, as a user at the keyboard
+/// does (what QTest::keyClicks sends).
+void TypeKeys(QWidget* target, const QString& text) {
+    for (QChar c : text) {
+        const int key = c.isDigit() ? Qt::Key_0 + c.digitValue() : c.unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &release);
+    }
+}
+
 }  // namespace
+
+// A number typed above 10,000 becomes 10,000, never the shorter number typed so far: with the box cut to
+// 2,000 or 1,234 days, a scan would list files far younger than the user asked for.
+TEST(CriteriaControls, DaysTypedAboveTheLimitBecomeTheLimit) {
+    TempDir dir;
+    TempDir tree;
+    tree.File("old.txt", "x");
+    dir.File("Vorlex.ini", "[Vorlex]\nDrivePath=" + tree.path + "\n");
+    BoxRecorder boxes;
+    // The window's clock runs 5,000 days ahead: the file is 5,000 days old.
+    TForm1 w(WindowEnv(dir, 5000));
+    w.show();
+    w.Init();
+    QApplication::setActiveWindow(&w);
+    for (const QString& typed : {QString("20000"), QString("12345"), QString("100000")}) {
+        SCOPED_TRACE(typed.toStdString());
+        w.DaysOldEdit->setFocus();
+        w.DaysOldEdit->selectAll();
+        TypeKeys(w.DaysOldEdit, typed);
+        EXPECT_EQ(w.DaysOldEdit->value(), 10000);
+        EXPECT_EQ(w.DaysOldEdit->text(), w.DaysOldEdit->locale().toString(10000));
+        EXPECT_EQ(w.Ctl().Settings().daysOld, 10000);
+        w.ScanNowBitBtn->setFocus();
+        EXPECT_EQ(w.DaysOldEdit->value(), 10000);
+        w.ScanNowBitBtn->click();
+        EXPECT_NE(FindLine(w, "0 files matched search criteria."), nullptr);
+        EXPECT_EQ(w.ListView1->model()->rowCount(), 0);
+    }
+    // A number in range is taken as typed.
+    w.DaysOldEdit->setFocus();
+    w.DaysOldEdit->selectAll();
+    TypeKeys(w.DaysOldEdit, "4999");
+    EXPECT_EQ(w.DaysOldEdit->value(), 4999);
+    w.ScanNowBitBtn->click();
+    EXPECT_EQ(w.ListView1->model()->rowCount(), 1);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
 
 TEST(CriteriaControls, UseRegExSwitchesBothMasksOffAndOffAgainLeavesThemOff) {
     TempDir dir;

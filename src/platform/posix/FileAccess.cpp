@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <limits>
 #include <random>
 
 #include "platform/Errors.h"
@@ -175,7 +176,13 @@ int CheckReplaceable(const std::string& path) {
 }
 
 int ReadFileContent(const std::string& path, std::string& out) {
+    bool truncated = false;
+    return ReadFileContent(path, out, std::numeric_limits<std::size_t>::max(), truncated);
+}
+
+int ReadFileContent(const std::string& path, std::string& out, std::size_t maxBytes, bool& truncated) {
     out.clear();
+    truncated = false;
     int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return errno;
@@ -187,8 +194,10 @@ int ReadFileContent(const std::string& path, std::string& out) {
         return S_ISREG(st.st_mode) ? err : EINVAL;
     }
     char buf[65536];
-    for (;;) {
-        ssize_t n = read(fd, buf, sizeof buf);
+    while (out.size() <= maxBytes) {
+        // One byte beyond the limit tells whether the file goes on.
+        const std::size_t left = maxBytes - out.size();
+        ssize_t n = read(fd, buf, left < sizeof buf ? left + 1 : sizeof buf);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -203,6 +212,10 @@ int ReadFileContent(const std::string& path, std::string& out) {
         out.append(buf, static_cast<size_t>(n));
     }
     close(fd);
+    if (out.size() > maxBytes) {
+        truncated = true;
+        out.resize(maxBytes);
+    }
     return 0;
 }
 
