@@ -55,7 +55,12 @@ OwnFiles OwnFiles::Collect(const std::string& programFolder, const std::vector<s
 
 bool OwnFiles::Holds(const scan::ResultRow& row) const {
     if (std::binary_search(keys_.begin(), keys_.end(), Key{row.device, row.inode})) {
-        return true;
+        // The listed file may have gone since the scan and its inode number gone to one of the program's
+        // files: only the listed path still naming that file counts.
+        platform::EntryFacts now;
+        if (platform::StatPath(row.path, now) == 0 && now.device == row.device && now.inode == row.inode) {
+            return true;
+        }
     }
     const std::string_view path(row.path);
     if (folder_.empty() || path.size() <= folder_.size() || path.substr(0, folder_.size()) != folder_) {

@@ -25,7 +25,8 @@ class OwnFiles {
     /// '/' included) and of every entry below its help folder; entries that do not exist are left out.
     static OwnFiles Collect(const std::string& programFolder, const std::vector<std::string>& dataNames);
 
-    /// True when `row` (a file row of the scan) is one of the program's own files.
+    /// True when `row` (a file row of the scan) is one of the program's own files: by identity only while
+    /// its path still names that file.
     bool Holds(const scan::ResultRow& row) const;
 
   private:

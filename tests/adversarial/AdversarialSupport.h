@@ -151,6 +151,7 @@ class ProgramCopy {
                     _exit(125);
                 }
             }
+            close_range(3, ~0U, 0);  // the test's own descriptors must not count against a low limit
             int out = open(outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             int null = open("/dev/null", O_RDONLY);

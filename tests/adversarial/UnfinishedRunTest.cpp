@@ -124,6 +124,9 @@ TEST(UnfinishedRun, RunningOutOfDescriptorsIsAResourceErrorNotAnAccessDenied) {
         o.openFiles = limit;
         std::filesystem::remove(s.prog.LogPath());
         const RunResult r = s.prog.Run({s.tree, "1", "/SCAN"}, o);
+        if (r.exitCode == 126) {
+            continue;  // the test's own descriptors left the child none to start the program with
+        }
         const auto log = LogLines(s.prog.LogPath());
         EXPECT_TRUE(LinesWith(log, "Access denied to directory").empty()) << limit << Joined(log);
         if (HasLine(log, "RESOURCE ERROR: Too many files.")) {
