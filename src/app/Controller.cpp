@@ -547,6 +547,7 @@ void Controller::ScanNow() {
             f.size = v.facts.size;
             f.device = v.facts.device;
             f.inode = v.facts.inode;
+            f.changeStamp = v.facts.changeStamp;
             f.fileType = v.facts.fileType;
             matcher.MatchFile(v.directory, f);
         });

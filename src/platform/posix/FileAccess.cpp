@@ -9,6 +9,7 @@
 #include <random>
 
 #include "platform/Errors.h"
+#include "platform/posix/PosixFs.h"
 
 namespace vorlex::platform {
 
@@ -30,6 +31,9 @@ int CheckFileAccess(const std::string& path) {
         result = errno == EWOULDBLOCK ? kErrorInUse : errno;
     } else {
         flock(fd, LOCK_UN);
+        if (posix::RecordLockedByOther(fd)) {
+            result = kErrorInUse;
+        }
     }
     close(fd);
     return result;
