@@ -12,8 +12,13 @@ namespace vorlex::app {
 
 class Controller;
 
+/// Seconds a box of an unattended run waits for a click before it closes by itself and the run goes on.
+inline constexpr int kUnattendedBoxSeconds = 60;
+
 /// Presents an unattended run: nothing but messages. A termination signal (SIGTERM, SIGINT, SIGHUP) stops
-/// the run like the Stop button and makes it end with code 1.
+/// the run like the Stop button and makes it end with code 1; one that arrives while a box is up closes the
+/// box and ends the run at once, with code 1 and its log saved. A box closes by itself after
+/// kUnattendedBoxSeconds.
 class GuiHeadlessView final : public ControllerView {
   public:
     GuiHeadlessView(int& argc, char** argv);
@@ -21,6 +26,9 @@ class GuiHeadlessView final : public ControllerView {
 
     /// The controller whose run a termination signal stops.
     void Attach(Controller& controller) { controller_ = &controller; }
+
+    /// Tests: the milliseconds after which a box closes by itself, instead of kUnattendedBoxSeconds.
+    void SetBoxTimeoutMs(int ms) { boxTimeoutMs_ = ms; }
 
     void LogChanged() override {}
     void FlushLog() override {}
@@ -43,6 +51,7 @@ class GuiHeadlessView final : public ControllerView {
     char** argv_;
     std::unique_ptr<QApplication> app_;
     Controller* controller_ = nullptr;
+    int boxTimeoutMs_ = kUnattendedBoxSeconds * 1000;
 };
 
 }  // namespace vorlex::app

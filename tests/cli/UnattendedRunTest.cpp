@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -192,6 +193,50 @@ TEST(UnattendedRun, OutputFileHeldByAnotherProcessEndsWithCodeOne) {
         EXPECT_EQ(program.dir.Read("VorlexFiles.csv"), "previous csv");
         EXPECT_TRUE(Exists(old));
     }
+}
+
+// A run that can reach a display shows its refusal in a box as well; a termination signal while the box
+// waits for a click still ends the run, with code 1, so a scheduler's next start is not held up.
+TEST(UnattendedRun, TerminationSignalEndsARunWhoseBoxIsUp) {
+    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xwininfo", X_OK) != 0) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo";
+    }
+    // A display of this test's own.
+    const std::string display = ":" + std::to_string(200 + getpid() % 500);
+    Child server("/usr/bin/Xvfb", {display, "-nolisten", "tcp"}, {});
+    const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
+    ASSERT_TRUE(WaitUntil([&] { return Exists(socket) || !server.Running(); }));
+    ASSERT_TRUE(server.Running());
+
+    for (int sig : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(sig);
+        ProgramCopy program;
+        TempDir tree;
+        const std::string old = tree.File("old.txt", "x");
+        const std::string log = program.dir.File("VorlexActivity.rtf", "previous log");
+        int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(flock(fd, LOCK_SH), 0);
+        std::map<std::string, std::string> env = DaysLater(40);
+        env["DISPLAY"] = display;
+        env["VORLEX_NO_BOXES"] = "";
+        auto run = program.Start({tree.path, "30"}, env);
+        // The box is up once the program has a window on the display.
+        const std::string windows = "xwininfo -display " + display + " -root -tree 2>/dev/null";
+        EXPECT_TRUE(WaitUntil([&] {
+            return vorlex::test::RunTool(windows).find("Vorlex") != std::string::npos || !run->Running();
+        }));
+        EXPECT_TRUE(run->Running()) << "the box was not shown";
+        run->Signal(sig);
+        RunResult ended = run->Wait(20);
+        close(fd);
+        EXPECT_FALSE(ended.hung) << "the box kept the run from ending";
+        EXPECT_EQ(ended.exitCode, 1);
+        EXPECT_NE(ended.err.find("cannot be accessed."), std::string::npos) << ended.err;
+        EXPECT_TRUE(Exists(old));
+    }
+    server.Signal(SIGTERM);
+    server.Wait();
 }
 
 namespace {
