@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -283,10 +284,20 @@ TEST(UnattendedRun, FatalSignalIsReportedInTheLog) {
     EXPECT_FALSE(run.hung);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Exists(old));
-    EXPECT_TRUE(
-        HasLinesInOrder(program.LogHtml(),
-                        {LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
-                         LogLineHtml("Aborted due to Exception", kBlack, true),
-                         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true),
-                         LogLineHtml("Stack Dump:", kBlue, true)}));
+    EXPECT_TRUE(HasLinesInOrder(
+        program.LogHtml(),
+        {LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
+         LogLineHtml("Aborted due to Exception", kBlack, true),
+         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true),
+         LogLineHtml("Stack Dump:", kBlue, true), LogLineHtml("Dumping System Info:", kBlue, true),
+         "LogSystemInfo App.ExeName: " + fs::canonical(program.exe).string(),
+         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true)}))
+        << program.LogHtml();
+    // A scheduler's mail shows standard error: the report says what happened and where to read more.
+    EXPECT_EQ(run.err.rfind("Vorlex: Fatal signal SIGSEGV. See " + program.PathOf("VorlexActivity.rtf") +
+                                " for the report.\nStack Dump:\n",
+                            0),
+              0u)
+        << run.err;
+    EXPECT_GT(std::count(run.err.begin(), run.err.end(), '\n'), 2) << "no stack: " << run.err;
 }
