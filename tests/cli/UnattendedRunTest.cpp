@@ -240,6 +240,41 @@ TEST(UnattendedRun, TerminationSignalEndsARunWhoseBoxIsUp) {
     server.Wait();
 }
 
+// Nobody clicks the box of a nightly run: it closes by itself after a minute and the run ends with its
+// code, so the instance is free again for the next start.
+TEST(UnattendedRun, ABoxNobodyClicksClosesByItself) {
+    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xwininfo", X_OK) != 0) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo";
+    }
+    const std::string display = ":" + std::to_string(700 + getpid() % 500);
+    Child server("/usr/bin/Xvfb", {display, "-nolisten", "tcp"}, {});
+    ASSERT_TRUE(
+        WaitUntil([&] { return Exists("/tmp/.X11-unix/X" + display.substr(1)) || !server.Running(); }));
+    ASSERT_TRUE(server.Running());
+    ProgramCopy program;
+    TempDir tree;
+    const std::string log = program.dir.File("VorlexActivity.rtf", "previous log");
+    int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_SH), 0);
+    std::map<std::string, std::string> env = DaysLater(40);
+    env["DISPLAY"] = display;
+    env["VORLEX_NO_BOXES"] = "";
+    auto run = program.Start({tree.path, "30"}, env);
+    const std::string windows = "xwininfo -display " + display + " -root -tree 2>/dev/null";
+    EXPECT_TRUE(WaitUntil([&] {
+        return vorlex::test::RunTool(windows).find("Vorlex") != std::string::npos || !run->Running();
+    }));
+    EXPECT_TRUE(run->Running()) << "the box was not shown";
+    // Well beyond the box's minute: a run still there then waits for a click.
+    RunResult ended = run->Wait(150);
+    close(fd);
+    EXPECT_FALSE(ended.hung) << "the box waited for a click";
+    EXPECT_EQ(ended.exitCode, 1);
+    server.Signal(SIGTERM);
+    server.Wait();
+}
+
 namespace {
 
 /// Starts a debug run on `tree` (debug mode pauses before the scan) and waits until start-up has deleted the
