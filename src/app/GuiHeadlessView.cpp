@@ -46,7 +46,7 @@ void GuiHeadlessView::ShowMessage(const Message& message) {
     r.icon = message.icon == Message::Icon::Information ? ui::BoxIcon::Information : ui::BoxIcon::Error;
     // Nobody may be there to click: the box must neither hold the run (and with it the instance) for ever
     // nor keep a termination signal from ending it.
-    r.closeAfterMs = boxTimeoutMs_;
+    r.closeAfterMs = kUnattendedBoxSeconds * 1000;
     r.closeOnReadable = platform::TerminationFd();
     ui::ShowMessageBox(nullptr, r);
     if (platform::TerminationRequested() && controller_ != nullptr) {

@@ -27,9 +27,6 @@ class GuiHeadlessView final : public ControllerView {
     /// The controller whose run a termination signal stops.
     void Attach(Controller& controller) { controller_ = &controller; }
 
-    /// Tests: the milliseconds after which a box closes by itself, instead of kUnattendedBoxSeconds.
-    void SetBoxTimeoutMs(int ms) { boxTimeoutMs_ = ms; }
-
     void LogChanged() override {}
     void FlushLog() override {}
     void ShowMessage(const Message& message) override;
@@ -51,7 +48,6 @@ class GuiHeadlessView final : public ControllerView {
     char** argv_;
     std::unique_ptr<QApplication> app_;
     Controller* controller_ = nullptr;
-    int boxTimeoutMs_ = kUnattendedBoxSeconds * 1000;
 };
 
 }  // namespace vorlex::app
