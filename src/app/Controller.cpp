@@ -365,16 +365,31 @@ void Controller::OnFatalSignal(int signal) {
         e.style = style;
         c->log_.Append(std::move(e));
     };
+    const std::vector<std::string> stack = platform::CurrentStack(2);
+    // First a short report on standard error, where a scheduler's mail shows it, before anything that may
+    // take long.
+    std::string report = "Vorlex: Fatal signal " + name + ". See " + c->env_.programPath + kLogFileName +
+                         " for the report.\nStack Dump:\n";
+    for (const auto& frame : stack) {
+        report.append(frame).push_back('\n');
+    }
+    platform::WriteToStandardError(report);
     line("Aborted due to Exception", report::kBlack, LogStyle::Bold);
     line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
     line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
     line("Stack Dump:", report::kBlue, LogStyle::Bold);
-    for (auto& frame : platform::CurrentStack(2)) {
+    for (const auto& frame : stack) {
         report::LogEntry e;
-        e.message = std::move(frame);
+        e.message = frame;
         e.plain = true;
         c->log_.Append(std::move(e));
     }
+    line("Dumping System Info:", report::kBlue, LogStyle::Bold);
+    for (auto& dump : report::SystemDumpLines(platform::ReadSystemInfo(), GetVersionText(), c->formats_)) {
+        line(std::move(dump), report::kBlack, LogStyle::Regular);
+    }
+    line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
+    line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
     if (c->debugMode_) {
         line("Return Code = 1", report::kGreen, LogStyle::Regular);
     }
@@ -577,6 +592,7 @@ void Controller::ScanNow() {
                 f.size = v.facts.size;
                 f.device = v.facts.device;
                 f.inode = v.facts.inode;
+                f.changeStamp = v.facts.changeStamp;
                 f.fileType = v.facts.fileType;
                 matcher.MatchFile(v.directory, f);
             },

@@ -34,7 +34,7 @@ void GuiHeadlessView::ShowMessage(const Message& message) {
         std::fprintf(stderr, "%s %s\n", message.title.c_str(), message.text.c_str());
         std::fflush(stderr);
     }
-    if (!DisplayAvailable()) {
+    if (!DisplayAvailable() || platform::TerminationRequested()) {
         return;
     }
     if (!app_ && QApplication::instance() == nullptr) {
@@ -44,7 +44,16 @@ void GuiHeadlessView::ShowMessage(const Message& message) {
     r.title = QString::fromUtf8(message.title);
     r.text = QString::fromUtf8(message.text);
     r.icon = message.icon == Message::Icon::Information ? ui::BoxIcon::Information : ui::BoxIcon::Error;
+    // Nobody may be there to click: the box must neither hold the run (and with it the instance) for ever
+    // nor keep a termination signal from ending it.
+    r.closeAfterMs = kUnattendedBoxSeconds * 1000;
+    r.closeOnReadable = platform::TerminationFd();
     ui::ShowMessageBox(nullptr, r);
+    if (platform::TerminationRequested() && controller_ != nullptr) {
+        // Ended from within the box: whatever step showed it, the run stops here with its log saved.
+        controller_->ExitProgram(1);
+        platform::EndProcessNow(1);
+    }
 }
 
 void GuiHeadlessView::KeepAlive() {

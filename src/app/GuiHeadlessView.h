@@ -12,8 +12,13 @@ namespace vorlex::app {
 
 class Controller;
 
+/// Seconds a box of an unattended run waits for a click before it closes by itself and the run goes on.
+inline constexpr int kUnattendedBoxSeconds = 60;
+
 /// Presents an unattended run: nothing but messages. A termination signal (SIGTERM, SIGINT, SIGHUP) stops
-/// the run like the Stop button and makes it end with code 1.
+/// the run like the Stop button and makes it end with code 1; one that arrives while a box is up closes the
+/// box and ends the run at once, with code 1 and its log saved. A box closes by itself after
+/// kUnattendedBoxSeconds.
 class GuiHeadlessView final : public ControllerView {
   public:
     GuiHeadlessView(int& argc, char** argv);

@@ -35,8 +35,13 @@ int main(int argc, char** argv) {
     vorlex::platform::EnableExceptionStackCapture();
 
     // Another instance of this program file runs: it comes to the front, this start does nothing at all.
+    // An unattended start says so, or a scheduler's mail would show a success that did nothing.
     auto instance = vorlex::platform::InstanceLock::Acquire(ProgramFile());
     if (!instance) {
+        if (argc > 1) {
+            std::fprintf(stderr, "Another instance of %s is running: nothing was done.\n",
+                         ProgramFile().c_str());
+        }
         return 0;
     }
 

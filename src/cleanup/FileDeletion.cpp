@@ -48,9 +48,9 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         } else if (request.ownFiles != nullptr && request.ownFiles->Holds(row)) {
             removal = {RemovalVerdict::OwnFile, 0};
         } else {
-            removal =
-                RemoveListed(root, rootPrefix, row.path,
-                             {row.device, row.inode, row.fileType, row.created, true}, age, nullptr, &closer);
+            const platform::EntryIdentity expected{row.device, row.inode, row.fileType,    row.created,
+                                                   true,       row.size,  row.changeStamp, true};
+            removal = RemoveListed(root, rootPrefix, row.path, expected, age, nullptr, &closer);
         }
         if (removal.verdict == RemovalVerdict::Removed) {
             if (log.DebugMode()) {

@@ -63,6 +63,8 @@ Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefi
             return {RemovalVerdict::Replaced, 0};
         case platform::RemoveStatus::NoLongerOld:
             return {RemovalVerdict::NoLongerOld, 0};
+        case platform::RemoveStatus::Changed:
+            return {RemovalVerdict::Changed, 0};
         case platform::RemoveStatus::Failed:
             break;
     }
@@ -110,6 +112,8 @@ std::string RemovalReasonText(const Removal& removal, bool directory) {
             return std::string(what) + " was replaced since the scan";
         case RemovalVerdict::NoLongerOld:
             return std::string(what) + " was changed since the scan and is no longer old enough";
+        case RemovalVerdict::Changed:
+            return std::string(what) + " was changed since the scan";
         case RemovalVerdict::PathChanged:
             return "A directory on its path was replaced by a link, a file or a mount point since the scan";
         case RemovalVerdict::OutsideTree:

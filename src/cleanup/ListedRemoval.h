@@ -17,6 +17,7 @@ enum class RemovalVerdict : std::uint8_t {
     Failed,       ///< the system refused; `error` is the errno of the failed call (ENOENT: vanished)
     Replaced,     ///< another entry has the name now: kept
     NoLongerOld,  ///< the entry changed since the scan and is not old any more: kept
+    Changed,      ///< the entry was written since the scan (size or status-change time differ): kept
     PathChanged,  ///< a directory on the way was replaced by a link, a file or a mount point: nothing done
     OutsideTree,  ///< the path does not lie below the tree root: nothing done
     OwnFile,      ///< one of the program's own files: never removed

@@ -21,6 +21,9 @@ struct EntryFacts {
     std::uint64_t device = 0;          ///< device of the file system that holds the entry
     std::uint64_t inode = 0;           ///< inode number
     std::uint64_t size = 0;            ///< size in bytes
+    /// The status-change time (ctime) as nanoseconds since 1970, wrapping: compared for equality only. Any
+    /// write, and any putting back of the modified time, moves it.
+    std::uint64_t changeStamp = 0;
     TimeValue created;          ///< birth time; the status-change time where there is none (or it is 0)
     TimeValue modified;         ///< last-write time (mtime)
     TimeValue accessed;         ///< last-access time (atime)

@@ -9,7 +9,7 @@ namespace vorlex::platform {
 inline constexpr int kErrorNone = 0;
 /// No such file or directory (ENOENT).
 inline constexpr int kErrorFileNotFound = 2;
-/// The file is locked (flock) by another process.
+/// The file is locked by another process (flock, or a POSIX or open file description record lock).
 inline constexpr int kErrorInUse = 0x10020;
 
 /// The last error of the calling thread (errno).

@@ -1,6 +1,8 @@
 // Last words on a fatal signal: a hook that may write a report before the process ends with code 1.
 #pragma once
 
+#include <string_view>
+
 namespace vorlex::platform {
 
 /// Called once, on an alternate stack, when the process receives SIGSEGV, SIGBUS, SIGFPE, SIGILL or SIGABRT.
@@ -13,5 +15,8 @@ void InstallFatalSignalHook(FatalSignalHook hook);
 
 /// The name of a signal ("SIGSEGV").
 const char* SignalName(int signal);
+
+/// Writes `text` to standard error with write(2) alone, unbuffered: usable from a fatal-signal hook.
+void WriteToStandardError(std::string_view text);
 
 }  // namespace vorlex::platform

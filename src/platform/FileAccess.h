@@ -8,8 +8,9 @@
 
 namespace vorlex::platform {
 
-/// Opens the existing file read-write without following a link and tries an exclusive, non-blocking
-/// flock. Returns 0 when both worked, kErrorInUse when another process holds a lock, otherwise the errno
+/// Opens the existing file read-write without following a link, tries an exclusive, non-blocking flock and
+/// asks whether another process holds a POSIX or open file description record lock on it. Returns 0 when
+/// the file is free, kErrorInUse when another process holds a lock of any of these kinds, otherwise the errno
 /// of the failed open (2 for a missing file). FIFOs and devices are never opened (EINVAL).
 int CheckFileAccess(const std::string& path);
 

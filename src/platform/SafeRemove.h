@@ -88,9 +88,15 @@ struct EntryIdentity {
     /// so that a new entry that happens to get the inode number of the listed one is not taken for it.
     TimeValue created;
     bool compareCreated = false;  ///< compare `created`
+    /// The size and status-change time listed. A file written after the scan, even one whose modified time
+    /// was then put back, differs in one of them. Not compared for a directory, whose status-change time
+    /// moves whenever an entry inside it goes.
+    std::uint64_t size = 0;
+    std::uint64_t changeStamp = 0;
+    bool compareContent = false;  ///< compare `size` and `changeStamp`
 };
 
-/// The identity recorded in `facts`, birth time included.
+/// The identity recorded in `facts`, birth time included (size and status-change time left out).
 inline EntryIdentity IdentityOf(const EntryFacts& facts) {
     return {facts.device, facts.inode, facts.fileType, facts.created, true};
 }
@@ -113,6 +119,7 @@ enum class RemoveStatus : std::uint8_t {
                   ///< kErrorInUse when another process holds a lock on the entry
     Replaced,     ///< another entry (device, inode or type differ) now has the name: kept
     NoLongerOld,  ///< the entry changed since the scan and is not old any more: kept
+    Changed,      ///< still old, but its size or status-change time differ from the expected ones: kept
 };
 
 /// The outcome of RemoveIfUnchanged.
@@ -133,12 +140,13 @@ int OpenTreeRoot(const std::string& root, DirHandle& out);
 int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out);
 
 /// Looks `name` up again in `dir` without following a link and removes it only when it is still the
-/// entry `expected` (device, inode, type and, where asked and known, birth time) and still old by `age`:
-/// unlinkat(dir, name, 0), or with AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports
-/// the errno of the failed call itself. A file or directory on which another process holds a lock (flock)
-/// is in use and kept (kErrorInUse); to learn that, it is opened read-only without following a link and
-/// without blocking, and it stays locked by this process until it is removed. FIFOs, sockets and devices
-/// are never opened. `seen`, when given, receives the facts of the entry found (valid
+/// entry `expected` (device, inode, type and, where asked and known, birth time), still old by `age` and,
+/// where asked, unchanged in size and status-change time (else Changed): unlinkat(dir, name, 0), or with
+/// AT_REMOVEDIR for a directory. Nothing is ever chmod-ed. A failure reports the errno of the failed call
+/// itself. A file or directory on which another process holds a lock (flock, or a POSIX or open file
+/// description record lock) is in use and kept (kErrorInUse); to learn that, it is opened read-only without
+/// following a link and without blocking, and it stays flock-ed by this process until it is removed. FIFOs,
+/// sockets and devices are never opened. `seen`, when given, receives the facts of the entry found (valid
 /// unless the lookup failed). `closer`, when given, closes the locked descriptor of a removed entry.
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
                                const AgeRule& age, EntryFacts* seen = nullptr,
@@ -158,10 +166,10 @@ int StatHandle(const DirHandle& handle, EntryFacts& out);
 /// The removal of an empty directory that was opened, counted and looked at through one descriptor:
 /// `opened` was opened on `name` in `parent` by OpenDirectoryAt and `openedFacts` are its facts. Keeps it
 /// when `openedFacts` are not `expected` (Replaced) or not old by `age` (NoLongerOld); locks `opened`
-/// (kErrorInUse when another process holds a lock); looks `name` up once more without following a link,
-/// which must still be that directory, unchanged and old; then unlinkat(parent, name, AT_REMOVEDIR), which
-/// refuses a directory that is no longer empty. Nothing is chmod-ed. A failure reports the errno of the
-/// failed call itself.
+/// (kErrorInUse when another process holds a lock: flock, or a POSIX or open file description record lock);
+/// looks `name` up once more without following a link, which must still be that directory, unchanged and old;
+/// then unlinkat(parent, name, AT_REMOVEDIR), which refuses a directory that is no longer empty. Nothing is
+/// chmod-ed. A failure reports the errno of the failed call itself.
 RemoveResult RemoveOpenedDirIfUnchanged(const DirHandle& parent, std::string_view name,
                                         const DirHandle& opened, const EntryFacts& openedFacts,
                                         const EntryIdentity& expected, const AgeRule& age);

@@ -6,9 +6,12 @@
 
 namespace vorlex::platform {
 
-/// Held by the running instance of a program file. It is an abstract Unix socket named after the user and a
-/// hash of the program's full path, so the kernel frees it when the process ends, crash or kill -9 included,
-/// and a copy of the program in another folder has a name of its own.
+/// Held by the running instance of a program file, keyed by the user and the program's full path: an
+/// exclusive flock on a lock file, which the kernel frees when the process ends (crash or kill -9
+/// included), and a listening Unix socket beside it. Both lie in a folder only the user can write
+/// ($XDG_RUNTIME_DIR when it is the user's own with mode 0700, else "vorlex-<uid>" with mode 0700 in $TMPDIR
+/// or /tmp), so no other user can claim the instance. A copy of the program in another folder has a name of
+/// its own.
 class InstanceLock {
   public:
     ~InstanceLock();
@@ -16,22 +19,26 @@ class InstanceLock {
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     /// Takes the lock for `programPath`. Returns null when another instance holds it; that instance has then
-    /// been asked to come to the front. `error` gets an errno when the lock could be neither taken nor
-    /// found held (the start then goes on without it).
+    /// been asked to come to the front. When the lock can be neither taken nor found held (no folder of the
+    /// user's own can be had, e.g. another user made it first) the start goes on without the check: the
+    /// result holds nothing and `error` gets an errno. `error` also gets one when only the socket failed.
     static std::unique_ptr<InstanceLock> Acquire(const std::string& programPath, int* error = nullptr);
 
-    /// The listening socket: readable when a later start asks this instance to come to the front.
+    /// The listening socket (-1 when there is none): readable when a later start asks this instance to come
+    /// to the front.
     int Fd() const { return fd_; }
 
-    /// Accepts and reads one pending request; true when it asked to come to the front.
+    /// Accepts and reads one pending request; true when it asked to come to the front and came from a
+    /// process of the same user.
     bool TakeRequest();
 
   private:
-    explicit InstanceLock(int fd) : fd_(fd) {}
+    InstanceLock(int lockFd, int fd) : lockFd_(lockFd), fd_(fd) {}
+    int lockFd_;
     int fd_;
 };
 
-/// The socket name used for `programPath` (without the leading NUL of the abstract namespace).
+/// The name of the lock and socket files for `programPath` (the user id and two hashes of the path).
 std::string InstanceName(const std::string& programPath);
 
 }  // namespace vorlex::platform

@@ -8,6 +8,9 @@ namespace vorlex::platform {
 /// arrives (a self-pipe). Call once.
 int WatchTerminationSignals();
 
+/// The descriptor WatchTerminationSignals returned (-1 before it was called or when it failed).
+int TerminationFd();
+
 /// True once a termination signal arrived.
 bool TerminationRequested();
 

@@ -126,6 +126,7 @@ void Matcher::MatchFile(std::string_view dirPath, const FileFacts& file) {
     row.size = file.size;
     row.device = file.device;
     row.inode = file.inode;
+    row.changeStamp = file.changeStamp;
     row.fileType = file.fileType;
     row.status = RowStatus::Found;
     if (ahead_ != nullptr) {

@@ -18,14 +18,15 @@ namespace vorlex::scan {
 
 /// What the walk knows of one non-directory entry when it hands it to MatchFile.
 struct FileFacts {
-    std::string_view name;         ///< the entry's name, raw bytes
-    platform::TimeValue created;   ///< birth time, or status-change time where there is none
-    platform::TimeValue modified;  ///< last-write time
-    platform::TimeValue accessed;  ///< last-access time
-    std::uint64_t size = 0;        ///< bytes
-    std::uint64_t device = 0;      ///< identity, checked again before a deletion
-    std::uint64_t inode = 0;       ///< inode number on `device`
-    std::uint8_t fileType = 0;     ///< file type bits (S_IFMT >> 12)
+    std::string_view name;          ///< the entry's name, raw bytes
+    platform::TimeValue created;    ///< birth time, or status-change time where there is none
+    platform::TimeValue modified;   ///< last-write time
+    platform::TimeValue accessed;   ///< last-access time
+    std::uint64_t size = 0;         ///< bytes
+    std::uint64_t device = 0;       ///< identity, checked again before a deletion
+    std::uint64_t inode = 0;        ///< inode number on `device`
+    std::uint64_t changeStamp = 0;  ///< status-change time (platform::EntryFacts::changeStamp)
+    std::uint8_t fileType = 0;      ///< file type bits (S_IFMT >> 12)
 };
 
 /// Tests the files of one run against its criteria and appends a ResultRow (Status "Found") for each file

@@ -35,7 +35,8 @@ struct ResultRow {
     std::uint64_t size = 0;        ///< bytes
     std::uint64_t device = 0;      ///< identity at scan time, checked again before deletion
     std::uint64_t inode = 0;
-    std::uint8_t fileType = 0;  ///< file type bits at scan time (S_IFMT >> 12)
+    std::uint64_t changeStamp = 0;  ///< status-change time at scan time (EntryFacts::changeStamp)
+    std::uint8_t fileType = 0;      ///< file type bits at scan time (S_IFMT >> 12)
     RowStatus status = RowStatus::Found;
 };
 

@@ -3,7 +3,11 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 namespace vorlex::ui {
 
@@ -77,6 +81,18 @@ BoxResult ShowMessageBox(QWidget* centreOn, const BoxRequest& request) {
     }
     if (area.isValid()) {
         box.move(area.center() - QPoint(box.width() / 2, box.height() / 2));
+    }
+    QTimer timeout;
+    if (request.closeAfterMs > 0) {
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &box, [&box] { box.done(QMessageBox::Ok); });
+        timeout.start(request.closeAfterMs);
+    }
+    std::unique_ptr<QSocketNotifier> wake;
+    if (request.closeOnReadable >= 0) {
+        wake = std::make_unique<QSocketNotifier>(request.closeOnReadable, QSocketNotifier::Read);
+        QObject::connect(wake.get(), &QSocketNotifier::activated, &box,
+                         [&box] { box.done(QMessageBox::Ok); });
     }
     switch (box.exec()) {
         case QMessageBox::Yes:

@@ -10,11 +10,30 @@
 namespace vorlex::adv {
 namespace {
 
-/// Another process that holds an exclusive flock on each of `paths` (files or directories) until it is
+/// How LockHolder locks.
+enum class LockKind {
+    Flock,      ///< an exclusive flock
+    Record,     ///< a POSIX record lock over the whole file (fcntl F_SETLK)
+    OfdRecord,  ///< an open file description record lock over the whole file (F_OFD_SETLK), as SQLite takes
+};
+
+/// Takes a lock of `kind` on the open `fd`: a record lock is a write lock on a file opened for writing and a
+/// read lock on a directory (which cannot be opened for writing). True when it is held.
+inline bool TakeLock(int fd, LockKind kind, bool writable) {
+    if (kind == LockKind::Flock) {
+        return flock(fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    struct flock lock {};
+    lock.l_type = writable ? F_WRLCK : F_RDLCK;
+    lock.l_whence = SEEK_SET;
+    return fcntl(fd, kind == LockKind::Record ? F_SETLK : F_OFD_SETLK, &lock) == 0;
+}
+
+/// Another process that holds a lock of `kind` on each of `paths` (files or directories) until it is
 /// destroyed.
 class LockHolder {
   public:
-    explicit LockHolder(const std::vector<std::string>& paths) {
+    explicit LockHolder(const std::vector<std::string>& paths, LockKind kind = LockKind::Flock) {
         int ready[2];
         int release[2];
         if (pipe(ready) != 0 || pipe(release) != 0) {
@@ -25,8 +44,9 @@ class LockHolder {
             close(ready[0]);
             close(release[1]);
             for (const auto& p : paths) {
-                int fd = open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-                if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+                const bool writable = kind != LockKind::Flock && !std::filesystem::is_directory(p);
+                int fd = open(p.c_str(), (writable ? O_RDWR : O_RDONLY) | O_NOFOLLOW | O_CLOEXEC);
+                if (fd < 0 || !TakeLock(fd, kind, writable)) {
                     _exit(3);
                 }
             }
@@ -200,6 +220,55 @@ TEST(LockedEntries, EntriesLockedByAnotherProcessAreKeptWithTheInUseReason) {
     EXPECT_TRUE(HasLine(log, "REASON: " + inUse)) << Joined(log);
     EXPECT_TRUE(HasLine(log, "2 files deleted.")) << Joined(log);
     EXPECT_TRUE(HasLine(log, "2 empty directories deleted.")) << Joined(log);
+}
+
+TEST(LockedEntries, EntriesUnderRecordLocksOfAnotherProcessAreKeptAsInUse) {
+    Scene s;
+    ASSERT_TRUE(WriteFile(s.tree + "/free.dat", "free"));
+    ASSERT_TRUE(WriteFile(s.tree + "/posix.db", "posix"));
+    ASSERT_TRUE(WriteFile(s.tree + "/ofd.db", "ofd"));
+    std::filesystem::create_directories(s.tree + "/posixdir");
+    std::filesystem::create_directories(s.tree + "/ofddir");
+    LockHolder posix({s.tree + "/posix.db", s.tree + "/posixdir"}, LockKind::Record);
+    LockHolder ofd({s.tree + "/ofd.db", s.tree + "/ofddir"}, LockKind::OfdRecord);
+    ASSERT_TRUE(posix.Locked());
+    ASSERT_TRUE(ofd.Locked());
+
+    RunResult r = s.prog.Run({s.tree, "1"});
+
+    ADV_EXPECT_FINISHED(r, 0);
+    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/posix.db"), "posix");
+    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/ofd.db"), "ofd");
+    EXPECT_EQ(Names(s.tree), (std::set<std::string>{"posix.db", "ofd.db", "posixdir", "ofddir"}));
+    auto status = CsvStatus(s.prog.CsvPath());
+    EXPECT_EQ(status[s.tree + "/posix.db"], "NOT Deleted");
+    EXPECT_EQ(status[s.tree + "/ofd.db"], "NOT Deleted");
+    EXPECT_EQ(status[s.tree + "/posixdir/"], "Dir NOT Deleted");
+    EXPECT_EQ(status[s.tree + "/ofddir/"], "Dir NOT Deleted");
+    EXPECT_EQ(status[s.tree + "/free.dat"], "Deleted");
+    auto log = LogLines(s.prog.LogPath());
+    // The reason follows its entry's line.
+    auto lineAfter = [&log](const std::string& message) -> std::vector<std::string> {
+        for (std::size_t i = 0; i + 1 < log.size(); ++i) {
+            if (HasLine({log[i]}, message)) {
+                return {log[i + 1]};
+            }
+        }
+        return {};
+    };
+    const std::string inUse = "The file is in use by another process";
+    for (const char* name : {"/posix.db", "/ofd.db"}) {
+        EXPECT_TRUE(HasLine(lineAfter("Could not delete " + s.tree + name), "Reason: " + inUse))
+            << name << "\n"
+            << Joined(log);
+    }
+    for (const char* name : {"/posixdir", "/ofddir"}) {
+        EXPECT_TRUE(HasLine(lineAfter("ERROR: Could not delete empty directory: " + s.tree + name),
+                            "REASON: " + inUse))
+            << name << "\n"
+            << Joined(log);
+    }
+    EXPECT_TRUE(HasLine(log, "1 files deleted.")) << Joined(log);
 }
 
 TEST(LockedEntries, ImmutableEntriesAreKeptWithTheSystemsReason) {

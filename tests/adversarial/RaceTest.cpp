@@ -521,5 +521,52 @@ TEST(ChangedSinceTheScan, FilesRewrittenOrReplacedAfterTheScanAreKeptWithTheirRe
                                                   {s.tree + "/replaced.dat", "NOT Deleted"}}));
 }
 
+TEST(ChangedSinceTheScan, FilesRewrittenWithTheirTimesPutBackAreKept) {
+    Scene s;
+    for (const char* name : {"same.dat", "longer.dat", "samesize.dat"}) {
+        ASSERT_TRUE(WriteFile(s.tree + "/" + name, "as scanned"));
+    }
+    TestView view;
+    auto c = MakeController(view, s.prog.Folder());
+    c->Settings().drivePath = s.tree;
+    c->Settings().daysOld = 1;
+    c->Guarded([&] { c->ScanNow(); });
+    ASSERT_EQ(c->Rows().size(), 3u);
+
+    // Rewritten after the scan, then given back the access and modification times they had (touch -r):
+    // only the status-change time, and for one the size, tell.
+    for (const auto& [name, content] : std::map<std::string, std::string>{{"longer.dat", "new and longer"},
+                                                                          {"samesize.dat", "AS SCANNED"}}) {
+        const std::string path = s.tree + "/" + name;
+        struct stat before {};
+        ASSERT_EQ(stat(path.c_str(), &before), 0);
+        ASSERT_TRUE(WriteFile(path, content));
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        ASSERT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        ASSERT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    }
+
+    c->Guarded([&] { c->DeleteFiles(); });
+
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(Names(s.tree), (std::set<std::string>{"longer.dat", "samesize.dat"}));
+    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/longer.dat"), "new and longer");
+    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/samesize.dat"), "AS SCANNED");
+    auto log = ControllerLog(*c);
+    for (const char* name : {"longer.dat", "samesize.dat"}) {
+        const long at = IndexOf(log, "Could not delete " + s.tree + "/" + name);
+        ASSERT_NE(at, -1) << name << "\n" << Joined(log);
+        EXPECT_EQ(log[static_cast<std::size_t>(at) + 1], "Reason: The file was changed since the scan");
+    }
+    EXPECT_NE(IndexOf(log, "1 files deleted."), -1);
+    EXPECT_EQ(CsvStatus(s.prog.CsvPath()),
+              (std::map<std::string, std::string>{{s.tree + "/same.dat", "Deleted"},
+                                                  {s.tree + "/longer.dat", "NOT Deleted"},
+                                                  {s.tree + "/samesize.dat", "NOT Deleted"}}));
+}
+
 }  // namespace
 }  // namespace vorlex::adv

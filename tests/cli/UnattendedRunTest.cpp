@@ -5,7 +5,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -194,6 +196,85 @@ TEST(UnattendedRun, OutputFileHeldByAnotherProcessEndsWithCodeOne) {
     }
 }
 
+// A run that can reach a display shows its refusal in a box as well; a termination signal while the box
+// waits for a click still ends the run, with code 1, so a scheduler's next start is not held up.
+TEST(UnattendedRun, TerminationSignalEndsARunWhoseBoxIsUp) {
+    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xwininfo", X_OK) != 0) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo";
+    }
+    // A display of this test's own.
+    const std::string display = ":" + std::to_string(200 + getpid() % 500);
+    Child server("/usr/bin/Xvfb", {display, "-nolisten", "tcp"}, {});
+    const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
+    ASSERT_TRUE(WaitUntil([&] { return Exists(socket) || !server.Running(); }));
+    ASSERT_TRUE(server.Running());
+
+    for (int sig : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(sig);
+        ProgramCopy program;
+        TempDir tree;
+        const std::string old = tree.File("old.txt", "x");
+        const std::string log = program.dir.File("VorlexActivity.rtf", "previous log");
+        int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(flock(fd, LOCK_SH), 0);
+        std::map<std::string, std::string> env = DaysLater(40);
+        env["DISPLAY"] = display;
+        env["VORLEX_NO_BOXES"] = "";
+        auto run = program.Start({tree.path, "30"}, env);
+        // The box is up once the program has a window on the display.
+        const std::string windows = "xwininfo -display " + display + " -root -tree 2>/dev/null";
+        EXPECT_TRUE(WaitUntil([&] {
+            return vorlex::test::RunTool(windows).find("Vorlex") != std::string::npos || !run->Running();
+        }));
+        EXPECT_TRUE(run->Running()) << "the box was not shown";
+        run->Signal(sig);
+        RunResult ended = run->Wait(20);
+        close(fd);
+        EXPECT_FALSE(ended.hung) << "the box kept the run from ending";
+        EXPECT_EQ(ended.exitCode, 1);
+        EXPECT_NE(ended.err.find("cannot be accessed."), std::string::npos) << ended.err;
+        EXPECT_TRUE(Exists(old));
+    }
+    server.Signal(SIGTERM);
+    server.Wait();
+}
+
+// Nobody clicks the box of a nightly run: it closes by itself after a minute and the run ends with its
+// code, so the instance is free again for the next start.
+TEST(UnattendedRun, ABoxNobodyClicksClosesByItself) {
+    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xwininfo", X_OK) != 0) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo";
+    }
+    const std::string display = ":" + std::to_string(700 + getpid() % 500);
+    Child server("/usr/bin/Xvfb", {display, "-nolisten", "tcp"}, {});
+    ASSERT_TRUE(
+        WaitUntil([&] { return Exists("/tmp/.X11-unix/X" + display.substr(1)) || !server.Running(); }));
+    ASSERT_TRUE(server.Running());
+    ProgramCopy program;
+    TempDir tree;
+    const std::string log = program.dir.File("VorlexActivity.rtf", "previous log");
+    int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_SH), 0);
+    std::map<std::string, std::string> env = DaysLater(40);
+    env["DISPLAY"] = display;
+    env["VORLEX_NO_BOXES"] = "";
+    auto run = program.Start({tree.path, "30"}, env);
+    const std::string windows = "xwininfo -display " + display + " -root -tree 2>/dev/null";
+    EXPECT_TRUE(WaitUntil([&] {
+        return vorlex::test::RunTool(windows).find("Vorlex") != std::string::npos || !run->Running();
+    }));
+    EXPECT_TRUE(run->Running()) << "the box was not shown";
+    // Well beyond the box's minute: a run still there then waits for a click.
+    RunResult ended = run->Wait(150);
+    close(fd);
+    EXPECT_FALSE(ended.hung) << "the box waited for a click";
+    EXPECT_EQ(ended.exitCode, 1);
+    server.Signal(SIGTERM);
+    server.Wait();
+}
+
 namespace {
 
 /// Starts a debug run on `tree` (debug mode pauses before the scan) and waits until start-up has deleted the
@@ -238,10 +319,20 @@ TEST(UnattendedRun, FatalSignalIsReportedInTheLog) {
     EXPECT_FALSE(run.hung);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Exists(old));
-    EXPECT_TRUE(
-        HasLinesInOrder(program.LogHtml(),
-                        {LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
-                         LogLineHtml("Aborted due to Exception", kBlack, true),
-                         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true),
-                         LogLineHtml("Stack Dump:", kBlue, true)}));
+    EXPECT_TRUE(HasLinesInOrder(
+        program.LogHtml(),
+        {LogLineHtml("WARNING: The STOP button will not work when Debug is On", kRed, true),
+         LogLineHtml("Aborted due to Exception", kBlack, true),
+         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true),
+         LogLineHtml("Stack Dump:", kBlue, true), LogLineHtml("Dumping System Info:", kBlue, true),
+         "LogSystemInfo App.ExeName: " + fs::canonical(program.exe).string(),
+         LogLineHtml("Exception Message = Fatal signal SIGSEGV", kRed, true)}))
+        << program.LogHtml();
+    // A scheduler's mail shows standard error: the report says what happened and where to read more.
+    EXPECT_EQ(run.err.rfind("Vorlex: Fatal signal SIGSEGV. See " + program.PathOf("VorlexActivity.rtf") +
+                                " for the report.\nStack Dump:\n",
+                            0),
+              0u)
+        << run.err;
+    EXPECT_GT(std::count(run.err.begin(), run.err.end(), '\n'), 2) << "no stack: " << run.err;
 }

@@ -129,6 +129,7 @@ inline std::vector<scan::ResultRow> ScanRows(const std::string& root, platform::
             row.size = f.facts.size;
             row.device = f.facts.device;
             row.inode = f.facts.inode;
+            row.changeStamp = f.facts.changeStamp;
             row.fileType = f.facts.fileType;
             rows.push_back(std::move(row));
         }

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -39,6 +40,47 @@ TEST(CheckFileAccess, ReportsMissingFreeAndLockedFiles) {
     EXPECT_EQ(ErrorText(kErrorInUse), "The file is in use by another process");
     close(fd);
     EXPECT_EQ(CheckFileAccess(path), 0);
+}
+
+TEST(CheckFileAccess, ReportsRecordLocksOfAnotherProcess) {
+    vorlex::test::TempDir dir;
+    std::string path = dir.File("log.rtf", "x");
+    // A POSIX record lock held by this process would not count against itself: a child holds each kind.
+    for (int command : {F_SETLK, F_OFD_SETLK}) {
+        int ready[2];
+        int release[2];
+        ASSERT_EQ(pipe(ready), 0);
+        ASSERT_EQ(pipe(release), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(ready[0]);
+            close(release[1]);
+            int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            struct flock lock {};
+            lock.l_type = F_RDLCK;
+            lock.l_whence = SEEK_SET;
+            char c = 1;
+            if (fd < 0 || fcntl(fd, command, &lock) != 0 || write(ready[1], &c, 1) != 1) {
+                _exit(3);
+            }
+            while (read(release[0], &c, 1) > 0) {
+            }
+            _exit(0);
+        }
+        close(ready[1]);
+        close(release[0]);
+        char c = 0;
+        const bool locked = read(ready[0], &c, 1) == 1;
+        close(ready[0]);
+        const int inUse = CheckFileAccess(path);
+        close(release[1]);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(locked) << "command " << command;
+        EXPECT_EQ(inUse, kErrorInUse) << "command " << command;
+        EXPECT_EQ(CheckFileAccess(path), 0) << "command " << command;
+    }
 }
 
 TEST(CheckFileAccess, NeverOpensFifosOrFollowsLinks) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -68,6 +69,19 @@ const char* SignalName(int sig) {
             return "SIGABRT";
         default:
             return "signal";
+    }
+}
+
+void WriteToStandardError(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = write(STDERR_FILENO, text.data(), text.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
     }
 }
 

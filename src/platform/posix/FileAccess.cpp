@@ -10,6 +10,7 @@
 #include <random>
 
 #include "platform/Errors.h"
+#include "platform/posix/PosixFs.h"
 
 namespace vorlex::platform {
 
@@ -31,6 +32,9 @@ int CheckFileAccess(const std::string& path) {
         result = errno == EWOULDBLOCK ? kErrorInUse : errno;
     } else {
         flock(fd, LOCK_UN);
+        if (posix::RecordLockedByOther(fd)) {
+            result = kErrorInUse;
+        }
     }
     close(fd);
     return result;

@@ -50,6 +50,7 @@ void FillFacts(const struct statx& sx, EntryFacts& out) {
     out.device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
     out.inode = sx.stx_ino;
     out.size = sx.stx_size;
+    out.changeStamp = static_cast<std::uint64_t>(sx.stx_ctime.tv_sec) * 1000000000u + sx.stx_ctime.tv_nsec;
     out.modified = FromStatx(sx.stx_mtime);
     out.accessed = FromStatx(sx.stx_atime);
     // The status-change time is never earlier than the birth time, so the age test stays on the safe side.
@@ -94,6 +95,17 @@ void CloseFd(int fd) {
         close(fd);
         errno = saved;
     }
+}
+
+bool RecordLockedByOther(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;  // l_start 0 and l_len 0: the whole file; l_pid must be 0 for the query
+    int rc;
+    do {
+        rc = fcntl(fd, F_OFD_GETLK, &lock);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0 && lock.l_type != F_UNLCK;
 }
 
 int StatxAt(int dirfd, const char* name, EntryFacts& out) {

@@ -60,6 +60,11 @@ int OpenRelativeInPieces(int dirfd, std::string_view relative, int flags, std::u
 /// PATH_MAX. Returns the descriptor or -errno.
 int OpenLongPath(std::string_view path, int flags);
 
+/// True when another process (or another open file description) holds a POSIX or an open file description
+/// record lock on any part of the file open at `fd`: one F_OFD_GETLK query for a write lock over the whole
+/// file reports both kinds. flock locks are not seen here. False when the query fails.
+bool RecordLockedByOther(int fd);
+
 /// True while openat2 is believed to be available (cleared after the first ENOSYS).
 bool HaveOpenat2();
 

@@ -55,12 +55,31 @@ bool IsExpected(const EntryFacts& facts, const EntryIdentity& expected) {
            !(expected.compareCreated && facts.hasBirthTime && facts.created != expected.created);
 }
 
-// A file or directory that another process holds a lock on (flock) is in use, as a file opened without
-// sharing is elsewhere: it is kept. Opens `name` in `dirfd` without following a link, without blocking and
-// never when it is anything but a file or a directory (no FIFO or device is ever opened), checks that it is
-// still the entry of `facts` and tries the lock. Returns 0 with the locked descriptor in `held` (or -1
-// when the entry cannot be opened, e.g. without read permission: removal needs none), kErrorInUse, or
-// ESTALE when another entry has taken the name.
+bool IsUnchanged(const EntryFacts& facts, const EntryIdentity& expected) {
+    return !expected.compareContent ||
+           (facts.size == expected.size && facts.changeStamp == expected.changeStamp);
+}
+
+// An exclusive flock could not be taken, or another process holds a record lock (fcntl or open file
+// description, as databases take them). Returns kErrorInUse, 0 when free, or the errno of a failed flock.
+int TestLocks(int fd) {
+    int locked;
+    do {
+        locked = flock(fd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0 && errno == EWOULDBLOCK) {
+        return kErrorInUse;
+    }
+    return posix::RecordLockedByOther(fd) ? kErrorInUse : 0;
+}
+
+// A file or directory that another process holds a lock on (flock or a record lock) is in use, as a file
+// opened without sharing is elsewhere: it is kept. Opens `name` in `dirfd` without following a link,
+// without blocking and never when it is anything but a file or a directory (no FIFO or device is ever
+// opened), checks that it is still the entry of `facts` (size and status-change time included) and tests
+// the locks. Returns 0 with the flock-ed descriptor in `held` (or -1 when the entry cannot be opened, e.g.
+// without read permission: removal needs none), kErrorInUse, ESTALE when another entry has taken the name,
+// or EAGAIN when the entry was written meanwhile.
 int ProbeInUse(int dirfd, const char* name, const EntryFacts& facts, int& held) {
     held = -1;
     if (facts.kind != EntryKind::File && facts.kind != EntryKind::Directory) {
@@ -81,11 +100,12 @@ int ProbeInUse(int dirfd, const char* name, const EntryFacts& facts, int& held) 
         CloseFd(fd);
         return ESTALE;
     }
-    int locked;
-    do {
-        locked = flock(fd, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    if (locked != 0 && errno == EWOULDBLOCK) {
+    if (facts.kind == EntryKind::File &&
+        (opened.size != facts.size || opened.changeStamp != facts.changeStamp)) {
+        CloseFd(fd);
+        return EAGAIN;
+    }
+    if (TestLocks(fd) == kErrorInUse) {
         CloseFd(fd);
         return kErrorInUse;
     }
@@ -290,10 +310,16 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
     if (!IsOldEnough(facts, age)) {
         return {RemoveStatus::NoLongerOld, 0};
     }
+    if (!IsUnchanged(facts, expected)) {
+        return {RemoveStatus::Changed, 0};
+    }
     int held = -1;
     const int probe = ProbeInUse(dir.Fd(), n.CStr(), facts, held);
     if (probe == kErrorInUse) {
         return {RemoveStatus::Failed, kErrorInUse};
+    }
+    if (probe == EAGAIN) {
+        return {RemoveStatus::Changed, 0};
     }
     if (probe != 0) {
         return {RemoveStatus::Replaced, 0};
@@ -355,11 +381,7 @@ RemoveResult RemoveOpenedDirIfUnchanged(const DirHandle& parent, std::string_vie
     if (!IsOldEnough(openedFacts, age)) {
         return {RemoveStatus::NoLongerOld, 0};
     }
-    int locked;
-    do {
-        locked = flock(opened.Fd(), LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    if (locked != 0 && errno == EWOULDBLOCK) {
+    if (TestLocks(opened.Fd()) == kErrorInUse) {
         return {RemoveStatus::Failed, kErrorInUse};
     }
     // The name is looked up once more right before the removal: still the directory checked and locked.

@@ -41,6 +41,10 @@ int WatchTerminationSignals() {
     return g_pipe[0];
 }
 
+int TerminationFd() {
+    return g_pipe[0];
+}
+
 bool TerminationRequested() {
     return g_requested;
 }
