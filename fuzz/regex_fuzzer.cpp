@@ -14,56 +14,16 @@
 #include <pcre2.h>
 
 #include "FuzzCheck.h"
+#include "RegExInterpreter.h"
 #include "scan/RegEx.h"
 
 using vorlex::scan::IsValidUtf8;
 using vorlex::scan::MatchResult;
 using vorlex::scan::RegEx;
 using vorlex::scan::RegExError;
+using vorlex::test::Interpreter;
 
-namespace {
-
-/// The PCRE2 interpreter on a code compiled like RegEx's, with PCRE2_MATCH_INVALID_UTF.
-class Interpreter {
-  public:
-    explicit Interpreter(std::string_view pattern) {
-        pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
-        pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
-        int error = 0;
-        PCRE2_SIZE offset = 0;
-        code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
-                              PCRE2_CASELESS | PCRE2_UTF | PCRE2_MATCH_INVALID_UTF, &error, &offset, context);
-        pcre2_compile_context_free(context);
-        matchContext_ = pcre2_match_context_create(nullptr);
-        pcre2_set_match_limit(matchContext_, RegEx::kMatchLimit);
-        pcre2_set_depth_limit(matchContext_, RegEx::kDepthLimit);
-        matchData_ = pcre2_match_data_create(1, nullptr);
-    }
-    ~Interpreter() {
-        pcre2_match_data_free(matchData_);
-        pcre2_match_context_free(matchContext_);
-        pcre2_code_free(code_);
-    }
-    Interpreter(const Interpreter&) = delete;
-    Interpreter& operator=(const Interpreter&) = delete;
-
-    bool Compiled() const { return code_ != nullptr; }
-    MatchResult Match(std::string_view subject) {
-        const int rc = pcre2_match(code_, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0,
-                                   PCRE2_NOTEMPTY | PCRE2_NO_JIT, matchData_, matchContext_);
-        if (rc >= 0) {
-            return MatchResult::Match;
-        }
-        return rc == PCRE2_ERROR_NOMATCH ? MatchResult::NoMatch : MatchResult::Error;
-    }
-
-  private:
-    pcre2_code* code_ = nullptr;
-    pcre2_match_context* matchContext_ = nullptr;
-    pcre2_match_data* matchData_ = nullptr;
-};
-
-}  // namespace
+namespace {}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);

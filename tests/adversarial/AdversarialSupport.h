@@ -510,7 +510,11 @@ class Repeater {
 /// A view of the controller for tests: it records boxes and lets a test act while the work runs.
 class TestView final : public app::ControllerView {
   public:
-    void LogChanged() override {}
+    void LogChanged() override {
+        if (onLogChanged) {
+            onLogChanged();
+        }
+    }
     void FlushLog() override {}
     void ShowMessage(const app::Message& message) override { messages.push_back(message); }
     void KeepAlive() override {
@@ -529,6 +533,7 @@ class TestView final : public app::ControllerView {
 
     std::vector<app::Message> messages;  ///< every box shown, in order
     std::function<void()> onKeepAlive;   ///< called whenever the controller lets window events run
+    std::function<void()> onLogChanged;  ///< called after each change of the log
     int terminatedWith = -1;
 };
 

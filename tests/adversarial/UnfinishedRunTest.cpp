@@ -7,40 +7,10 @@
 namespace vorlex::adv {
 namespace {
 
-/// A view of an unattended controller run in the test's process: records boxes and the exit code, and
-/// lets a test act on each new log line or keep-alive.
-class HookView final : public app::ControllerView {
-  public:
-    void LogChanged() override {
-        if (onLog && controller != nullptr && !controller->LogModel().Entries().empty()) {
-            onLog(controller->LogModel().Entries().back().message);
-        }
-    }
-    void FlushLog() override {}
-    void ShowMessage(const app::Message& message) override { messages.push_back(message.text); }
-    void KeepAlive() override {
-        if (onKeepAlive) {
-            onKeepAlive();
-        }
-    }
-    void BusyChanged(bool) override {}
-    void RowsChanged() override {}
-    void RowUpdated(std::size_t) override {}
-    void SetDeleteEnabled(bool) override {}
-    void CriteriaChanged() override {}
-    void ClearRegExHistory() override {}
-    void AddRegExHistory(const std::string&) override {}
-    void Terminate(int code) override { exitCode = code; }
-
-    const app::Controller* controller = nullptr;
-    std::function<void(const std::string&)> onLog;
-    std::function<void()> onKeepAlive;
-    std::vector<std::string> messages;
-    int exitCode = -1;
-};
-
-/// Runs the unattended job `args` in this process, with the clock two days ahead.
-int RunUnattended(HookView& view, const std::string& programFolder, const std::vector<std::string>& args) {
+/// Runs the unattended job `args` in this process, with the clock two days ahead; `onLog` sees the
+/// controller after each change of its log. Returns the exit code.
+int RunUnattended(TestView& view, const std::string& programFolder, const std::vector<std::string>& args,
+                  const std::function<void(const app::Controller&)>& onLog = {}) {
     app::Environment env;
     env.programPath = programFolder + "/";
     env.currentPath = programFolder + "/";
@@ -52,29 +22,32 @@ int RunUnattended(HookView& view, const std::string& programFolder, const std::v
     env.commandLine = {programFolder + "/vorlex"};
     env.commandLine.insert(env.commandLine.end(), args.begin(), args.end());
     app::Controller c(view, std::move(env));
-    view.controller = &c;
+    if (onLog) {
+        view.onLogChanged = [&] { onLog(c); };
+    }
     c.Guarded([&] { c.Init(); });
-    view.controller = nullptr;
+    view.onLogChanged = nullptr;
     return c.ExitCode();
 }
 
 TEST(UnfinishedRun, AResultsFileLockedBeforeTheDeletionEndsWithOneAndDeletesNothing) {
     Scene s;
     ASSERT_TRUE(WriteFile(s.tree + "/old.dat", "x"));
-    HookView view;
+    TestView view;
     int lock = -1;
-    view.onLog = [&](const std::string& line) {
+    const int code = RunUnattended(view, s.prog.Folder(), {s.tree, "1"}, [&](const app::Controller& c) {
+        const std::string& line = c.LogModel().Entries().back().message;
         if (lock < 0 && line.rfind("Results written to CSV file", 0) == 0) {
             lock = open(s.prog.CsvPath().c_str(), O_RDONLY | O_CLOEXEC);
             ASSERT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0);
         }
-    };
-    const int code = RunUnattended(view, s.prog.Folder(), {s.tree, "1"});
+    });
     close(lock);
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(Exists(s.tree + "/old.dat"));
     ASSERT_FALSE(view.messages.empty());
-    EXPECT_NE(view.messages.back().find("cannot be accessed"), std::string::npos) << view.messages.back();
+    EXPECT_NE(view.messages.back().text.find("cannot be accessed"), std::string::npos)
+        << view.messages.back().text;
 }
 
 TEST(UnfinishedRun, ALogThatCannotBeWrittenStopsTheRunBeforeAnythingIsDeleted) {
@@ -93,7 +66,7 @@ TEST(UnfinishedRun, AStartFolderRemovedDuringTheScanEndsWithOne) {
         std::filesystem::create_directories(s.tree + "/" + d);
         ASSERT_TRUE(WriteFile(s.tree + "/" + d + "/f.dat", "x"));
     }
-    HookView view;
+    TestView view;
     bool removed = false;
     view.onKeepAlive = [&] {
         if (!removed) {
@@ -105,7 +78,7 @@ TEST(UnfinishedRun, AStartFolderRemovedDuringTheScanEndsWithOne) {
     EXPECT_TRUE(removed);
     EXPECT_EQ(code, 1);
     ASSERT_FALSE(view.messages.empty());
-    EXPECT_EQ(view.messages.back(), "ERROR: Path " + s.tree + " does not exist.");
+    EXPECT_EQ(view.messages.back().text, "ERROR: Path " + s.tree + " does not exist.");
 }
 
 TEST(UnfinishedRun, RunningOutOfDescriptorsIsAResourceErrorNotAnAccessDenied) {
