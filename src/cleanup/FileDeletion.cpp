@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "cleanup/ListedRemoval.h"
 #include "platform/DirWalk.h"
@@ -34,6 +36,8 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
     // The descriptors of the parents and of the removed files are closed beside the next removals: the
     // freeing of a removed file's pages and inode is the costliest part of its removal.
     platform::DescriptorCloser closer;
+    // Files of which this pass removed one hard link: that removal moved their status-change time.
+    std::set<std::pair<std::uint64_t, std::uint64_t>> linksRemoved;
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (host.StopRequested()) {
@@ -48,9 +52,16 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         } else if (request.ownFiles != nullptr && request.ownFiles->Holds(row)) {
             removal = {RemovalVerdict::OwnFile, 0};
         } else {
-            const platform::EntryIdentity expected{row.device, row.inode, row.fileType,    row.created,
-                                                   true,       row.size,  row.changeStamp, true};
-            removal = RemoveListed(root, rootPrefix, row.path, expected, age, nullptr, &closer);
+            platform::EntryIdentity expected{row.device, row.inode, row.fileType,    row.created,
+                                             true,       row.size,  row.changeStamp, true};
+            if (!linksRemoved.empty() && linksRemoved.count({row.device, row.inode}) != 0) {
+                expected.changeStamp = platform::kAnyChangeStamp;
+            }
+            platform::EntryFacts seen;
+            removal = RemoveListed(root, rootPrefix, row.path, expected, age, &seen, &closer);
+            if (removal.verdict == RemovalVerdict::Removed && seen.links > 1) {
+                linksRemoved.insert({row.device, row.inode});
+            }
         }
         if (removal.verdict == RemovalVerdict::Removed) {
             if (log.DebugMode()) {

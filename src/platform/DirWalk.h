@@ -24,6 +24,7 @@ struct EntryFacts {
     /// The status-change time (ctime) as nanoseconds since 1970, wrapping: compared for equality only. Any
     /// write, and any putting back of the modified time, moves it.
     std::uint64_t changeStamp = 0;
+    std::uint32_t links = 0;    ///< number of hard links
     TimeValue created;          ///< birth time; the status-change time where there is none (or it is 0)
     TimeValue modified;         ///< last-write time (mtime)
     TimeValue accessed;         ///< last-access time (atime)

@@ -92,9 +92,13 @@ struct EntryIdentity {
     /// was then put back, differs in one of them. Not compared for a directory, whose status-change time
     /// moves whenever an entry inside it goes.
     std::uint64_t size = 0;
-    std::uint64_t changeStamp = 0;
-    bool compareContent = false;  ///< compare `size` and `changeStamp`
+    std::uint64_t changeStamp = 0;  ///< or kAnyChangeStamp
+    bool compareContent = false;    ///< compare `size` and `changeStamp`
 };
+
+/// An EntryIdentity::changeStamp that matches any: for a file of which the run itself removed another hard
+/// link, which moved the status-change time of the file without changing it.
+inline constexpr std::uint64_t kAnyChangeStamp = ~std::uint64_t{0};
 
 /// The identity recorded in `facts`, birth time included (size and status-change time left out).
 inline EntryIdentity IdentityOf(const EntryFacts& facts) {

@@ -526,12 +526,15 @@ TEST(ChangedSinceTheScan, FilesRewrittenWithTheirTimesPutBackAreKept) {
     for (const char* name : {"same.dat", "longer.dat", "samesize.dat"}) {
         ASSERT_TRUE(WriteFile(s.tree + "/" + name, "as scanned"));
     }
+    // A second name of an unchanged file: removing the first name moves the file's status-change time,
+    // which must not pass for a change.
+    ASSERT_EQ(link((s.tree + "/same.dat").c_str(), (s.tree + "/same-link.dat").c_str()), 0);
     TestView view;
     auto c = MakeController(view, s.prog.Folder());
     c->Settings().drivePath = s.tree;
     c->Settings().daysOld = 1;
     c->Guarded([&] { c->ScanNow(); });
-    ASSERT_EQ(c->Rows().size(), 3u);
+    ASSERT_EQ(c->Rows().size(), 4u);
 
     // Rewritten after the scan, then given back the access and modification times they had (touch -r):
     // only the status-change time, and for one the size, tell.
@@ -561,9 +564,10 @@ TEST(ChangedSinceTheScan, FilesRewrittenWithTheirTimesPutBackAreKept) {
         ASSERT_NE(at, -1) << name << "\n" << Joined(log);
         EXPECT_EQ(log[static_cast<std::size_t>(at) + 1], "Reason: The file was changed since the scan");
     }
-    EXPECT_NE(IndexOf(log, "1 files deleted."), -1);
+    EXPECT_NE(IndexOf(log, "2 files deleted."), -1) << Joined(log);
     EXPECT_EQ(CsvStatus(s.prog.CsvPath()),
               (std::map<std::string, std::string>{{s.tree + "/same.dat", "Deleted"},
+                                                  {s.tree + "/same-link.dat", "Deleted"},
                                                   {s.tree + "/longer.dat", "NOT Deleted"},
                                                   {s.tree + "/samesize.dat", "NOT Deleted"}}));
 }

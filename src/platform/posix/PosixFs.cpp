@@ -20,8 +20,8 @@ namespace vorlex::platform::posix {
 namespace {
 
 // Birth time costs nothing extra; the walk needs every other field for the per-file test.
-constexpr unsigned kStatxMask =
-    STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_CTIME | STATX_BTIME;
+constexpr unsigned kStatxMask = STATX_TYPE | STATX_MODE | STATX_NLINK | STATX_INO | STATX_SIZE | STATX_ATIME |
+                                STATX_MTIME | STATX_CTIME | STATX_BTIME;
 constexpr int kStatxFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT;
 constexpr std::uint64_t kResolveSafe =
     RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS | RESOLVE_BENEATH | RESOLVE_NO_XDEV;
@@ -50,6 +50,7 @@ void FillFacts(const struct statx& sx, EntryFacts& out) {
     out.device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
     out.inode = sx.stx_ino;
     out.size = sx.stx_size;
+    out.links = sx.stx_nlink;
     out.changeStamp = static_cast<std::uint64_t>(sx.stx_ctime.tv_sec) * 1000000000u + sx.stx_ctime.tv_nsec;
     out.modified = FromStatx(sx.stx_mtime);
     out.accessed = FromStatx(sx.stx_atime);

@@ -57,7 +57,8 @@ bool IsExpected(const EntryFacts& facts, const EntryIdentity& expected) {
 
 bool IsUnchanged(const EntryFacts& facts, const EntryIdentity& expected) {
     return !expected.compareContent ||
-           (facts.size == expected.size && facts.changeStamp == expected.changeStamp);
+           (facts.size == expected.size &&
+            (expected.changeStamp == kAnyChangeStamp || facts.changeStamp == expected.changeStamp));
 }
 
 // An exclusive flock could not be taken, or another process holds a record lock (fcntl or open file
@@ -332,8 +333,10 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
         CloseFd(held);  // the entry stays: its lock goes at once
         return {RemoveStatus::Failed, err};
     }
-    if (closer != nullptr) {
-        closer->Close(held);  // the last descriptor of a removed file: its pages and inode are freed there
+    // The last descriptor of a removed file: its pages and inode are freed on the closing thread. A file with
+    // other names stays, and its lock must go at once, before the next removal tests another of its names.
+    if (closer != nullptr && facts.links <= 1) {
+        closer->Close(held);
     } else {
         CloseFd(held);
     }
