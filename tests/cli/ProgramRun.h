@@ -79,6 +79,30 @@ inline std::string ReadWholeFile(const std::string& path) {
     return ss.str();
 }
 
+/// Spawn attributes under which a child starts with default signal handling (SIGPIPE included) and no
+/// blocked signal, whatever the test runner changed.
+class DefaultSignals {
+  public:
+    DefaultSignals() {
+        posix_spawnattr_init(&attr_);
+        sigset_t all;
+        sigfillset(&all);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attr_, &all);
+        posix_spawnattr_setsigmask(&attr_, &none);
+        posix_spawnattr_setflags(&attr_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    }
+    ~DefaultSignals() { posix_spawnattr_destroy(&attr_); }
+    DefaultSignals(const DefaultSignals&) = delete;
+    DefaultSignals& operator=(const DefaultSignals&) = delete;
+
+    const posix_spawnattr_t* Get() const { return &attr_; }
+
+  private:
+    posix_spawnattr_t attr_;
+};
+
 /// One started child. Its standard output and error go to files of their own, so a child that runs long
 /// never blocks on a full pipe.
 class Child {
@@ -109,19 +133,9 @@ class Child {
         if (!workDir.empty()) {
             posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
         }
-        // The child starts with default signal handling whatever the test runner changed.
-        posix_spawnattr_t attr;
-        posix_spawnattr_init(&attr);
-        sigset_t all;
-        sigfillset(&all);
-        sigset_t none;
-        sigemptyset(&none);
-        posix_spawnattr_setsigdefault(&attr, &all);
-        posix_spawnattr_setsigmask(&attr, &none);
-        posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-        int rc = posix_spawn(&pid_, exe.c_str(), &actions, &attr, cargv.data(), cenv.data());
+        const DefaultSignals signals;
+        int rc = posix_spawn(&pid_, exe.c_str(), &actions, signals.Get(), cargv.data(), cenv.data());
         posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attr);
         if (rc != 0) {
             ADD_FAILURE() << "cannot start " << exe << ": " << std::strerror(rc);
             pid_ = -1;

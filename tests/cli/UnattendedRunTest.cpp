@@ -196,83 +196,107 @@ TEST(UnattendedRun, OutputFileHeldByAnotherProcessEndsWithCodeOne) {
     }
 }
 
-// A run that can reach a display shows its refusal in a box as well; a termination signal while the box
-// waits for a click still ends the run, with code 1, so a scheduler's next start is not held up.
-TEST(UnattendedRun, TerminationSignalEndsARunWhoseBoxIsUp) {
-    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xwininfo", X_OK) != 0) {
-        GTEST_SKIP() << "needs Xvfb and xwininfo";
-    }
-    // A display of this test's own.
-    const std::string display = ":" + std::to_string(200 + getpid() % 500);
-    Child server("/usr/bin/Xvfb", {display, "-nolisten", "tcp"}, {});
-    const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
-    ASSERT_TRUE(WaitUntil([&] { return Exists(socket) || !server.Running(); }));
-    ASSERT_TRUE(server.Running());
+namespace {
 
-    for (int sig : {SIGTERM, SIGINT}) {
-        SCOPED_TRACE(sig);
-        ProgramCopy program;
-        TempDir tree;
-        const std::string old = tree.File("old.txt", "x");
-        const std::string log = program.dir.File("VorlexActivity.rtf", "previous log");
-        int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(flock(fd, LOCK_SH), 0);
+/// An X display of the test's own (Xvfb), numbered from `base` and the test's process id.
+class TestDisplay {
+  public:
+    explicit TestDisplay(int base)
+        : name_(":" + std::to_string(base + getpid() % 500)),
+          server_("/usr/bin/Xvfb", {name_, "-nolisten", "tcp"}, {}) {}
+    ~TestDisplay() {
+        server_.Signal(SIGTERM);
+        server_.Wait();
+    }
+    TestDisplay(const TestDisplay&) = delete;
+    TestDisplay& operator=(const TestDisplay&) = delete;
+
+    /// True once the server takes connections.
+    bool Ready() {
+        return WaitUntil(
+                   [&] { return Exists("/tmp/.X11-unix/X" + name_.substr(1)) || !server_.Running(); }) &&
+               server_.Running();
+    }
+    const std::string& Name() const { return name_; }
+
+  private:
+    std::string name_;
+    Child server_;
+};
+
+/// An unattended run on `display` whose log is held by this process (so it refuses with a box), started and
+/// waited for until its box is up. The lock goes with the object.
+struct RunWithBox {
+    ProgramCopy program;
+    TempDir tree;
+    std::string old = tree.File("old.txt", "x");
+    int lock = -1;
+    std::unique_ptr<Child> run;
+
+    explicit RunWithBox(const std::string& display) {
+        lock = open(program.dir.File("VorlexActivity.rtf", "previous log").c_str(), O_RDONLY | O_CLOEXEC);
+        if (lock < 0 || flock(lock, LOCK_SH) != 0) {
+            ADD_FAILURE() << "cannot hold the log";
+        }
         std::map<std::string, std::string> env = DaysLater(40);
         env["DISPLAY"] = display;
         env["VORLEX_NO_BOXES"] = "";
-        auto run = program.Start({tree.path, "30"}, env);
+        run = program.Start({tree.path, "30"}, env);
         // The box is up once the program has a window on the display.
         const std::string windows = "xwininfo -display " + display + " -root -tree 2>/dev/null";
         EXPECT_TRUE(WaitUntil([&] {
             return vorlex::test::RunTool(windows).find("Vorlex") != std::string::npos || !run->Running();
         }));
         EXPECT_TRUE(run->Running()) << "the box was not shown";
-        run->Signal(sig);
-        RunResult ended = run->Wait(20);
-        close(fd);
+    }
+    ~RunWithBox() {
+        if (lock >= 0) {
+            close(lock);
+        }
+    }
+    RunWithBox(const RunWithBox&) = delete;
+    RunWithBox& operator=(const RunWithBox&) = delete;
+};
+
+bool HasBoxTools() {
+    return access("/usr/bin/Xvfb", X_OK) == 0 && access("/usr/bin/xwininfo", X_OK) == 0;
+}
+
+}  // namespace
+
+// A run that can reach a display shows its refusal in a box as well; a termination signal while the box
+// waits for a click still ends the run, with code 1, so a scheduler's next start is not held up.
+TEST(UnattendedRun, TerminationSignalEndsARunWhoseBoxIsUp) {
+    if (!HasBoxTools()) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo";
+    }
+    TestDisplay display(200);
+    ASSERT_TRUE(display.Ready());
+    for (int sig : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(sig);
+        RunWithBox box(display.Name());
+        box.run->Signal(sig);
+        RunResult ended = box.run->Wait(20);
         EXPECT_FALSE(ended.hung) << "the box kept the run from ending";
         EXPECT_EQ(ended.exitCode, 1);
         EXPECT_NE(ended.err.find("cannot be accessed."), std::string::npos) << ended.err;
-        EXPECT_TRUE(Exists(old));
+        EXPECT_TRUE(Exists(box.old));
     }
-    server.Signal(SIGTERM);
-    server.Wait();
 }
 
 // Nobody clicks the box of a nightly run: it closes by itself after a minute and the run ends with its
 // code, so the instance is free again for the next start.
 TEST(UnattendedRun, ABoxNobodyClicksClosesByItself) {
-    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xwininfo", X_OK) != 0) {
+    if (!HasBoxTools()) {
         GTEST_SKIP() << "needs Xvfb and xwininfo";
     }
-    const std::string display = ":" + std::to_string(700 + getpid() % 500);
-    Child server("/usr/bin/Xvfb", {display, "-nolisten", "tcp"}, {});
-    ASSERT_TRUE(
-        WaitUntil([&] { return Exists("/tmp/.X11-unix/X" + display.substr(1)) || !server.Running(); }));
-    ASSERT_TRUE(server.Running());
-    ProgramCopy program;
-    TempDir tree;
-    const std::string log = program.dir.File("VorlexActivity.rtf", "previous log");
-    int fd = open(log.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(flock(fd, LOCK_SH), 0);
-    std::map<std::string, std::string> env = DaysLater(40);
-    env["DISPLAY"] = display;
-    env["VORLEX_NO_BOXES"] = "";
-    auto run = program.Start({tree.path, "30"}, env);
-    const std::string windows = "xwininfo -display " + display + " -root -tree 2>/dev/null";
-    EXPECT_TRUE(WaitUntil([&] {
-        return vorlex::test::RunTool(windows).find("Vorlex") != std::string::npos || !run->Running();
-    }));
-    EXPECT_TRUE(run->Running()) << "the box was not shown";
+    TestDisplay display(700);
+    ASSERT_TRUE(display.Ready());
+    RunWithBox box(display.Name());
     // Well beyond the box's minute: a run still there then waits for a click.
-    RunResult ended = run->Wait(150);
-    close(fd);
+    RunResult ended = box.run->Wait(150);
     EXPECT_FALSE(ended.hung) << "the box waited for a click";
     EXPECT_EQ(ended.exitCode, 1);
-    server.Signal(SIGTERM);
-    server.Wait();
 }
 
 namespace {
