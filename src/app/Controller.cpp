@@ -110,10 +110,10 @@ bool Controller::Init() {
     WriteDebugLog("Program Path = " + env_.programPath);
     WriteDebugLog("Current Path = " + env_.currentPath);
 
-    platform::DeleteFile(env_.programPath + kLogFileName);
-    platform::DeleteFile(env_.programPath + kCsvFileName);
     // Temporary copies left by runs that were killed while writing: nothing else will ever remove them.
     platform::RemoveStaleTemporaryFiles(env_.programPath, DataFileNames());
+    platform::DeleteFile(env_.programPath + kLogFileName);
+    platform::DeleteFile(env_.programPath + kCsvFileName);
 
     if (!interactive_) {
         ScanNow();
