@@ -211,10 +211,13 @@ class TestDisplay {
     TestDisplay(const TestDisplay&) = delete;
     TestDisplay& operator=(const TestDisplay&) = delete;
 
-    /// True once the server takes connections.
+    /// True once the server answers. A socket file alone may be left from an earlier server of that number.
     bool Ready() {
-        return WaitUntil(
-                   [&] { return Exists("/tmp/.X11-unix/X" + name_.substr(1)) || !server_.Running(); }) &&
+        const std::string probe = "xwininfo -display " + name_ + " -root 2>/dev/null";
+        return WaitUntil([&] {
+                   return !server_.Running() ||
+                          vorlex::test::RunTool(probe).find("Window id") != std::string::npos;
+               }) &&
                server_.Running();
     }
     const std::string& Name() const { return name_; }
