@@ -17,6 +17,11 @@ build_and_test() {
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+
+if [ "${CI:-}" = true ]; then
+  echo "== Formatting (.clang-format) =="
+  (cd "$here" && git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror)
+fi
 build_and_test "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLEX_WERROR=$werror
 
 if [ "${CI:-}" = true ] || [ "${VORLEX_SANITIZE:-}" = 1 ]; then

@@ -41,7 +41,9 @@ struct Trees {
     platform::TimeValue scanStart = vorlex::test::DaysFromNow(10);
     platform::TimeValue cutOff{scanStart.sec - 5 * kDay, scanStart.nsec};
 
-    cleanup::FileDeletionRequest Request(bool noDirs = false) const { return {root, cutOff, noDirs, {}, nullptr}; }
+    cleanup::FileDeletionRequest Request(bool noDirs = false) const {
+        return {root, cutOff, noDirs, {}, nullptr};
+    }
     cleanup::EmptyDirRequest DirRequest(int days = 5) const { return {root, scanStart, days, {}}; }
 };
 
