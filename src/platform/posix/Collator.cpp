@@ -154,6 +154,14 @@ Collator::Collator() : pages_((kStrayByte + 0x100) / 256) {
     }
 }
 
+void Collator::SwapWeights(char32_t a, char32_t b) {
+    const int x = IndexOf(a);
+    const int y = IndexOf(b);
+    if (x >= 0 && y >= 0) {
+        std::swap(table_[static_cast<std::size_t>(x)], table_[static_cast<std::size_t>(y)]);
+    }
+}
+
 int Collator::IndexOf(char32_t cp) const {
     const Page* page = pages_[cp >> 8].get();
     return page == nullptr ? kUnknown : (*page)[cp & 0xFF];
