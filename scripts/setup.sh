@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vorlex needs to build, run and test, and the en_US.UTF-8 locale the tests use.
+# Installs the Debian packages Vorlex needs to build, run and test, and the locales the tests use.
 # Quick when everything is present: it only calls apt-get for packages that are missing.
 # Usage: scripts/setup.sh [run|test]   (test adds the tools the test suite reads its output with)
 set -euo pipefail
@@ -25,9 +25,18 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$mode" = test ] && ! locale -a 2>/dev/null | grep -qi '^en_US\.utf-\?8$'; then
-  echo "Generating the en_US.UTF-8 locale"
-  as_root sed -i 's/^# *en_US.UTF-8 UTF-8/en_US.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen >/dev/null
+# The collation tests compare the program's order with glibc's in these locales.
+if [ "$mode" = test ]; then
+  wanted=()
+  for l in en_US de_DE sv_SE tr_TR cs_CZ ja_JP; do
+    locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$" || wanted+=("$l")
+  done
+  if [ ${#wanted[@]} -gt 0 ]; then
+    echo "Generating the locales: ${wanted[*]}"
+    for l in "${wanted[@]}"; do
+      as_root sed -i "s/^# *$l.UTF-8 UTF-8/$l.UTF-8 UTF-8/" /etc/locale.gen
+      grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
+    as_root locale-gen >/dev/null
+  fi
 fi

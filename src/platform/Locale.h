@@ -76,10 +76,6 @@ std::string GroupThousands(std::uint64_t value, std::string_view sep);
 /// A sort key for `text` in the user's collation order (strxfrm of LC_COLLATE; byte order in C).
 std::string CollationKey(std::string_view text);
 
-/// Compares `a` and `b` in the order CollationKey gives (strcoll of LC_COLLATE): negative, zero or positive.
-/// Cheaper than two keys when only one comparison is needed, above all for long paths.
-int Collate(const std::string& a, const std::string& b);
-
 /// The user's collation order (that of CollationKey), quick for texts whose characters it has learnt.
 ///
 /// strxfrm spends microseconds on every path, which dominated the sorting of large result lists. The
@@ -113,6 +109,9 @@ class Collator {
     bool TableInUse() const { return levels_ > 0; }
     /// Stops using the table from now on (after a sample disagreed with strxfrm).
     void DropTable() { levels_ = 0; }
+    /// For tests of the fallback: swaps the table's weights of two learnt characters, so that quick texts
+    /// holding them are compared as no locale does and only the sampled check against strxfrm can tell.
+    void SwapWeights(char32_t a, char32_t b);
 
   private:
     static constexpr int kMaxLevels = 4;

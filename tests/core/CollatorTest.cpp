@@ -2,6 +2,7 @@
 #include <atomic>
 #include <chrono>
 #include <clocale>
+#include <cstdio>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -143,7 +144,136 @@ std::vector<std::size_t> ReferenceOrder(const std::vector<std::string>& paths) {
     return order;
 }
 
+/// The locales the agreement is checked in (scripts/setup.sh generates them), and any other installed one.
+std::vector<std::string> LocalesToCheck() {
+    std::vector<std::string> out = {"C",           "C.UTF-8",     "en_US.UTF-8", "de_DE.UTF-8",
+                                    "sv_SE.UTF-8", "tr_TR.UTF-8", "cs_CZ.UTF-8", "ja_JP.UTF-8"};
+    if (FILE* list = popen("locale -a 2>/dev/null", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, list) != nullptr) {
+            std::string name(line);
+            while (!name.empty() && (name.back() == '\n' || name.back() == '\r')) {
+                name.pop_back();
+            }
+            // "de_DE.utf8" is listed for "de_DE.UTF-8".
+            const bool known = std::any_of(out.begin(), out.end(), [&](const std::string& o) {
+                std::string n = o;
+                if (const std::size_t dot = n.find(".UTF-8"); dot != std::string::npos) {
+                    n.replace(dot, 6, ".utf8");
+                }
+                return n == name;
+            });
+            if (!name.empty() && name != "POSIX" && !known) {
+                out.push_back(name);
+            }
+        }
+        pclose(list);
+    }
+    return out;
+}
+
+/// Pieces of names where collations differ: case, accents, digits, punctuation, blanks, sharp s, the
+/// Scandinavian letters, the Turkish i's, the Czech ch, kana and kanji, invalid UTF-8, contractions.
+std::vector<std::string> LocalePieces() {
+    return {"a", "A", "b", "B", "z", "Z", "e", "E", "o", "O", "s", "S", "u", "y", "\xC3\xA9", "\xC3\x89",
+            "\xC3\xA8", "\xC3\xAA", "\xC3\xA0", "\xC3\xA7", "\xC3\xB1", "\xC3\xBC", "\xC3\x9C", "0", "1", "2",
+            "9", "10", "-", "_", ".", ",", "'", "(", "!", "~", "/", " ", "  ", "\xC2\xA0", "\xC3\x9F", "ss",
+            "SS", "\xE1\xBA\x9E", "\xC3\xA5", "\xC3\x85", "\xC3\xA4", "\xC3\x84", "\xC3\xB6", "\xC3\x96",
+            "\xC3\xB8", "\xC3\xA6", "aa", "ae", "oe", "w", "v", "i", "I", "\xC4\xB0", "\xC4\xB1", "\xC4\x9F",
+            "\xC5\x9F", "c", "C", "h", "H", "ch", "Ch", "CH", "\xC4\x8D", "\xC5\x99", "\xC4\x9B", "\xC5\xAF",
+            "\xC5\xBE", "\xE3\x81\x82", "\xE3\x81\x8B", "\xE3\x81\x8C", "\xE3\x81\xAF", "\xE3\x81\xB1",
+            "\xE3\x82\xA2", "\xE3\x82\xAB", "\xE3\x82\xAC", "\xEF\xBD\xB1", "\xE3\x83\xBC", "\xE3\x82\x9D",
+            "\xE3\x82\x9E", "\xE3\x83\xBD", "\xE3\x80\x85", "\xE6\x97\xA5", "\xE6\x9C\xAC", "\xE8\xAA\x9E",
+            "\xE6\xBC\xA2", "\xEF\xBC\xA1", "\xFF", "\xC3", "\x80", "\xE3\x81", "\xC0\xAF", "\xED\xA0\x80",
+            "\n",
+            // Three-character contractions (Kannada, Sinhala, Tibetan vowel signs), their parts, a consonant.
+            "\xE0\xB3\x86\xE0\xB3\x82\xE0\xB3\x95", "\xE0\xB3\x86", "\xE0\xB3\x82", "\xE0\xB3\x95",
+            "\xE0\xB7\x99\xE0\xB7\x8F\xE0\xB7\x8A", "\xE0\xB7\x99", "\xE0\xB7\x8F",
+            "\xE0\xBE\xB2\xE0\xBD\xB1\xE0\xBE\x80", "\xE0\xBE\xB2", "\xE0\xBD\xB1", "\xE0\xB2\x95"};
+}
+
+/// Names made of those pieces: every pair, random runs of up to ten behind shared folders, long names
+/// (hundreds of characters, some without any fourth-level weight) and names equal up to their last piece.
+std::vector<std::string> LocaleTexts() {
+    const std::vector<std::string> pieces = LocalePieces();
+    std::vector<std::string> out;
+    for (const std::string& a : pieces) {
+        for (const std::string& b : pieces) {
+            out.push_back(a + b);
+        }
+    }
+    std::mt19937 rng(17);
+    for (int i = 0; i < 6000; ++i) {
+        std::string text = i % 2 == 0 ? "/home/user/Docs/" : "";
+        const int length = 1 + static_cast<int>(rng() % 10);
+        for (int k = 0; k < length; ++k) {
+            text += pieces[rng() % pieces.size()];
+        }
+        out.push_back(text);
+    }
+    for (const std::string& p : pieces) {
+        std::string longName = "/srv/" + std::string(300, 'x');
+        std::string ideographs = "/srv/";
+        for (int k = 0; k < 120; ++k) {
+            ideographs += k % 2 == 0 ? "\xE6\x97\xA5" : "\xE6\x9C\xAC";
+        }
+        out.push_back(longName + p);
+        out.push_back(ideographs + p);
+        out.push_back(ideographs + "a" + p);
+        out.push_back("/home/user/same folder/same name " + p + ".txt");
+        out.push_back("/home/user/same folder/same name." + p);
+    }
+    return out;
+}
+
 }  // namespace
+
+TEST(Collator, AgreesWithStrxfrmInEveryLocale) {
+    const std::vector<std::string> texts = LocaleTexts();
+    for (const std::string& locale : LocalesToCheck()) {
+        ScopedLocale scoped(LC_COLLATE, locale.c_str());
+        if (!scoped.Ok()) {
+            ADD_FAILURE() << "no locale " << locale << " (scripts/setup.sh test generates it)";
+            continue;
+        }
+        Collator collator;
+        int quick = 0;
+        std::mt19937 rng(3);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::string& a = texts[i];
+            const std::string& b = texts[rng() % texts.size()];
+            const bool qa = collator.Admit(a);
+            const bool qb = collator.Admit(b);
+            ASSERT_EQ(collator.Key(a, qa), CollationKey(a)) << locale << " [" << a << "]";
+            const int want = Sign(CollationKey(a).compare(CollationKey(b)));
+            if (qa && qb) {
+                ++quick;
+                ASSERT_EQ(Sign(collator.CompareQuick(a, b)), want)
+                    << locale << " [" << a << "] [" << b << "]";
+            }
+            if (qa) {
+                ASSERT_EQ(Sign(collator.CompareToKey(a, CollationKey(b))), want)
+                    << locale << " [" << a << "]";
+            }
+        }
+        // The table serves these; cs_CZ (ch) and ja_JP (one-level weights) go by their keys.
+        for (const char* served :
+             {"C", "C.UTF-8", "en_US.UTF-8", "de_DE.UTF-8", "sv_SE.UTF-8", "tr_TR.UTF-8"}) {
+            if (locale == served) {
+                EXPECT_TRUE(collator.TableInUse()) << locale;
+            }
+        }
+        if (collator.TableInUse()) {
+            EXPECT_GT(quick, 1000) << locale;
+        }
+        // The whole list in order, as the result list sorts it.
+        std::vector<ResultRow> rows = RowsOf(texts);
+        Collator fresh;
+        const std::optional<std::vector<std::size_t>> order = SortOrder(rows, fresh);
+        ASSERT_TRUE(order.has_value());
+        EXPECT_EQ(*order, ReferenceOrder(texts)) << locale;
+    }
+}
 
 TEST(Collator, AgreesWithStrxfrmOnTrickyTexts) {
     for (const char* locale : {"en_US.UTF-8", "C", "C.UTF-8"}) {
@@ -265,6 +395,58 @@ TEST(ApplyOrder, MovesEveryRowOnceAlongCyclesOfAnyLength) {
             ASSERT_EQ(rows[i].path, paths[order[i]]);
         }
         EXPECT_EQ(calls, order.size() == 5000 ? 1u : 0u);  // every 4,096 moves
+    }
+}
+
+TEST(SortOrder, FallsBackToKeysWhenTheTableIsWrong) {
+    ScopedLocale scoped(LC_COLLATE, "en_US.UTF-8");
+    if (!scoped.Ok()) {
+        GTEST_SKIP() << "no en_US.UTF-8";
+    }
+    // Every name holds an a or a b, so that the first quick one, always sampled, shows the spoilt table.
+    std::vector<std::string> paths;
+    for (const std::string& t : RandomTexts(9, 3000)) {
+        paths.push_back(t + (paths.size() % 2 == 0 ? "a" : "b"));
+    }
+    paths[0] = "/home/user/ab";
+    const std::vector<std::size_t> reference = ReferenceOrder(paths);
+    std::vector<ResultRow> rows = RowsOf(paths);
+    // For the merge: the first half in order, the rest after it.
+    const std::size_t listed = paths.size() / 2;
+    std::vector<std::string> merged;
+    for (std::size_t i : ReferenceOrder(std::vector<std::string>(paths.begin(), paths.begin() + listed))) {
+        merged.push_back(paths[i]);
+    }
+    merged.insert(merged.end(), paths.begin() + listed, paths.end());
+    const std::vector<ResultRow> mergedRows = RowsOf(merged);
+    auto spoilt = [&paths](Collator& collator) {
+        for (const std::string& p : paths) {
+            collator.Admit(p);
+        }
+        collator.SwapWeights(U'a', U'b');
+        ASSERT_TRUE(collator.Admit(paths[0]));
+        ASSERT_NE(collator.Key(paths[0], true), CollationKey(paths[0]));
+    };
+    {
+        Collator collator;
+        spoilt(collator);
+        EXPECT_EQ(SortOrder(rows, collator), std::optional(reference));
+        EXPECT_FALSE(collator.TableInUse());
+    }
+    {
+        Collator collator;
+        spoilt(collator);
+        EXPECT_EQ(MergeOrder(mergedRows, listed, collator), ReferenceOrder(merged));
+        EXPECT_FALSE(collator.TableInUse());
+    }
+    {
+        // A table found unfit from the start: every name by its strxfrm key.
+        Collator collator;
+        collator.DropTable();
+        EXPECT_FALSE(collator.Admit(paths[0]));
+        EXPECT_EQ(collator.Key(paths[0], false), CollationKey(paths[0]));
+        EXPECT_EQ(SortOrder(rows, collator), std::optional(reference));
+        EXPECT_EQ(MergeOrder(mergedRows, listed, collator), ReferenceOrder(merged));
     }
 }
 

@@ -232,8 +232,4 @@ std::string CollationKey(std::string_view text) {
     return key;
 }
 
-int Collate(const std::string& a, const std::string& b) {
-    return std::strcoll(a.c_str(), b.c_str());
-}
-
 }  // namespace vorlex::platform
