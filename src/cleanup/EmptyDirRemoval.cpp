@@ -12,9 +12,9 @@
 
 namespace vorlex::cleanup {
 
-using report::kBlack;
-using report::kRed;
-using report::LogStyle;
+using base::kBlack;
+using base::kRed;
+using base::LogStyle;
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr std::uint8_t kDirectoryType = S_IFDIR >> 12;
 }  // namespace
 
 PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& dirList, CleanupHost& host) {
-    report::LogSink& log = host.Log();
+    base::LogSink& log = host.Log();
     log.WriteLog("Deleting empty directories...", kBlack, LogStyle::Bold);
     dirList.clear();
     // The one open of the start folder: the inventory and every removal work below this descriptor, so a

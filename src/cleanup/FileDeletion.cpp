@@ -13,14 +13,14 @@
 
 namespace vorlex::cleanup {
 
-using report::kBlack;
-using report::kBlue;
-using report::kRed;
-using report::LogStyle;
+using base::kBlack;
+using base::kBlue;
+using base::kRed;
+using base::LogStyle;
 
 PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionRequest& request,
                         CleanupHost& host) {
-    report::LogSink& log = host.Log();
+    base::LogSink& log = host.Log();
     log.WriteLog("Deleting files...", kBlack, LogStyle::Bold);
     if (request.doNotDeleteEmptyDirs) {
         log.WriteLog("Empty directories will not be deleted.", kBlue, LogStyle::Regular);

@@ -17,7 +17,7 @@ const SearchCriteria& Checked(const SearchCriteria& criteria) {
 
 }  // namespace
 
-Matcher::Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, report::LogSink& log,
+Matcher::Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, base::LogSink& log,
                  std::vector<ResultRow>& rows, SortAhead* ahead)
     : criteria_(Checked(criteria)),
       cutOffMs_(criteria.CutOffTime.Millis()),

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/LogSink.h"
 #include "platform/Time.h"
-#include "report/LogSink.h"
 #include "scan/Criteria.h"
 #include "scan/Mask.h"
 #include "scan/RegEx.h"
@@ -40,7 +40,7 @@ class Matcher {
     /// `log` only while criteria.DebugMode is set (their texts are not even built otherwise). Rows are
     /// appended to `rows` in walk order; sort them once at the end (SortRows). With `ahead` (made over
     /// `rows`), rows are appended through it, which sorts them while the walk goes on.
-    Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, report::LogSink& log,
+    Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, base::LogSink& log,
             std::vector<ResultRow>& rows, SortAhead* ahead = nullptr);
 
     /// Tests one file of the directory `dirPath` (with its trailing '/'), in this order: the age test
@@ -70,7 +70,7 @@ class Matcher {
     MaskList include_;
     MaskList exclude_;
     RegEx& regEx_;
-    report::LogSink& log_;
+    base::LogSink& log_;
     std::vector<ResultRow>& rows_;
     SortAhead* ahead_;
     std::string
