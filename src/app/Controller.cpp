@@ -594,6 +594,7 @@ void Controller::ScanNow() {
                 f.inode = v.facts.inode;
                 f.changeStamp = v.facts.changeStamp;
                 f.fileType = v.facts.fileType;
+                f.kind = v.facts.kind;
                 matcher.MatchFile(v.directory, f);
             },
             &rootFacts);

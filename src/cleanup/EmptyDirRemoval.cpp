@@ -1,7 +1,5 @@
 #include "cleanup/EmptyDirRemoval.h"
 
-#include <sys/stat.h>
-
 #include <string>
 
 #include "cleanup/ListedRemoval.h"
@@ -19,7 +17,6 @@ using base::LogStyle;
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
-constexpr std::uint8_t kDirectoryType = S_IFDIR >> 12;
 
 }  // namespace
 
@@ -122,10 +119,12 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         row.size = 0;
         row.device = it->device;
         row.inode = it->inode;
-        row.fileType = kDirectoryType;
+        // The facts of a descriptor opened as a directory: its type is a directory's.
+        row.fileType = facts.fileType;
+        row.kind = facts.kind;
         // Still the directory the inventory listed, still old, and (rmdir) still empty.
         const platform::RemoveResult result = platform::RemoveOpenedDirIfUnchanged(
-            parent, name, dir, facts, {it->device, it->inode, kDirectoryType, it->created, true}, age);
+            parent, name, dir, facts, {it->device, it->inode, facts.fileType, it->created, true}, age);
         if (result.status == platform::RemoveStatus::Removed) {
             ++counters.emptyDirsDeleted;
             log.WriteLog("Deleted empty directory: " + path, kBlack, LogStyle::Regular);

@@ -1,7 +1,5 @@
 #include "cleanup/FileDeletion.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <set>
 #include <string>
@@ -45,7 +43,7 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         }
         scan::ResultRow& row = rows[i];
         Removal removal;
-        if ((static_cast<unsigned>(row.fileType) << 12) == S_IFDIR) {
+        if (row.kind == platform::EntryKind::Directory) {
             removal = {RemovalVerdict::Failed, EISDIR};
         } else if (rootError != 0) {
             removal = rootRefusal;

@@ -128,6 +128,7 @@ void Matcher::MatchFile(std::string_view dirPath, const FileFacts& file) {
     row.inode = file.inode;
     row.changeStamp = file.changeStamp;
     row.fileType = file.fileType;
+    row.kind = file.kind;
     row.status = RowStatus::Found;
     if (ahead_ != nullptr) {
         ahead_->Append(std::move(row));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/LogSink.h"
+#include "platform/DirWalk.h"
 #include "platform/Time.h"
 #include "scan/Criteria.h"
 #include "scan/Mask.h"
@@ -26,7 +27,8 @@ struct FileFacts {
     std::uint64_t device = 0;       ///< identity, checked again before a deletion
     std::uint64_t inode = 0;        ///< inode number on `device`
     std::uint64_t changeStamp = 0;  ///< status-change time (platform::EntryFacts::changeStamp)
-    std::uint8_t fileType = 0;      ///< file type bits (S_IFMT >> 12)
+    std::uint8_t fileType = 0;      ///< platform::EntryFacts::fileType
+    platform::EntryKind kind = platform::EntryKind::File;  ///< platform::EntryFacts::kind
 };
 
 /// Tests the files of one run against its criteria and appends a ResultRow (Status "Found") for each file
