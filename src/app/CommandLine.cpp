@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/Environment.h"
+#include "scan/Criteria.h"
 #include "scan/Mask.h"
 
 namespace vorlex::app {
@@ -352,7 +353,7 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args, const 
     if (days < 0) {
         return refuse("ERROR: The Days parameter " + args[1] + " must be a positive number.");
     }
-    if (days > 10000) {
+    if (days > scan::kMaxDaysOld) {
         return refuse("ERROR: The Days parameter " + args[1] + " must be 10,000 days or less.");
     }
     r.days = static_cast<int>(days);

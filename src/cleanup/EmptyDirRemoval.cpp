@@ -7,6 +7,7 @@
 #include "platform/Errors.h"
 #include "platform/Locale.h"
 #include "platform/SafeRemove.h"
+#include "scan/Criteria.h"
 
 namespace vorlex::cleanup {
 
@@ -14,11 +15,7 @@ using base::kBlack;
 using base::kRed;
 using base::LogStyle;
 
-namespace {
-
-constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
-
-}  // namespace
+namespace {}  // namespace
 
 PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& dirList, CleanupHost& host) {
     base::LogSink& log = host.Log();
@@ -40,8 +37,7 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         return PassOutcome::RootChanged;
     }
 
-    platform::TimeValue cutOff = request.scanStartTime;
-    cutOff.sec -= static_cast<std::int64_t>(request.days) * kSecondsPerDay;
+    const platform::TimeValue cutOff = scan::AgeCutOff(request.scanStartTime, request.days);
     const platform::AgeRule age{cutOff, kDirectoryModifiedSlackSeconds};
     const bool debug = log.DebugMode();
     const platform::RegionalFormats formats =
@@ -131,12 +127,7 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
             row.status = scan::RowStatus::DirDeleted;
         } else {
             dir = platform::DirHandle();  // a directory that stays is unlocked at once
-            Removal removal{RemovalVerdict::Failed, result.error};
-            if (result.status == platform::RemoveStatus::Replaced) {
-                removal = {RemovalVerdict::Replaced, 0};
-            } else if (result.status == platform::RemoveStatus::NoLongerOld) {
-                removal = {RemovalVerdict::NoLongerOld, 0};
-            }
+            const Removal removal = RemovalOf(result);
             log.WriteLog("ERROR: Could not delete empty directory: " + path, kRed, LogStyle::Bold);
             log.WriteLog("REASON: " + RemovalReasonText(removal, true), kRed, LogStyle::Bold);
             row.status = scan::RowStatus::DirNotDeleted;

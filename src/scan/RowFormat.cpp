@@ -58,7 +58,7 @@ std::int64_t AgeDays(platform::TimeValue created, platform::TimeValue scanStart)
     if (b.ms < a.ms) {
         --seconds;  // borrow: b is later, so at least one second apart here
     }
-    return static_cast<std::int64_t>(seconds / 86400);
+    return static_cast<std::int64_t>(seconds / platform::kSecondsPerDay);
 }
 
 RowFormatter::RowFormatter(platform::RegionalFormats formats, platform::TimeValue scanStartTime)
