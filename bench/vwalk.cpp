@@ -2,22 +2,23 @@
 // platform walker entering every directory, hidden ones included, which visits the same entries as cwalk.c.
 // Build after the core library (one command, from the source folder):
 //   g++ -std=c++20 -O2 -D_GNU_SOURCE -Isrc bench/vwalk.cpp build/libvorlex_core.a build/libplatform.a
-//       -lbacktrace -o vwalk
+//       build/libbase.a -lbacktrace -o vwalk
 // Usage: vwalk DIR [-i | -a]
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "base/LogSink.h"
 #include "platform/DirWalk.h"
 #include "platform/Time.h"
 #include "scan/ScanWalk.h"
 
 namespace {
 
-class NullLog final : public vorlex::report::LogSink {
+class NullLog final : public vorlex::base::LogSink {
   public:
-    void WriteLog(std::string_view message, vorlex::report::LogColour, vorlex::report::LogStyle) override {
+    void WriteLog(std::string_view message, vorlex::base::LogColour, vorlex::base::LogStyle) override {
         std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
     }
     void WriteDebugLog(std::string_view) override {}
@@ -26,7 +27,7 @@ class NullLog final : public vorlex::report::LogSink {
 
 class Host final : public vorlex::scan::WalkHost {
   public:
-    vorlex::report::LogSink& Log() override { return log_; }
+    vorlex::base::LogSink& Log() override { return log_; }
     bool StopRequested() const override { return false; }
     void KeepAlive() override {}
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vorlex and runs the whole test suite.
+# Installs what is missing, checks the layers (scripts/check-layers.sh), builds Vorlex and runs the whole
+# test suite.
 # With CI=true the build is warning-free (-Werror) and the suite runs a second time under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh" test
+bash "$here/scripts/check-layers.sh"
 jobs=$(nproc)
 export LC_ALL=en_US.UTF-8
 

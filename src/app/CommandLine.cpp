@@ -1,12 +1,15 @@
 #include "app/CommandLine.h"
 
-#include "scan/Mask.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
+
+#include "platform/Environment.h"
+#include "scan/Criteria.h"
+#include "scan/Mask.h"
 
 namespace vorlex::app {
 
@@ -72,9 +75,10 @@ std::string ExpandEnvVars(const std::string& text) {
         }
         out.append(text, i, open - i);
         std::string name = text.substr(open + 1, close - open - 1);
-        const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
-        if (value != nullptr) {
-            out += value;
+        const std::optional<std::string> value =
+            name.empty() ? std::nullopt : platform::EnvironmentValue(name);
+        if (value) {
+            out += *value;
             i = close + 1;
         } else {
             // Unknown: keep the first '%' and look for a reference from the second one on.
@@ -349,7 +353,7 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args, const 
     if (days < 0) {
         return refuse("ERROR: The Days parameter " + args[1] + " must be a positive number.");
     }
-    if (days > 10000) {
+    if (days > scan::kMaxDaysOld) {
         return refuse("ERROR: The Days parameter " + args[1] + " must be 10,000 days or less.");
     }
     r.days = static_cast<int>(days);

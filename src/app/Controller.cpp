@@ -93,18 +93,14 @@ bool Controller::Init() {
     }
 
     // Another process holding the log or the CSV file ends the program before anything is written.
-    for (const char* name : {kLogFileName, kCsvFileName}) {
-        std::string path = env_.programPath + name;
-        int code = platform::CheckFileAccess(path);
-        if (code == platform::kErrorInUse) {
-            Message m;
-            m.text = "ERROR: The file " + path + " cannot be accessed.\nREASON: " + platform::ErrorText(code);
-            view_.ShowMessage(m);
-            exitCode_ = 1;
-            ending_ = true;
-            view_.Terminate(1);
-            return false;
-        }
+    if (std::string busy = BusyOutputFileText(); !busy.empty()) {
+        Message m;
+        m.text = std::move(busy);
+        view_.ShowMessage(m);
+        exitCode_ = 1;
+        ending_ = true;
+        view_.Terminate(1);
+        return false;
     }
 
     WriteDebugLog("Program Path = " + env_.programPath);
@@ -399,23 +395,29 @@ void Controller::OnFatalSignal(int signal) {
     }
 }
 
-bool Controller::OutputFilesFree(bool showBox) {
+std::string Controller::BusyOutputFileText() const {
     for (const char* name : {kLogFileName, kCsvFileName}) {
         std::string path = env_.programPath + name;
         int code = platform::CheckFileAccess(path);
         if (code == platform::kErrorInUse) {
-            std::string text =
-                "ERROR: The file " + path + " cannot be accessed.\nREASON: " + platform::ErrorText(code);
-            WriteLog(text, report::kRed, LogStyle::Bold);
-            if (showBox) {
-                Message m;
-                m.text = text;
-                view_.ShowMessage(m);
-            }
-            return false;
+            return "ERROR: The file " + path + " cannot be accessed.\nREASON: " + platform::ErrorText(code);
         }
     }
-    return true;
+    return {};
+}
+
+bool Controller::OutputFilesFree(bool showBox) {
+    const std::string text = BusyOutputFileText();
+    if (text.empty()) {
+        return true;
+    }
+    WriteLog(text, report::kRed, LogStyle::Bold);
+    if (showBox) {
+        Message m;
+        m.text = text;
+        view_.ShowMessage(m);
+    }
+    return false;
 }
 
 void Controller::SetBusy(bool busy) {
@@ -594,6 +596,7 @@ void Controller::ScanNow() {
                 f.inode = v.facts.inode;
                 f.changeStamp = v.facts.changeStamp;
                 f.fileType = v.facts.fileType;
+                f.kind = v.facts.kind;
                 matcher.MatchFile(v.directory, f);
             },
             &rootFacts);

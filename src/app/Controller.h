@@ -17,6 +17,7 @@
 #include "platform/Locale.h"
 #include "platform/Time.h"
 #include "report/ActivityLog.h"
+#include "report/CsvWriter.h"
 #include "report/LogSink.h"
 #include "scan/RegEx.h"
 #include "scan/ResultRow.h"
@@ -28,7 +29,7 @@ namespace vorlex::app {
 
 /// File names of the program's own files, all in the program folder.
 inline constexpr const char* kLogFileName = "VorlexActivity.rtf";
-inline constexpr const char* kCsvFileName = "VorlexFiles.csv";
+using report::kCsvFileName;
 
 /// Abandons the current operation without any report (Stop, a resource error already reported).
 struct SilentAbort {};
@@ -152,6 +153,9 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     void RunFailed(const std::string& message);
     /// The names of the program's data files in its folder: settings, list files, log and results.
     static std::vector<std::string> DataFileNames();
+    /// "ERROR: The file ... cannot be accessed." and its reason for the first output file (log, results)
+    /// that another process holds; empty when neither is held.
+    std::string BusyOutputFileText() const;
     /// "ERROR: The file ... cannot be accessed." when another process holds one of the output files.
     bool OutputFilesFree(bool showBox);
     /// Sets the busy state and tells the view.

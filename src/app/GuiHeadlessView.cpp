@@ -7,6 +7,7 @@
 
 #include "app/Controller.h"
 #include "platform/Display.h"
+#include "platform/Environment.h"
 #include "platform/Termination.h"
 #include "ui/MessageBoxes.h"
 
@@ -17,7 +18,7 @@ GuiHeadlessView::GuiHeadlessView(int& argc, char** argv) : argc_(argc), argv_(ar
 GuiHeadlessView::~GuiHeadlessView() = default;
 
 bool GuiHeadlessView::DisplayAvailable() const {
-    if (std::getenv("VORLEX_NO_BOXES") != nullptr) {
+    if (platform::EnvironmentValue("VORLEX_NO_BOXES")) {
         return false;
     }
     // A variable left over from an ended session must not count: opening a window there would abort.

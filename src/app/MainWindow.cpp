@@ -168,7 +168,7 @@ void TForm1::BuildControls() {
 
     DaysOldEdit = new DaysSpinBox(this);
     place(DaysOldEdit, "DaysOldEdit", 132, 15, 61, 21);
-    DaysOldEdit->setRange(0, 10000);
+    DaysOldEdit->setRange(config::kMinDaysOld, config::kMaxDaysOld);
     DaysOldEdit->setGroupSeparatorShown(true);
     hint(DaysOldEdit, "Age files must be before being deleted.");
 

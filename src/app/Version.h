@@ -5,7 +5,7 @@
 
 namespace vorlex::app {
 
-/// The four fields of the program's version (2.1.1.70 for this program).
+/// The four fields of the program's version (the build's project version).
 struct VersionNumber {
     unsigned major = 0;
     unsigned minor = 0;

@@ -1,5 +1,4 @@
 // Program start: the single-instance check, then the unattended run without any window, or the main window.
-#include <unistd.h>
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -18,16 +17,6 @@
 #include "platform/Termination.h"
 #include "ui/Glyphs.h"
 
-namespace {
-
-std::string ProgramFile() {
-    char buf[4096];
-    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     // A closed reader of standard output or error (or of an instance's socket) makes the write fail with
     // EPIPE instead of killing the process: a refused run must still save its log and end with code 1.
@@ -36,11 +25,11 @@ int main(int argc, char** argv) {
 
     // Another instance of this program file runs: it comes to the front, this start does nothing at all.
     // An unattended start says so, or a scheduler's mail would show a success that did nothing.
-    auto instance = vorlex::platform::InstanceLock::Acquire(ProgramFile());
+    auto instance = vorlex::platform::InstanceLock::Acquire(vorlex::platform::ProgramFile());
     if (!instance) {
         if (argc > 1) {
             std::fprintf(stderr, "Another instance of %s is running: nothing was done.\n",
-                         ProgramFile().c_str());
+                         vorlex::platform::ProgramFile().c_str());
         }
         return 0;
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/LogSink.h"
 #include "scan/ResultRow.h"
 #include "scan/ScanWalk.h"
 
@@ -61,7 +62,7 @@ class CleanupHost : public scan::WalkHost {
     /// A pass could not do its work at all (`message` says why, possibly on two lines): it is logged in
     /// red bold; the program also shows it and reports the run as not done.
     virtual void PassFailed(const std::string& message) {
-        Log().WriteLog(message, report::kRed, report::LogStyle::Bold);
+        Log().WriteLog(message, base::kRed, base::LogStyle::Bold);
     }
 };
 

@@ -1,7 +1,5 @@
 #include "cleanup/EmptyDirRemoval.h"
 
-#include <sys/stat.h>
-
 #include <string>
 
 #include "cleanup/ListedRemoval.h"
@@ -9,22 +7,18 @@
 #include "platform/Errors.h"
 #include "platform/Locale.h"
 #include "platform/SafeRemove.h"
+#include "scan/Criteria.h"
 
 namespace vorlex::cleanup {
 
-using report::kBlack;
-using report::kRed;
-using report::LogStyle;
+using base::kBlack;
+using base::kRed;
+using base::LogStyle;
 
-namespace {
-
-constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
-constexpr std::uint8_t kDirectoryType = S_IFDIR >> 12;
-
-}  // namespace
+namespace {}  // namespace
 
 PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& dirList, CleanupHost& host) {
-    report::LogSink& log = host.Log();
+    base::LogSink& log = host.Log();
     log.WriteLog("Deleting empty directories...", kBlack, LogStyle::Bold);
     dirList.clear();
     // The one open of the start folder: the inventory and every removal work below this descriptor, so a
@@ -43,8 +37,7 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         return PassOutcome::RootChanged;
     }
 
-    platform::TimeValue cutOff = request.scanStartTime;
-    cutOff.sec -= static_cast<std::int64_t>(request.days) * kSecondsPerDay;
+    const platform::TimeValue cutOff = scan::AgeCutOff(request.scanStartTime, request.days);
     const platform::AgeRule age{cutOff, kDirectoryModifiedSlackSeconds};
     const bool debug = log.DebugMode();
     const platform::RegionalFormats formats =
@@ -122,22 +115,19 @@ PassOutcome DeleteEmptyDirs(const EmptyDirRequest& request, scan::DirListBox& di
         row.size = 0;
         row.device = it->device;
         row.inode = it->inode;
-        row.fileType = kDirectoryType;
+        // The facts of a descriptor opened as a directory: its type is a directory's.
+        row.fileType = facts.fileType;
+        row.kind = facts.kind;
         // Still the directory the inventory listed, still old, and (rmdir) still empty.
         const platform::RemoveResult result = platform::RemoveOpenedDirIfUnchanged(
-            parent, name, dir, facts, {it->device, it->inode, kDirectoryType, it->created, true}, age);
+            parent, name, dir, facts, {it->device, it->inode, facts.fileType, it->created, true}, age);
         if (result.status == platform::RemoveStatus::Removed) {
             ++counters.emptyDirsDeleted;
             log.WriteLog("Deleted empty directory: " + path, kBlack, LogStyle::Regular);
             row.status = scan::RowStatus::DirDeleted;
         } else {
             dir = platform::DirHandle();  // a directory that stays is unlocked at once
-            Removal removal{RemovalVerdict::Failed, result.error};
-            if (result.status == platform::RemoveStatus::Replaced) {
-                removal = {RemovalVerdict::Replaced, 0};
-            } else if (result.status == platform::RemoveStatus::NoLongerOld) {
-                removal = {RemovalVerdict::NoLongerOld, 0};
-            }
+            const Removal removal = RemovalOf(result);
             log.WriteLog("ERROR: Could not delete empty directory: " + path, kRed, LogStyle::Bold);
             log.WriteLog("REASON: " + RemovalReasonText(removal, true), kRed, LogStyle::Bold);
             row.status = scan::RowStatus::DirNotDeleted;

@@ -1,7 +1,5 @@
 #include "cleanup/FileDeletion.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <set>
 #include <string>
@@ -13,14 +11,14 @@
 
 namespace vorlex::cleanup {
 
-using report::kBlack;
-using report::kBlue;
-using report::kRed;
-using report::LogStyle;
+using base::kBlack;
+using base::kBlue;
+using base::kRed;
+using base::LogStyle;
 
 PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionRequest& request,
                         CleanupHost& host) {
-    report::LogSink& log = host.Log();
+    base::LogSink& log = host.Log();
     log.WriteLog("Deleting files...", kBlack, LogStyle::Bold);
     if (request.doNotDeleteEmptyDirs) {
         log.WriteLog("Empty directories will not be deleted.", kBlue, LogStyle::Regular);
@@ -45,7 +43,7 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         }
         scan::ResultRow& row = rows[i];
         Removal removal;
-        if ((static_cast<unsigned>(row.fileType) << 12) == S_IFDIR) {
+        if (row.kind == platform::EntryKind::Directory) {
             removal = {RemovalVerdict::Failed, EISDIR};
         } else if (rootError != 0) {
             removal = rootRefusal;

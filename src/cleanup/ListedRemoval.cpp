@@ -33,6 +33,22 @@ bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::str
     return !name.empty();
 }
 
+Removal RemovalOf(const platform::RemoveResult& result) {
+    switch (result.status) {
+        case platform::RemoveStatus::Removed:
+            return {RemovalVerdict::Removed, 0};
+        case platform::RemoveStatus::Replaced:
+            return {RemovalVerdict::Replaced, 0};
+        case platform::RemoveStatus::NoLongerOld:
+            return {RemovalVerdict::NoLongerOld, 0};
+        case platform::RemoveStatus::Changed:
+            return {RemovalVerdict::Changed, 0};
+        case platform::RemoveStatus::Failed:
+            break;
+    }
+    return {RemovalVerdict::Failed, result.error};
+}
+
 Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
                      const platform::EntryIdentity& expected, const platform::AgeRule& age,
                      platform::EntryFacts* seen, platform::DescriptorCloser* closer) {
@@ -56,19 +72,7 @@ Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefi
     if (closer != nullptr) {
         closer->Close(std::move(parent));
     }
-    switch (result.status) {
-        case platform::RemoveStatus::Removed:
-            return {RemovalVerdict::Removed, 0};
-        case platform::RemoveStatus::Replaced:
-            return {RemovalVerdict::Replaced, 0};
-        case platform::RemoveStatus::NoLongerOld:
-            return {RemovalVerdict::NoLongerOld, 0};
-        case platform::RemoveStatus::Changed:
-            return {RemovalVerdict::Changed, 0};
-        case platform::RemoveStatus::Failed:
-            break;
-    }
-    return {RemovalVerdict::Failed, result.error};
+    return RemovalOf(result);
 }
 
 int OpenCheckedRoot(const std::string& rootPrefix, const std::optional<TreeRootIdentity>& scanned,

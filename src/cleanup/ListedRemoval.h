@@ -29,6 +29,9 @@ struct Removal {
     int error = 0;  ///< errno when verdict is Failed
 };
 
+/// The verdict on what platform::RemoveIfUnchanged or platform::RemoveOpenedDirIfUnchanged reported.
+Removal RemovalOf(const platform::RemoveResult& result);
+
 /// Splits `path` (a full path as the scan built it; a trailing '/' is ignored) into the directory below
 /// `rootPrefix` (the normalised root, with its trailing '/') and the entry's name. False when `path` does
 /// not lie strictly below the root or holds an empty, "." or ".." component.

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/Utf8.h"
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
 
@@ -155,22 +156,8 @@ std::string_view EndOfLastLine(const std::string& content, std::string_view eol)
 void CutToCharacters(std::string& s, std::size_t count) {
     std::size_t pos = 0;
     for (std::size_t n = 0; n < count && pos < s.size(); ++n) {
-        auto lead = static_cast<unsigned char>(s[pos]);
-        std::size_t len = lead < 0x80           ? 1
-                          : (lead >> 5) == 0x6  ? 2
-                          : (lead >> 4) == 0xE  ? 3
-                          : (lead >> 3) == 0x1E ? 4
-                                                : 1;
-        if (pos + len > s.size()) {
-            len = 1;
-        }
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((static_cast<unsigned char>(s[pos + k]) & 0xC0) != 0x80) {
-                len = 1;
-                break;
-            }
-        }
-        pos += len;
+        char32_t cp = 0;
+        pos += base::DecodeUtf8(s, pos, cp);
     }
     s.resize(pos);
 }

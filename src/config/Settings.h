@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/IniFile.h"
+#include "scan/Criteria.h"
 
 namespace vorlex::config {
 
@@ -13,9 +14,9 @@ inline constexpr const char* kSettingsFileName = "Vorlex.ini";
 /// The one section the program reads and writes.
 inline constexpr const char* kSettingsSection = "Vorlex";
 
-inline constexpr std::int32_t kMinDaysOld = 0;       ///< smallest age in days
-inline constexpr std::int32_t kMaxDaysOld = 10000;   ///< largest age in days
-inline constexpr std::int32_t kDefaultDaysOld = 30;  ///< age when none is stored
+inline constexpr std::int32_t kMinDaysOld = 0;                  ///< smallest age in days
+inline constexpr std::int32_t kMaxDaysOld = scan::kMaxDaysOld;  ///< largest age in days
+inline constexpr std::int32_t kDefaultDaysOld = 30;             ///< age when none is stored
 
 /// Targets of the regular expression, the index of the window's radio group.
 inline constexpr std::int32_t kRegExPathAndFile = 0;  ///< "Path + File"

@@ -16,7 +16,7 @@ enum class EntryKind : std::uint8_t { File, Directory, Symlink, Special };
 /// The facts of one entry, read with statx without following a link (a link has its own facts).
 struct EntryFacts {
     EntryKind kind = EntryKind::File;  ///< regular file, directory, symbolic link or special
-    std::uint8_t fileType = 0;         ///< file type bits (S_IFMT >> 12), as scan::ResultRow stores them
+    std::uint8_t fileType = 0;         ///< the system's file type code (finer than `kind`), as rows store it
     std::uint32_t mode = 0;            ///< the full st_mode
     std::uint64_t device = 0;          ///< device of the file system that holds the entry
     std::uint64_t inode = 0;           ///< inode number

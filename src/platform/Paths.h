@@ -7,6 +7,9 @@
 
 namespace vorlex::platform {
 
+/// Path of the running executable (from /proc/self/exe), or "" when it cannot be read.
+std::string ProgramFile();
+
 /// Folder of the running executable (from /proc/self/exe), with a trailing '/'.
 std::string ProgramFolder();
 

@@ -83,7 +83,7 @@ class DescriptorCloser {
 struct EntryIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
-    std::uint8_t fileType = 0;  ///< S_IFMT >> 12
+    std::uint8_t fileType = 0;  ///< EntryFacts::fileType
     /// The created time listed. Compared only where the file system has birth times (which never change),
     /// so that a new entry that happens to get the inode number of the listed one is not taken for it.
     TimeValue created;

@@ -8,6 +8,9 @@
 
 namespace vorlex::platform {
 
+/// Length of one day in the calendar and in the age arithmetic: exactly 24 hours.
+inline constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+
 /// A moment as UTC seconds and nanoseconds since 1970-01-01 (nsec in 0..999,999,999).
 struct TimeValue {
     std::int64_t sec = 0;

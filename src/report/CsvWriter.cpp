@@ -11,11 +11,11 @@
 #include <thread>
 #include <utility>
 
+#include "base/Utf8.h"
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
 #include "platform/Locale.h"
 #include "report/Ansi.h"
-#include "scan/Mask.h"
 
 namespace vorlex::report {
 
@@ -85,7 +85,7 @@ void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
             continue;
         }
         char32_t c = 0;
-        p += scan::DecodeUtf8(text, p, c);
+        p += base::DecodeUtf8(text, p, c);
         // C1 controls and undecodable bytes (0xDC80..) have no byte of their own either.
         int mapped = Cp1252Byte(static_cast<std::int32_t>(c));
         out += mapped >= 0 ? static_cast<char>(mapped) : '?';

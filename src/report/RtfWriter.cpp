@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/Utf8.h"
 #include "report/Ansi.h"
 
 namespace vorlex::report {
@@ -68,8 +69,9 @@ void AppendText(std::string& out, std::string_view text) {
             }
             continue;
         }
-        std::int32_t cp = DecodeUtf8(text, pos);
-        AppendUnicode(out, cp < 0 ? 0xFFFD : cp);
+        char32_t cp = 0;
+        pos += base::DecodeUtf8(text, pos, cp);
+        AppendUnicode(out, base::IsUndecodable(cp) ? 0xFFFD : static_cast<std::int32_t>(cp));
     }
 }
 

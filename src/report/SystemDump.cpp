@@ -6,8 +6,8 @@ std::vector<std::string> SystemDumpLines(const platform::SystemInfo& s, const st
                                          const platform::RegionalFormats& formats) {
     auto n = [](std::uint64_t v) { return std::to_string(v); };
     // Uptime: whole days, a blank, then the rest of the day as a time of day.
-    std::uint64_t days = s.uptimeSeconds / 86400;
-    std::uint64_t rest = s.uptimeSeconds % 86400;
+    std::uint64_t days = s.uptimeSeconds / platform::kSecondsPerDay;
+    std::uint64_t rest = s.uptimeSeconds % platform::kSecondsPerDay;
     platform::CivilTime t;
     t.year = 1899;
     t.month = 12;

@@ -34,10 +34,14 @@ std::optional<int> DaysFromNumber(double value) {
     return static_cast<int>(whole);
 }
 
+platform::TimeValue AgeCutOff(platform::TimeValue scanStart, int days) {
+    scanStart.sec -= static_cast<std::int64_t>(days) * platform::kSecondsPerDay;
+    return scanStart;
+}
+
 void SearchCriteria::StartRun(const platform::Clock& clock) {
     ScanStartTime = platform::TimeValue::FromMillis(clock.Now().Millis());
-    CutOffTime = ScanStartTime;
-    CutOffTime.sec -= static_cast<std::int64_t>(days) * kSecondsPerDay;
+    CutOffTime = AgeCutOff(ScanStartTime, days);
 }
 
 std::string SearchCriteria::Validate() const {

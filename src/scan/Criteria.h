@@ -28,8 +28,9 @@ inline constexpr int kMaxDaysOld = 10000;
 /// 0..kMaxDaysOld or the number is not finite.
 std::optional<int> DaysFromNumber(double value);
 
-/// Length of one day in the cut-off arithmetic: exactly 24 hours.
-inline constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
+/// The cut-off of a run that started at `scanStart` and removes what is at least `days` old: `scanStart`
+/// minus `days` x 24 hours exactly.
+platform::TimeValue AgeCutOff(platform::TimeValue scanStart, int days);
 
 /// The values one scan run works with, fixed when the run starts. Moments are UTC; comparing UTC moments
 /// gives the same order as comparing local times converted with one offset.

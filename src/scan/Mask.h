@@ -12,21 +12,6 @@
 
 namespace vorlex::scan {
 
-/// Decodes the character that starts at byte `pos` of the UTF-8 text `text` (pos < text.size()) into `cp`
-/// and returns its length in bytes. A byte that does not start a well-formed sequence (overlong forms,
-/// surrogates and values above U+10FFFF included) is one character of its own: `cp` is then
-/// kUndecodableBase + the byte, a lone low surrogate value that no well-formed text can hold, and the
-/// length is 1. So every name, valid UTF-8 or not, is a sequence of characters.
-std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
-
-/// Base of the values that stand for undecodable bytes (0xDC80..0xDCFF for the bytes 0x80..0xFF).
-inline constexpr char32_t kUndecodableBase = 0xDC00;
-
-/// True when `cp` stands for an undecodable byte (see DecodeUtf8).
-constexpr bool IsUndecodable(char32_t cp) {
-    return cp >= 0xDC80 && cp <= 0xDCFF;
-}
-
 /// Splits a mask-list text into masks by the comma-text rules: blanks and control characters (codes 1 to 32)
 /// separate items like commas; an item that starts with a double quote runs to the next lone double quote
 /// (two double quotes inside stand for one; without a closing quote it runs to the end of the text); a comma
@@ -63,7 +48,7 @@ class EMaskException : public std::runtime_error {
 ///   is always the upper end of the range;
 /// - any other character matches itself with ASCII letters folded; a character above U+FFFF and an
 ///   undecodable byte match only the same character (or the same byte).
-/// Names and masks are UTF-8 and are taken character by character (see DecodeUtf8), so positions in
+/// Names and masks are UTF-8 and are taken character by character (see base::DecodeUtf8), so positions in
 /// error messages count characters. More than 30 states carrying a `*` (the end of the mask counts)
 /// make the mask invalid.
 class TMask {

@@ -17,7 +17,7 @@ const SearchCriteria& Checked(const SearchCriteria& criteria) {
 
 }  // namespace
 
-Matcher::Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, report::LogSink& log,
+Matcher::Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, base::LogSink& log,
                  std::vector<ResultRow>& rows, SortAhead* ahead)
     : criteria_(Checked(criteria)),
       cutOffMs_(criteria.CutOffTime.Millis()),
@@ -128,6 +128,7 @@ void Matcher::MatchFile(std::string_view dirPath, const FileFacts& file) {
     row.inode = file.inode;
     row.changeStamp = file.changeStamp;
     row.fileType = file.fileType;
+    row.kind = file.kind;
     row.status = RowStatus::Found;
     if (ahead_ != nullptr) {
         ahead_->Append(std::move(row));

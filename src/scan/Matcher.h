@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/LogSink.h"
+#include "platform/DirWalk.h"
 #include "platform/Time.h"
-#include "report/LogSink.h"
 #include "scan/Criteria.h"
 #include "scan/Mask.h"
 #include "scan/RegEx.h"
@@ -26,7 +27,8 @@ struct FileFacts {
     std::uint64_t device = 0;       ///< identity, checked again before a deletion
     std::uint64_t inode = 0;        ///< inode number on `device`
     std::uint64_t changeStamp = 0;  ///< status-change time (platform::EntryFacts::changeStamp)
-    std::uint8_t fileType = 0;      ///< file type bits (S_IFMT >> 12)
+    std::uint8_t fileType = 0;      ///< platform::EntryFacts::fileType
+    platform::EntryKind kind = platform::EntryKind::File;  ///< platform::EntryFacts::kind
 };
 
 /// Tests the files of one run against its criteria and appends a ResultRow (Status "Found") for each file
@@ -40,7 +42,7 @@ class Matcher {
     /// `log` only while criteria.DebugMode is set (their texts are not even built otherwise). Rows are
     /// appended to `rows` in walk order; sort them once at the end (SortRows). With `ahead` (made over
     /// `rows`), rows are appended through it, which sorts them while the walk goes on.
-    Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, report::LogSink& log,
+    Matcher(const SearchCriteria& criteria, RegEx& sharedRegEx, base::LogSink& log,
             std::vector<ResultRow>& rows, SortAhead* ahead = nullptr);
 
     /// Tests one file of the directory `dirPath` (with its trailing '/'), in this order: the age test
@@ -70,7 +72,7 @@ class Matcher {
     MaskList include_;
     MaskList exclude_;
     RegEx& regEx_;
-    report::LogSink& log_;
+    base::LogSink& log_;
     std::vector<ResultRow>& rows_;
     SortAhead* ahead_;
     std::string

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "base/Utf8.h"
+
 namespace vorlex::scan {
 
 namespace {
@@ -97,31 +99,10 @@ bool IsValidUtf8(std::string_view text) {
                 ++i;
                 continue;
             }
-            // The well-formed sequences of the Unicode standard: the range of the second byte excludes
-            // overlong forms, surrogates and code points above U+10FFFF.
-            std::size_t length = 0;
-            unsigned low = 0x80;
-            unsigned high = 0xBF;
-            if (lead >= 0xC2 && lead <= 0xDF) {
-                length = 2;
-            } else if (lead >= 0xE0 && lead <= 0xEF) {
-                length = 3;
-                low = lead == 0xE0 ? 0xA0 : low;
-                high = lead == 0xED ? 0x9F : high;
-            } else if (lead >= 0xF0 && lead <= 0xF4) {
-                length = 4;
-                low = lead == 0xF0 ? 0x90 : low;
-                high = lead == 0xF4 ? 0x8F : high;
-            } else {
+            char32_t cp = 0;
+            const std::size_t length = base::DecodeUtf8(text, i, cp);
+            if (base::IsUndecodable(cp)) {
                 return false;
-            }
-            if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high) {
-                return false;
-            }
-            for (std::size_t k = 2; k < length; ++k) {
-                if ((bytes[i + k] & 0xC0) != 0x80) {
-                    return false;
-                }
             }
             i += length;
         }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/DirWalk.h"
 #include "platform/Time.h"
 
 namespace vorlex::scan {
@@ -36,7 +37,8 @@ struct ResultRow {
     std::uint64_t device = 0;      ///< identity at scan time, checked again before deletion
     std::uint64_t inode = 0;
     std::uint64_t changeStamp = 0;  ///< status-change time at scan time (EntryFacts::changeStamp)
-    std::uint8_t fileType = 0;      ///< file type bits at scan time (S_IFMT >> 12)
+    std::uint8_t fileType = 0;      ///< EntryFacts::fileType at scan time, compared for equality only
+    platform::EntryKind kind = platform::EntryKind::File;  ///< what the entry was at scan time
     RowStatus status = RowStatus::Found;
 };
 

@@ -4,7 +4,7 @@
 #include <compare>
 #include <utility>
 
-#include "scan/Mask.h"
+#include "base/Utf8.h"
 
 namespace vorlex::scan {
 
@@ -12,8 +12,8 @@ void AppendDisplayText(std::string& out, std::string_view raw) {
     std::size_t p = 0;
     while (p < raw.size()) {
         char32_t c = 0;
-        const std::size_t len = DecodeUtf8(raw, p, c);
-        if (IsUndecodable(c)) {
+        const std::size_t len = base::DecodeUtf8(raw, p, c);
+        if (base::IsUndecodable(c)) {
             out += "\xEF\xBF\xBD";
         } else {
             out.append(raw.substr(p, len));
@@ -58,7 +58,7 @@ std::int64_t AgeDays(platform::TimeValue created, platform::TimeValue scanStart)
     if (b.ms < a.ms) {
         --seconds;  // borrow: b is later, so at least one second apart here
     }
-    return static_cast<std::int64_t>(seconds / 86400);
+    return static_cast<std::int64_t>(seconds / platform::kSecondsPerDay);
 }
 
 RowFormatter::RowFormatter(platform::RegionalFormats formats, platform::TimeValue scanStartTime)

@@ -19,10 +19,10 @@ class ReportingVisitor : public platform::WalkVisitor {
     explicit ReportingVisitor(WalkHost& host) : host_(host) {}
 
     void OnAccessDenied(std::string_view path) override {
-        host_.Log().WriteLog(AccessDeniedText(path), report::kBlack, report::LogStyle::Regular);
+        host_.Log().WriteLog(AccessDeniedText(path), base::kBlack, base::LogStyle::Regular);
     }
     void OnMountPointSkipped(std::string_view path) override {
-        host_.Log().WriteLog(MountPointText(path), report::kBlack, report::LogStyle::Regular);
+        host_.Log().WriteLog(MountPointText(path), base::kBlack, base::LogStyle::Regular);
     }
     // Neither walk enters a hidden directory; there are no "system" directories on this platform.
     bool ShouldEnter(std::string_view, std::string_view, bool hidden) override { return !hidden; }
@@ -86,8 +86,8 @@ namespace {
 
 void LogWalkFailure(WalkHost& host, const platform::WalkSummary& summary) {
     host.Log().WriteLog(
-        "Cannot read directory " + summary.errorPath + ": " + platform::ErrorText(summary.error),
-        report::kRed, report::LogStyle::Bold);
+        "Cannot read directory " + summary.errorPath + ": " + platform::ErrorText(summary.error), base::kRed,
+        base::LogStyle::Bold);
 }
 
 InventoryOutcome Inventory(int rootFd, std::string_view rootPath, WalkHost& host, DirListBox& dirList) {
@@ -117,7 +117,7 @@ InventoryOutcome Inventory(int rootFd, std::string_view rootPath, WalkHost& host
     if (summary.error != 0) {
         LogWalkFailure(host, summary);
     }
-    host.Log().WriteLog("RESOURCE ERROR: Too many directories.", report::kRed, report::LogStyle::Bold);
+    host.Log().WriteLog("RESOURCE ERROR: Too many directories.", base::kRed, base::LogStyle::Bold);
     return InventoryOutcome::OutOfResources;
 }
 
@@ -154,8 +154,8 @@ InventoryOutcome ListDirectoriesAt(int rootFd, std::string_view rootPath, WalkHo
                                    DirListBox& dirList) {
     if (rootFd < 0) {
         dirList.clear();
-        host.Log().WriteLog(AccessDeniedText(platform::WithoutTrailingSlash(rootPath)), report::kBlack,
-                            report::LogStyle::Regular);
+        host.Log().WriteLog(AccessDeniedText(platform::WithoutTrailingSlash(rootPath)), base::kBlack,
+                            base::LogStyle::Regular);
         return InventoryOutcome::Completed;
     }
     return Inventory(rootFd, rootPath, host, dirList);

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/LogSink.h"
 #include "platform/DirWalk.h"
-#include "report/LogSink.h"
 
 namespace vorlex::scan {
 
@@ -18,7 +18,7 @@ class WalkHost {
   public:
     virtual ~WalkHost() = default;
     /// Where progress and "Access denied to directory " lines go.
-    virtual report::LogSink& Log() = 0;
+    virtual base::LogSink& Log() = 0;
     /// True once the Stop button was pressed (`StopRequested`).
     virtual bool StopRequested() const = 0;
     /// Lets pending window messages run: after each file of the scan walk and each inventory entry.

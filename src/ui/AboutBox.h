@@ -6,13 +6,11 @@
 
 #include <QDialog>
 
+#include "report/LogSink.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
-
-namespace vorlex::report {
-class LogSink;
-}
 
 namespace vorlex::ui {
 

@@ -8,14 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "report/LogSink.h"
+
 class QAction;
 class QClipboard;
 class QMenu;
 class QWidget;
-
-namespace vorlex::report {
-class LogSink;
-}
 
 namespace vorlex::ui {
 

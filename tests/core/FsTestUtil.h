@@ -131,6 +131,7 @@ inline std::vector<scan::ResultRow> ScanRows(const std::string& root, platform::
             row.inode = f.facts.inode;
             row.changeStamp = f.facts.changeStamp;
             row.fileType = f.facts.fileType;
+            row.kind = f.facts.kind;
             rows.push_back(std::move(row));
         }
     });

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/Environment.h"
 #include "platform/Time.h"
 
 namespace vorlex::platform {
@@ -26,9 +27,9 @@ class ShiftedClock final : public Clock {
 }  // namespace
 
 std::shared_ptr<const Clock> ProcessClock() {
-    if (const char* s = std::getenv("VORLEX_CLOCK_SHIFT"); s != nullptr && *s != '\0') {
+    if (const auto s = EnvironmentValue("VORLEX_CLOCK_SHIFT"); s && !s->empty()) {
         char* end = nullptr;
-        long long shift = std::strtoll(s, &end, 10);
+        long long shift = std::strtoll(s->c_str(), &end, 10);
         if (end != nullptr && *end == '\0') {
             return std::make_shared<ShiftedClock>(shift);
         }

@@ -17,6 +17,7 @@
 #include <bit>
 #include <cstring>
 
+#include "base/Utf8.h"
 #include "platform/Locale.h"
 
 namespace vorlex::platform {
@@ -34,38 +35,9 @@ constexpr std::size_t kMaxUnmarked = 100;
 /// The code point at `pos` of `text` and its length in bytes; kStrayByte + the byte for a byte that does not
 /// start a well-formed UTF-8 sequence (overlong forms and surrogates included).
 char32_t Decode(std::string_view text, std::size_t pos, std::size_t& length) {
-    const auto b = static_cast<unsigned char>(text[pos]);
-    length = 1;
-    if (b < 0x80) {
-        return b;
-    }
-    std::size_t need = 0;
     char32_t cp = 0;
-    char32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-        need = 1, cp = b & 0x1F, min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        need = 2, cp = b & 0x0F, min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        need = 3, cp = b & 0x07, min = 0x10000;
-    } else {
-        return kStrayByte + b;
-    }
-    if (pos + need >= text.size()) {
-        return kStrayByte + b;
-    }
-    for (std::size_t i = 1; i <= need; ++i) {
-        const auto c = static_cast<unsigned char>(text[pos + i]);
-        if ((c & 0xC0) != 0x80) {
-            return kStrayByte + b;
-        }
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return kStrayByte + b;
-    }
-    length = need + 1;
-    return cp;
+    length = base::DecodeUtf8(text, pos, cp);
+    return base::IsUndecodable(cp) ? kStrayByte + (cp - base::kUndecodableBase) : cp;
 }
 
 /// Decodes a character of an admitted (well-formed) text.
@@ -81,20 +53,8 @@ inline char32_t DecodeValid(std::string_view text, std::size_t pos, std::size_t&
 void AppendUtf8(std::string& s, char32_t cp) {
     if (cp >= kStrayByte) {
         s += static_cast<char>(cp - kStrayByte);
-    } else if (cp < 0x80) {
-        s += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        s += static_cast<char>(0xC0 | (cp >> 6));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        s += static_cast<char>(0xE0 | (cp >> 12));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        s += static_cast<char>(0xF0 | (cp >> 18));
-        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
+        base::AppendUtf8(s, cp);
     }
 }
 

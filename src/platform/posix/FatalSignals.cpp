@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/posix/PosixFs.h"
+
 namespace vorlex::platform {
 
 namespace {
@@ -74,10 +76,7 @@ const char* SignalName(int sig) {
 
 void WriteToStandardError(std::string_view text) {
     while (!text.empty()) {
-        const ssize_t n = write(STDERR_FILENO, text.data(), text.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t n = posix::RetryOnEintr([&] { return write(STDERR_FILENO, text.data(), text.size()); });
         if (n <= 0) {
             return;
         }

@@ -44,11 +44,8 @@ namespace {
 
 int WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
-        ssize_t n = write(fd, data.data(), data.size());
+        ssize_t n = posix::RetryOnEintr([&] { return write(fd, data.data(), data.size()); });
         if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return errno;
         }
         data.remove_prefix(static_cast<size_t>(n));
@@ -201,11 +198,9 @@ int ReadFileContent(const std::string& path, std::string& out, std::size_t maxBy
     while (out.size() <= maxBytes) {
         // One byte beyond the limit tells whether the file goes on.
         const std::size_t left = maxBytes - out.size();
-        ssize_t n = read(fd, buf, left < sizeof buf ? left + 1 : sizeof buf);
+        ssize_t n =
+            posix::RetryOnEintr([&] { return read(fd, buf, left < sizeof buf ? left + 1 : sizeof buf); });
         if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             int err = errno;
             close(fd);
             return err;

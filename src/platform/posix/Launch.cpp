@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/posix/PosixFs.h"
+
 namespace vorlex::platform {
 
 namespace {
@@ -51,10 +53,7 @@ void ReportToParent(int fd, int code) {
     const char* p = reinterpret_cast<const char*>(&code);
     size_t left = sizeof code;
     while (left > 0) {
-        const ssize_t n = write(fd, p, left);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t n = posix::RetryOnEintr([&] { return write(fd, p, left); });
         if (n <= 0) {
             return;
         }
@@ -182,10 +181,7 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& worki
     size_t got = 0;
     char* p = reinterpret_cast<char*>(&code);
     while (got < sizeof code) {
-        const ssize_t n = read(pipeFds[0], p + got, sizeof code - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t n = posix::RetryOnEintr([&] { return read(pipeFds[0], p + got, sizeof code - got); });
         if (n <= 0) {
             break;
         }
@@ -194,8 +190,7 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& worki
     close(pipeFds[0]);
 
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    posix::RetryOnEintr([&] { return waitpid(pid, &status, 0); });
     if (got == sizeof code) {
         return code != 0 ? code : EIO;
     }

@@ -179,7 +179,7 @@ void DateTimeFormatter::Append(std::string& out, const CivilTime& t) {
         return;
     }
     if (seconds_.empty()) {
-        seconds_.assign(86400, SecondSlot{kNotMade, {}});
+        seconds_.assign(kSecondsPerDay, SecondSlot{kNotMade, {}});
     }
     SecondSlot& slot = seconds_[static_cast<std::size_t>((t.hour * 60 + t.minute) * 60 + t.second)];
     if (slot.length == kNotMade) {

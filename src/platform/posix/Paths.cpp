@@ -29,20 +29,24 @@ int ProgramFileIdentity(std::uint64_t& device, std::uint64_t& inode) {
     return 0;
 }
 
-std::string ProgramFolder() {
+std::string ProgramFile() {
     std::vector<char> buf(4096);
     for (;;) {
         ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
         if (n < 0) {
-            return CurrentFolder();
+            return {};
         }
         if (static_cast<size_t>(n) < buf.size()) {
-            std::string exe(buf.data(), static_cast<size_t>(n));
-            auto slash = exe.rfind('/');
-            return slash == std::string::npos ? CurrentFolder() : exe.substr(0, slash + 1);
+            return std::string(buf.data(), static_cast<size_t>(n));
         }
         buf.resize(buf.size() * 2);
     }
+}
+
+std::string ProgramFolder() {
+    const std::string exe = ProgramFile();
+    auto slash = exe.rfind('/');
+    return slash == std::string::npos ? CurrentFolder() : exe.substr(0, slash + 1);
 }
 
 std::string CurrentFolder() {

@@ -69,8 +69,8 @@ long RawOpenat2(int dirfd, const char* path, int flags, std::uint64_t resolve) {
     how.resolve = resolve;
     long fd;
     do {
-        fd = syscall(SYS_openat2, dirfd, path, &how, sizeof how);
-    } while (fd < 0 && (errno == EINTR || errno == EAGAIN));
+        fd = RetryOnEintr([&] { return syscall(SYS_openat2, dirfd, path, &how, sizeof how); });
+    } while (fd < 0 && errno == EAGAIN);
     return fd;
 }
 
@@ -102,10 +102,7 @@ bool RecordLockedByOther(int fd) {
     struct flock lock {};
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;  // l_start 0 and l_len 0: the whole file; l_pid must be 0 for the query
-    int rc;
-    do {
-        rc = fcntl(fd, F_OFD_GETLK, &lock);
-    } while (rc != 0 && errno == EINTR);
+    const int rc = RetryOnEintr([&] { return fcntl(fd, F_OFD_GETLK, &lock); });
     return rc == 0 && lock.l_type != F_UNLCK;
 }
 
@@ -128,10 +125,7 @@ int StatxFd(int fd, EntryFacts& out) {
 }
 
 ssize_t ReadDirEntries(int fd, char* buf, std::size_t size) {
-    ssize_t n;
-    do {
-        n = getdents64(fd, buf, size);
-    } while (n < 0 && errno == EINTR);
+    const ssize_t n = RetryOnEintr([&] { return getdents64(fd, buf, size); });
     return n < 0 ? -errno : n;
 }
 
@@ -193,10 +187,7 @@ int OpenChildDir(int dirfd, const char* name, int access, std::uint64_t expected
         }
         gHaveOpenat2.store(false, std::memory_order_relaxed);
     }
-    int fd;
-    do {
-        fd = openat(dirfd, name, flags);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = RetryOnEintr([&] { return openat(dirfd, name, flags); });
     if (fd < 0) {
         return -errno;
     }
@@ -255,10 +246,7 @@ int OpenLongPath(std::string_view path, int flags) {
     }
     if (path.size() <= kPieceMax) {
         std::string p(path);
-        int fd;
-        do {
-            fd = open(p.c_str(), flags);
-        } while (fd < 0 && errno == EINTR);
+        const int fd = RetryOnEintr([&] { return open(p.c_str(), flags); });
         return fd < 0 ? -errno : fd;
     }
     int cur = -1;

@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,6 +11,17 @@
 #include "platform/DirWalk.h"
 
 namespace vorlex::platform::posix {
+
+/// Calls `call` again while it fails (a negative result) with EINTR, a signal that arrived first. Returns
+/// the last result; errno is the last call's. Async-signal-safe when `call` is.
+template <typename Call>
+auto RetryOnEintr(Call call) {
+    decltype(call()) result;
+    do {
+        result = call();
+    } while (result < 0 && errno == EINTR);
+    return result;
+}
 
 /// Closes `fd` when it is open, keeping errno as it was.
 void CloseFd(int fd);

@@ -64,10 +64,7 @@ bool IsUnchanged(const EntryFacts& facts, const EntryIdentity& expected) {
 // An exclusive flock could not be taken, or another process holds a record lock (fcntl or open file
 // description, as databases take them). Returns kErrorInUse, 0 when free, or the errno of a failed flock.
 int TestLocks(int fd) {
-    int locked;
-    do {
-        locked = flock(fd, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
+    const int locked = posix::RetryOnEintr([&] { return flock(fd, LOCK_EX | LOCK_NB); });
     if (locked != 0 && errno == EWOULDBLOCK) {
         return kErrorInUse;
     }
@@ -88,10 +85,7 @@ int ProbeInUse(int dirfd, const char* name, const EntryFacts& facts, int& held) 
     }
     const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
                       (facts.kind == EntryKind::Directory ? O_DIRECTORY : 0);
-    int fd;
-    do {
-        fd = openat(dirfd, name, flags);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = posix::RetryOnEintr([&] { return openat(dirfd, name, flags); });
     if (fd < 0) {
         // A lease of another process refuses a non-blocking open.
         return errno == EWOULDBLOCK ? kErrorInUse : 0;

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/posix/PosixFs.h"
+
 namespace vorlex::platform {
 
 namespace {
@@ -129,20 +131,16 @@ std::unique_ptr<InstanceLock> InstanceLock::Acquire(const std::string& programPa
         return unchecked(EPERM);
     }
     const std::string name = InstanceName(programPath);
-    int lockFd;
-    do {
-        lockFd = openat(dirfd, (name + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
-                        0600);
-    } while (lockFd < 0 && errno == EINTR);
+    const std::string lockName = name + ".lock";
+    const int lockFd = posix::RetryOnEintr([&] {
+        return openat(dirfd, lockName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+    });
     if (lockFd < 0) {
         const int err = errno;
         close(dirfd);
         return unchecked(err);
     }
-    int locked;
-    do {
-        locked = flock(lockFd, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
+    const int locked = posix::RetryOnEintr([&] { return flock(lockFd, LOCK_EX | LOCK_NB); });
     const int lockErr = errno;
     sockaddr_un addr{};
     socklen_t len = 0;

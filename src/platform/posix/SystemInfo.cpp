@@ -12,6 +12,8 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/Paths.h"
+
 namespace vorlex::platform {
 
 namespace {
@@ -22,17 +24,11 @@ std::string Trim(std::string s) {
     return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
-std::string ReadExe() {
-    char buf[4096];
-    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
-}
-
 }  // namespace
 
 SystemInfo ReadSystemInfo() {
     SystemInfo s;
-    s.exePath = ReadExe();
+    s.exePath = ProgramFile();
 
     std::ifstream cpu("/proc/cpuinfo");
     std::string line;

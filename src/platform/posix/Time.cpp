@@ -35,7 +35,6 @@ CivilTime ToLocalCivil(TimeValue t) {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerCheck = 6 * kSecondsPerHour;
 // Moments further than this from 1970 (about 13,700 years) are left to localtime.
