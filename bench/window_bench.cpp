@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "platform/Locale.h"
 #include "platform/Paths.h"
 #include "platform/Time.h"

@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -34,9 +34,9 @@
 
 #include <algorithm>
 
-#include "app/GuiResultModel.h"
 #include "config/ListFile.h"
 #include "config/Validation.h"
+#include "gui/GuiResultModel.h"
 #include "scan/RowFormat.h"
 #include "ui/AboutBox.h"
 #include "ui/Glyphs.h"
