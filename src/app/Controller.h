@@ -81,7 +81,6 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
 
     // --- Settings and criteria -------------------------------------------------------------------
     /// The criteria and switches of the program, as the window shows them; every operation reads them here.
-    config::Settings& Settings() { return criteria_.Edit(); }
     const config::Settings& Settings() const { return criteria_.Get(); }
     /// True for an unattended run given /SCAN: nothing is deleted.
     bool ScanOnly() const { return scanOnly_; }
@@ -105,6 +104,16 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     void SetDeleteEmptyDirs(bool on) { criteria_.SetDeleteEmptyDirs(on); }
     /// Writes only the auto-save switch to "Vorlex.ini". Throws config::WriteError.
     void SaveAutoSaveOnExit() const { criteria_.SaveAutoSaveOnExit(); }
+    /// The entries of the expression list file in file order (the expression history); none when unreadable.
+    std::vector<config::ListEntry> RegExListEntries() const { return criteria_.RegExListEntries(); }
+    /// The window geometry saved in "Vorlex.ini"; `current` stands in for what it lacks.
+    config::WindowGeometry SavedWindowGeometry(const config::WindowGeometry& current) const {
+        return criteria_.SavedWindowGeometry(current);
+    }
+    /// Saves the window geometry; a failure is logged, never thrown.
+    void SaveWindowGeometry(const config::WindowGeometry& geometry) {
+        criteria_.SaveWindowGeometry(geometry);
+    }
     /// The path of "Vorlex.ini".
     std::string SettingsPath() const { return criteria_.SettingsPath(); }
     /// The program's one expression object (syntax checks and matching).

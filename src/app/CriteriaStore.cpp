@@ -1,5 +1,7 @@
 #include "app/CriteriaStore.h"
 
+#include <exception>
+
 #include "config/IniFile.h"
 
 namespace vorlex::app {
@@ -35,6 +37,27 @@ void CriteriaStore::Save(bool debugMode) {
 
 void CriteriaStore::SaveAutoSaveOnExit() const {
     config::SaveAutoSaveOnExitFile(SettingsPath(), settings_.autoSaveOnExit);
+}
+
+std::vector<config::ListEntry> CriteriaStore::RegExListEntries() const {
+    std::vector<config::ListEntry> entries;
+    if (config::ReadListFile(config::ListFilePath(programPath_, config::ListEditorMode::RegEx), entries) !=
+        0) {
+        entries.clear();
+    }
+    return entries;
+}
+
+config::WindowGeometry CriteriaStore::SavedWindowGeometry(const config::WindowGeometry& current) const {
+    return config::ReadFormSettingsFile(SettingsPath(), current);
+}
+
+void CriteriaStore::SaveWindowGeometry(const config::WindowGeometry& geometry) {
+    try {
+        config::SaveFormSettingsFile(SettingsPath(), geometry);
+    } catch (const std::exception& e) {
+        log_.WriteLog(e.what(), report::kRed, LogStyle::Regular);
+    }
 }
 
 void CriteriaStore::ApplyCommandLine(const CommandLineRequest& r) {

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/ControllerView.h"
+#include "config/ListFile.h"
 #include "config/Settings.h"
 #include "report/LogSink.h"
 
@@ -17,7 +19,6 @@ class CriteriaStore {
 
     /// The current criteria and switches.
     const config::Settings& Get() const { return settings_; }
-    config::Settings& Edit() { return settings_; }
     /// The path of "Vorlex.ini".
     std::string SettingsPath() const;
 
@@ -28,6 +29,13 @@ class CriteriaStore {
     void Save(bool debugMode);
     /// Writes only the auto-save switch to "Vorlex.ini". Throws config::WriteError.
     void SaveAutoSaveOnExit() const;
+    /// The entries of the expression list file in file order; none when it cannot be read.
+    std::vector<config::ListEntry> RegExListEntries() const;
+    /// The window geometry saved in "Vorlex.ini"; `current` stands in for what it lacks.
+    config::WindowGeometry SavedWindowGeometry(const config::WindowGeometry& current) const;
+    /// Saves the window geometry; a failure is logged, never thrown, so it never keeps the program from
+    /// ending.
+    void SaveWindowGeometry(const config::WindowGeometry& geometry);
     /// Takes the criteria of an accepted command line and shows them.
     void ApplyCommandLine(const CommandLineRequest& request);
 

@@ -405,7 +405,7 @@ void TForm1::BuildControls() {
     }
     setWindowIcon(ui::AppIcon());
 
-    // Criteria controls: the user's changes go straight into the controller's criteria.
+    // Criteria controls: each change of the user is handed to the controller.
     connect(UseRegExButton, &QToolButton::clicked, this, &TForm1::UseRegExButtonClick);
     connect(UseIncludeFilesButton, &QToolButton::clicked, this, &TForm1::UseIncludeFilesButtonClick);
     connect(UseExcludeFilesButton, &QToolButton::clicked, this, &TForm1::UseExcludeFilesButtonClick);
@@ -423,17 +423,17 @@ void TForm1::BuildControls() {
     connect(DelEmptyDirsCheckBox, &QCheckBox::clicked, this, &TForm1::DelEmptyDirsCheckBoxClick);
     connect(DaysOldEdit, &QSpinBox::valueChanged, this, [this](int v) {
         if (!refreshing_) {
-            controller_->Settings().daysOld = v;
+            controller_->SetDaysOld(v);
         }
     });
     connect(RegExEdit, &QComboBox::currentTextChanged, this, [this](const QString& t) {
         if (!refreshing_) {
-            controller_->Settings().regExEdit = t.toStdString();
+            controller_->SetRegEx(t.toStdString());
         }
     });
     connect(RegExRadioButtons, &QButtonGroup::idClicked, this, [this](int id) {
         if (!refreshing_) {
-            controller_->Settings().regExPathFile = id;
+            controller_->SetRegExTarget(id);
         }
     });
     RegExPopupMenu = new QMenu(RegExEdit);
@@ -472,12 +472,12 @@ void TForm1::BuildControls() {
     Form4->SetTargets(IncludeFilesEdit, ExcludeFilesEdit, RegExEdit);
     connect(IncludeFilesEdit, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!refreshing_) {
-            controller_->Settings().includeFiles = t.toStdString();
+            controller_->SetIncludeFiles(t.toStdString());
         }
     });
     connect(ExcludeFilesEdit, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!refreshing_) {
-            controller_->Settings().excludeFiles = t.toStdString();
+            controller_->SetExcludeFiles(t.toStdString());
         }
     });
     for (QWidget* w : std::initializer_list<QWidget*>{Bevel1,
@@ -656,19 +656,15 @@ void TForm1::CriteriaChanged() {
 void TForm1::ClearRegExHistory() {
     refreshing_ = true;
     RegExEdit->clear();
-    std::vector<config::ListEntry> entries;
-    std::string file = config::ListFilePath(controller_->Env().programPath, config::ListEditorMode::RegEx);
-    if (config::ReadListFile(file, entries) == 0) {
-        for (const auto& e : ui::SortedListEntries(entries)) {
-            if (e.checked) {
-                RegExEdit->addItem(QString::fromUtf8(e.text));
-            }
+    for (const auto& e : ui::SortedListEntries(controller_->RegExListEntries())) {
+        if (e.checked) {
+            RegExEdit->addItem(QString::fromUtf8(e.text));
         }
     }
     // Adding to an empty box makes the first item its text; the box itself stays empty.
     RegExEdit->setEditText(QString());
     refreshing_ = false;
-    controller_->Settings().regExEdit.clear();
+    controller_->SetRegEx({});
 }
 
 void TForm1::AddRegExHistory(const std::string& expression) {
@@ -697,7 +693,7 @@ void TForm1::UseExcludeFilesButtonClick() {
 }
 
 void TForm1::NOTRegExSpeedButtonClick() {
-    controller_->Settings().notRegEx = NOTRegExSpeedButton->isChecked();
+    controller_->SetNotRegEx(NOTRegExSpeedButton->isChecked());
 }
 
 void TForm1::PaintRegExEdit(const QColor& colour) {
@@ -742,7 +738,7 @@ void TForm1::DrivePathButtonClick() {
     std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ChooseDirectory(this, start);
     if (chosen) {
         DrivePathEdit->setText(*chosen);
-        controller_->Settings().drivePath = chosen->toStdString();
+        controller_->SetDrivePath(chosen->toStdString());
     }
     controller_->WriteDebugLog("Path selected = " + (chosen ? *chosen : start).toStdString());
 }
@@ -765,20 +761,18 @@ void TForm1::ModifyRegExSpeedButtonClick() {
 
 void TForm1::SaveSettingsBitBtnClick() {
     controller_->Guarded([this] {
-        controller_->Settings().autoSaveOnExit = AutoSaveOnExitCheckBox->isChecked();
+        controller_->SetAutoSaveOnExit(AutoSaveOnExitCheckBox->isChecked());
         controller_->SaveSettings();
     });
 }
 
 void TForm1::AutoSaveOnExitCheckBoxClick() {
-    controller_->Settings().autoSaveOnExit = AutoSaveOnExitCheckBox->isChecked();
-    controller_->Guarded([this] {
-        config::SaveAutoSaveOnExitFile(controller_->SettingsPath(), AutoSaveOnExitCheckBox->isChecked());
-    });
+    controller_->SetAutoSaveOnExit(AutoSaveOnExitCheckBox->isChecked());
+    controller_->Guarded([this] { controller_->SaveAutoSaveOnExit(); });
 }
 
 void TForm1::DelEmptyDirsCheckBoxClick() {
-    controller_->Settings().doNotDeleteEmptyDirs = !DelEmptyDirsCheckBox->isChecked();
+    controller_->SetDeleteEmptyDirs(DelEmptyDirsCheckBox->isChecked());
 }
 
 std::optional<std::array<std::string, 7>> TForm1::SelectedRowCells() const {
@@ -822,7 +816,7 @@ void TForm1::HelpBitBtnClick() {
 
 void TForm1::ReadFormSettings() {
     config::WindowGeometry current{x(), y(), width(), height(), config::WindowState::Normal};
-    config::WindowGeometry g = config::ReadFormSettingsFile(controller_->SettingsPath(), current);
+    config::WindowGeometry g = controller_->SavedWindowGeometry(current);
     resize(std::max(g.width, minimumWidth()), std::max(g.height, minimumHeight()));
     move(g.left, g.top);
     if (g.state == config::WindowState::Maximized) {
@@ -837,12 +831,7 @@ void TForm1::SaveFormSettings() {
                              isMaximized()   ? config::WindowState::Maximized
                              : isMinimized() ? config::WindowState::Minimized
                                              : config::WindowState::Normal};
-    try {
-        config::SaveFormSettingsFile(controller_->SettingsPath(), g);
-    } catch (const std::exception& e) {
-        // An unwritable settings file must never keep the program from closing.
-        controller_->WriteLog(e.what(), report::kRed, report::LogStyle::Regular);
-    }
+    controller_->SaveWindowGeometry(g);
 }
 
 void TForm1::Init() {
