@@ -1018,7 +1018,13 @@ void TForm1::Terminate(int code) {
 
 template <typename F>
 void TForm1::RunOperation(F&& op) {
+    // A click that waited while a run let events through (its keep-alive, its failure report) starts nothing.
+    if (operating_ || controller_->Busy()) {
+        return;
+    }
+    operating_ = true;
     controller_->Guarded(op);
+    operating_ = false;
     FlushLog();
     if (closePending_ && !controller_->Ending()) {
         controller_->ExitProgram(0);
