@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "platform/Locale.h"
 #include "platform/Paths.h"
 #include "platform/Time.h"
@@ -124,12 +124,18 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
 
-    auto& settings = window.Ctl().Settings();
-    settings.drivePath = tree;
-    settings.daysOld = days;
-    settings.useIncludeFiles = false;
-    settings.useExcludeFiles = false;
-    settings.useRegEx = false;
+    vorlex::app::Controller& controller = window.Ctl();
+    controller.SetDrivePath(tree);
+    controller.SetDaysOld(days);
+    if (controller.Settings().useIncludeFiles) {
+        controller.ToggleUseIncludeFiles(false);
+    }
+    if (controller.Settings().useExcludeFiles) {
+        controller.ToggleUseExcludeFiles(false);
+    }
+    if (controller.Settings().useRegEx) {
+        controller.ToggleUseRegEx(false);
+    }
     window.CriteriaChanged();
     QApplication::processEvents();
 

@@ -10,25 +10,15 @@
 #include <system_error>
 #include <thread>
 
-#include "app/CommandLine.h"
 #include "app/Version.h"
 #include "cleanup/EmptyDirRemoval.h"
 #include "cleanup/FileDeletion.h"
 #include "cleanup/OwnFiles.h"
-#include "config/ListFile.h"
 #include "config/Validation.h"
 #include "platform/DirWalk.h"
-#include "platform/Errors.h"
-#include "platform/FatalSignals.h"
-#include "platform/FileAccess.h"
 #include "platform/Memory.h"
 #include "platform/Paths.h"
-#include "platform/StackTrace.h"
-#include "platform/SystemInfo.h"
-#include "report/Ansi.h"
 #include "report/CsvWriter.h"
-#include "report/RtfWriter.h"
-#include "report/SystemDump.h"
 #include "scan/Criteria.h"
 #include "scan/Matcher.h"
 
@@ -36,378 +26,8 @@ namespace vorlex::app {
 
 using report::LogStyle;
 
-Controller::Controller(ControllerView& view, Environment env)
-    : view_(view), env_(std::move(env)), formats_(platform::CurrentFormats()), formatter_(formats_, {}) {
-    if (!env_.clock) {
-        env_.clock = std::make_shared<platform::SystemClock>();
-    }
-    interactive_ = env_.args.empty();
-}
-
-void Controller::WriteLog(std::string_view message, report::LogColour colour, LogStyle style) {
-    report::LogEntry e;
-    e.timestamp = report::LogTimestamp(env_.clock->Now(), formats_);
-    // The log holds text of the ANSI code page: what it lacks shows as '?'.
-    e.message = report::ToAnsiText(message);
-    e.colour = colour;
-    e.style = style;
-    log_.Append(std::move(e));
-    view_.LogChanged();
-}
-
-void Controller::WriteDebugLog(std::string_view message) {
-    if (debugMode_) {
-        WriteLog(message, report::kGreen, LogStyle::Regular);
-    }
-}
-
-void Controller::WritePlainLines(const std::vector<std::string>& lines, report::LogColour colour) {
-    for (const auto& line : lines) {
-        report::LogEntry e;
-        e.message = report::ToAnsiText(line);
-        e.colour = colour;
-        e.plain = true;
-        log_.Append(std::move(e));
-    }
-    view_.LogChanged();
-}
-
-void Controller::ClearLog() {
-    log_.Clear();
-    view_.LogChanged();
-}
-
-void Controller::SaveLogFile() {
-    std::string path = env_.programPath + kLogFileName;
-    int err = platform::ReplaceFileContent(path, report::RenderRtf(log_.Entries()));
-    if (err != 0) {
-        throw std::runtime_error("Unable to write to " + path + ": " + platform::ErrorText(err));
-    }
-}
-
-bool Controller::Init() {
-    WriteLog("Vorlex " + GetVersionText(), report::kBlue, LogStyle::Bold);
-    ReadSettings();
-    if (!interactive_ && !RunCommandLine()) {
-        return false;
-    }
-
-    // Another process holding the log or the CSV file ends the program before anything is written.
-    if (std::string busy = BusyOutputFileText(); !busy.empty()) {
-        Message m;
-        m.text = std::move(busy);
-        view_.ShowMessage(m);
-        exitCode_ = 1;
-        ending_ = true;
-        view_.Terminate(1);
-        return false;
-    }
-
-    WriteDebugLog("Program Path = " + env_.programPath);
-    WriteDebugLog("Current Path = " + env_.currentPath);
-
-    // Temporary copies left by runs that were killed while writing: nothing else will ever remove them.
-    platform::RemoveStaleTemporaryFiles(env_.programPath, DataFileNames());
-    platform::DeleteFile(env_.programPath + kLogFileName);
-    platform::DeleteFile(env_.programPath + kCsvFileName);
-
-    if (!interactive_) {
-        ScanNow();
-        if (!ending_) {
-            ExitProgram(runFailed_ ? 1 : 0);
-        }
-        return false;
-    }
-    return true;
-}
-
-void Controller::Refuse(const std::string& message) {
-    WriteLog(message, report::kRed, LogStyle::Bold);
-    Message m;
-    m.text = message;
-    view_.ShowMessage(m);
-    ExitProgram(1);
-}
-
-void Controller::RunFailed(const std::string& message) {
-    WriteLog(message, report::kRed, LogStyle::Bold);
-    Message m;
-    m.text = message;
-    view_.ShowMessage(m);
-    runFailed_ = true;
-}
-
-std::vector<std::string> Controller::DataFileNames() {
-    return {config::kSettingsFileName,
-            config::kIncludeListFileName,
-            config::kExcludeListFileName,
-            config::kRegExListFileName,
-            kLogFileName,
-            kCsvFileName};
-}
-
-bool Controller::RunCommandLine() {
-    WriteLog("Search criteria obtained from command-line:", report::kBlack, LogStyle::Regular);
-    std::string line;
-    for (const auto& arg : env_.commandLine) {
-        if (!line.empty()) {
-            line.push_back(' ');
-        }
-        // An argument with a blank is shown quoted, as it was typed.
-        line += arg.find_first_of(" \t") == std::string::npos && !arg.empty() ? arg : "\"" + arg + "\"";
-    }
-    WriteLog(line, report::kBlack, LogStyle::Regular);
-
-    CommandLineChecks checks;
-    checks.isValidFileType = [](const std::string& m) { return config::IsValidFileType(m); };
-    checks.syntaxCheckRegEx = [this](const std::string& r) {
-        config::RegExCheck c = config::SyntaxCheckRegEx(sharedRegEx_, r);
-        return c.valid ? std::string() : (c.error.empty() ? std::string("empty") : c.error);
-    };
-    checks.directoryExists = [](const std::string& p) { return platform::DirectoryExists(p); };
-    CommandLineRequest r = ParseCommandLine(env_.args, checks);
-
-    if (r.kind == CommandLineRequest::Kind::Help) {
-        Message m;
-        m.title = "Vorlex USAGE:";
-        m.text = kUsageText;
-        m.icon = Message::Icon::Information;
-        m.usage = true;
-        view_.ShowMessage(m);
-        ExitProgram(0);
-        return false;
-    }
-    if (r.debug) {
-        debugMode_ = true;
-        WriteLog("DEBUG via Command-Line = True", report::kRed, LogStyle::Bold);
-    }
-    scanOnly_ = r.scanOnly;
-    settings_.doNotDeleteEmptyDirs = r.noDir;
-    if (r.kind == CommandLineRequest::Kind::Refused) {
-        Refuse(r.refusal);
-        return false;
-    }
-    settings_.drivePath = r.path;
-    settings_.daysOld = r.days;
-    settings_.useExcludeFiles = r.useExclude;
-    if (r.useExclude) {
-        settings_.excludeFiles = r.excludeText;
-    }
-    settings_.useIncludeFiles = r.useInclude;
-    if (r.useInclude) {
-        settings_.includeFiles = r.includeText;
-    }
-    settings_.notRegEx = r.notRegEx;
-    settings_.useRegEx = r.useRegEx;
-    if (r.useRegEx) {
-        settings_.regExEdit = r.regex;
-    }
-    settings_.regExPathFile = r.regexTarget;
-    view_.CriteriaChanged();
-    if (scanOnly_) {
-        WriteLog("Scan Only option enabled. Files/Directories will not be deleted.", report::kBlue,
-                 LogStyle::Regular);
-    }
-    if (settings_.doNotDeleteEmptyDirs) {
-        WriteLog("Empty directories will not be deleted.", report::kBlue, LogStyle::Regular);
-    }
-    return true;
-}
-
-std::string Controller::SettingsPath() const {
-    return config::SettingsFilePath(env_.programPath);
-}
-
-void Controller::ReadSettings() {
-    view_.ClearRegExHistory();
-    const config::IniFile ini = config::IniFile::Read(SettingsPath());
-    settings_ = config::ReadSettings(ini, env_.programPath);
-    debugMode_ = settings_.debugMode;
-    WriteLog("Settings Read.", report::kBlack, LogStyle::Regular);
-    if (ini.Truncated()) {
-        WriteLog("WARNING: Settings file is larger than 1 MiB; only its first 1 MiB was read.", report::kRed,
-                 LogStyle::Bold);
-    }
-    ToggleUseIncludeFiles(true);
-    ToggleUseExcludeFiles(true);
-    ToggleUseRegEx(true);
-    if (debugMode_) {
-        WriteLog("DEBUG via INI = True", report::kRed, LogStyle::Bold);
-    }
-}
-
-void Controller::SaveSettings() {
-    settings_.debugMode = debugMode_;
-    config::SaveSettingsFile(SettingsPath(), settings_);
-    WriteLog("Settings Saved.", report::kBlack, LogStyle::Regular);
-}
-
-void Controller::ToggleUseRegEx(bool refreshOnly) {
-    if (!refreshOnly) {
-        settings_.useRegEx = !settings_.useRegEx;
-    }
-    if (settings_.useRegEx) {
-        settings_.useIncludeFiles = false;
-        settings_.useExcludeFiles = false;
-    }
-    view_.CriteriaChanged();
-}
-
-void Controller::ToggleUseIncludeFiles(bool refreshOnly) {
-    if (!refreshOnly) {
-        settings_.useIncludeFiles = !settings_.useIncludeFiles;
-    }
-    view_.CriteriaChanged();
-}
-
-void Controller::ToggleUseExcludeFiles(bool refreshOnly) {
-    if (!refreshOnly) {
-        settings_.useExcludeFiles = !settings_.useExcludeFiles;
-    }
-    view_.CriteriaChanged();
-}
-
-void Controller::ExitProgram(int code) {
-    WriteDebugLog("Return Code = " + std::to_string(code));
-    view_.FlushLog();
-    try {
-        SaveLogFile();
-    } catch (const std::exception& e) {
-        // Without its log an unattended run did not do what it was asked: never report that as success.
-        Message m;
-        m.text = std::string("ERROR: ") + e.what();
-        view_.ShowMessage(m);
-        if (code == 0) {
-            code = 1;
-        }
-    }
-    exitCode_ = code;
-    ending_ = true;
-    view_.Terminate(code);
-}
-
-void Controller::Guarded(const std::function<void()>& op) {
-    try {
-        op();
-    } catch (const SilentAbort&) {
-        // Already reported where it was raised.
-    } catch (const std::exception& e) {
-        GeneralExceptionHandler(e.what(), platform::CurrentExceptionClassName(),
-                                platform::LastExceptionStack());
-    } catch (...) {
-        GeneralExceptionHandler("Unknown exception", platform::CurrentExceptionClassName(),
-                                platform::LastExceptionStack());
-    }
-}
-
-void Controller::GeneralExceptionHandler(const std::string& message, const std::string& className,
-                                         const std::vector<std::string>& stack) {
-    StopNow("Aborted due to Exception");
-    WriteLog("Exception Message = " + message, report::kRed, LogStyle::Bold);
-    WriteLog("Exception Class Name = " + className, report::kRed, LogStyle::Bold);
-    WriteLog("Stack Dump:", report::kBlue, LogStyle::Bold);
-    WritePlainLines(stack, report::kBlack);
-    LogSystemInfo();
-    WriteLog("Exception Message = " + message, report::kRed, LogStyle::Bold);
-    WriteLog("Exception Class Name = " + className, report::kRed, LogStyle::Bold);
-    view_.FlushLog();
-    Message m;
-    m.title = "Vorlex: GENERAL EXCEPTION ERROR:";
-    m.text = message;
-    view_.ShowMessage(m);
-    if (!interactive_ && !ending_) {
-        ExitProgram(1);
-    }
-}
-
-void Controller::LogSystemInfo() {
-    WriteLog("Dumping System Info:", report::kBlue, LogStyle::Bold);
-    for (const auto& line : report::SystemDumpLines(platform::ReadSystemInfo(), GetVersionText(), formats_)) {
-        WriteLog(line, report::kBlack, LogStyle::Regular);
-    }
-}
-
-void Controller::StopNow(const std::string& message) {
-    WriteLog(message, report::kBlack, LogStyle::Bold);
-    busy_ = false;
-    view_.BusyChanged(false);
-    view_.KeepAlive();
-    view_.RowsChanged();
-}
-
-namespace {
-Controller* g_crashReporter = nullptr;
-}  // namespace
-
-void Controller::InstallCrashReport() {
-    g_crashReporter = this;
-    platform::InstallFatalSignalHook(&Controller::OnFatalSignal);
-}
-
-void Controller::OnFatalSignal(int signal) {
-    // Best effort from inside a signal handler: the log in memory is written out with what can be learnt of
-    // the crash. The hook's time limit guards against a lock the crashed code held.
-    Controller* c = g_crashReporter;
-    if (c == nullptr) {
-        return;
-    }
-    std::string name = platform::SignalName(signal);
-    // Straight into the log model: the window must not be touched from a signal handler.
-    auto line = [c](std::string text, report::LogColour colour, LogStyle style) {
-        report::LogEntry e;
-        e.timestamp = report::LogTimestamp(c->env_.clock->Now(), c->formats_);
-        e.message = std::move(text);
-        e.colour = colour;
-        e.style = style;
-        c->log_.Append(std::move(e));
-    };
-    const std::vector<std::string> stack = platform::CurrentStack(2);
-    // First a short report on standard error, where a scheduler's mail shows it, before anything that may
-    // take long.
-    std::string report = "Vorlex: Fatal signal " + name + ". See " + c->env_.programPath + kLogFileName +
-                         " for the report.\nStack Dump:\n";
-    for (const auto& frame : stack) {
-        report.append(frame).push_back('\n');
-    }
-    platform::WriteToStandardError(report);
-    line("Aborted due to Exception", report::kBlack, LogStyle::Bold);
-    line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
-    line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
-    line("Stack Dump:", report::kBlue, LogStyle::Bold);
-    for (const auto& frame : stack) {
-        report::LogEntry e;
-        e.message = frame;
-        e.plain = true;
-        c->log_.Append(std::move(e));
-    }
-    line("Dumping System Info:", report::kBlue, LogStyle::Bold);
-    for (auto& dump : report::SystemDumpLines(platform::ReadSystemInfo(), GetVersionText(), c->formats_)) {
-        line(std::move(dump), report::kBlack, LogStyle::Regular);
-    }
-    line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
-    line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
-    if (c->debugMode_) {
-        line("Return Code = 1", report::kGreen, LogStyle::Regular);
-    }
-    try {
-        c->SaveLogFile();
-    } catch (...) {
-    }
-}
-
-std::string Controller::BusyOutputFileText() const {
-    for (const char* name : {kLogFileName, kCsvFileName}) {
-        std::string path = env_.programPath + name;
-        int code = platform::CheckFileAccess(path);
-        if (code == platform::kErrorInUse) {
-            return "ERROR: The file " + path + " cannot be accessed.\nREASON: " + platform::ErrorText(code);
-        }
-    }
-    return {};
-}
-
 bool Controller::OutputFilesFree(bool showBox) {
-    const std::string text = BusyOutputFileText();
+    const std::string text = files_.HeldFileMessage();
     if (text.empty()) {
         return true;
     }
@@ -521,7 +141,7 @@ void Controller::ScanNow() {
         view_.FlushLog();
         std::this_thread::sleep_for(std::chrono::milliseconds(env_.debugPauseMs));
     }
-    const std::string path = settings_.drivePath;
+    const std::string path = Settings().drivePath;
     if (!platform::DirectoryExists(path)) {
         WriteLog("ERROR: Path " + path + " does not exist.", report::kRed, LogStyle::Bold);
         return;
@@ -529,8 +149,8 @@ void Controller::ScanNow() {
     if (!OutputFilesFree(false)) {
         return;
     }
-    platform::DeleteFile(env_.programPath + kCsvFileName);
-    view_.AddRegExHistory(settings_.regExEdit);
+    files_.RemoveCsv();
+    view_.AddRegExHistory(Settings().regExEdit);
 
     stopRequested_ = false;
     SetBusy(true);
@@ -545,17 +165,17 @@ void Controller::ScanNow() {
 
     scan::SearchCriteria criteria;
     criteria.startPath = path;
-    criteria.days = config::ClampDaysOld(settings_.daysOld);
-    criteria.UseIncludeFiles = settings_.useIncludeFiles;
-    criteria.includeMasks = settings_.includeFiles;
-    criteria.UseExcludeFiles = settings_.useExcludeFiles;
-    criteria.excludeMasks = settings_.excludeFiles;
-    criteria.UseRegEx = settings_.useRegEx;
-    criteria.expression = settings_.regExEdit;
+    criteria.days = config::ClampDaysOld(Settings().daysOld);
+    criteria.UseIncludeFiles = Settings().useIncludeFiles;
+    criteria.includeMasks = Settings().includeFiles;
+    criteria.UseExcludeFiles = Settings().useExcludeFiles;
+    criteria.excludeMasks = Settings().excludeFiles;
+    criteria.UseRegEx = Settings().useRegEx;
+    criteria.expression = Settings().regExEdit;
     // A settings file can leave no target chosen; the run then applies the expression to path and file.
     criteria.target =
-        scan::RegExTargetFromIndex(settings_.regExPathFile).value_or(scan::RegExTarget::PathAndFile);
-    criteria.NOTRegEx = settings_.notRegEx;
+        scan::RegExTargetFromIndex(Settings().regExPathFile).value_or(scan::RegExTarget::PathAndFile);
+    criteria.NOTRegEx = Settings().notRegEx;
     criteria.DebugMode = debugMode_;
     criteria.StartRun(*env_.clock);
     formatter_ = scan::RowFormatter(formats_, criteria.ScanStartTime);
@@ -728,16 +348,17 @@ void Controller::DeleteFiles() {
     cleanup::FileDeletionRequest request;
     request.scanRoot = lastScanRoot_;
     request.cutOffTime = lastCutOff_;
-    request.doNotDeleteEmptyDirs = settings_.doNotDeleteEmptyDirs;
+    request.doNotDeleteEmptyDirs = Settings().doNotDeleteEmptyDirs;
     request.scannedRoot = lastScanRootId_;
-    const cleanup::OwnFiles ownFiles = cleanup::OwnFiles::Collect(env_.programPath, DataFileNames());
+    const cleanup::OwnFiles ownFiles =
+        cleanup::OwnFiles::Collect(env_.programPath, OutputFiles::DataFileNames());
     request.ownFiles = &ownFiles;
     // The directory rows of the second pass are merged into the File order at its end. The listed rows are
     // made ready for that merge beside the removals, on another thread: it reads only their File texts,
     // which the removals leave alone, and it is over before the first directory row is added.
     scan::MergeBase mergeBase;
     BesideWork<bool> preparing;  // declared after mergeBase: waited for before mergeBase goes
-    if (!settings_.doNotDeleteEmptyDirs) {
+    if (!Settings().doNotDeleteEmptyDirs) {
         preparing.Start([this, &mergeBase](const std::atomic<bool>& cancel) {
             try {
                 return mergeBase.Prepare(rows_, &cancel);
@@ -752,16 +373,16 @@ void Controller::DeleteFiles() {
         StopNow("Aborted by user.");
         throw SilentAbort{};
     }
-    if (outcome != cleanup::PassOutcome::RootChanged && !settings_.doNotDeleteEmptyDirs) {
+    if (outcome != cleanup::PassOutcome::RootChanged && !Settings().doNotDeleteEmptyDirs) {
         cleanup::EmptyDirRequest dirs;
-        dirs.root = settings_.drivePath;
+        dirs.root = Settings().drivePath;
         // The same folder as the scan's must still be the directory the scan walked; another folder typed
         // since then is opened once and worked below as it is.
         if (platform::NormalizeDirectoryPath(dirs.root) == platform::NormalizeDirectoryPath(lastScanRoot_)) {
             dirs.scannedRoot = lastScanRootId_;
         }
         dirs.scanStartTime = formatter_.ScanStartTime();
-        dirs.days = config::ClampDaysOld(settings_.daysOld);
+        dirs.days = config::ClampDaysOld(Settings().daysOld);
         const std::size_t listed = rows_.size();
         scan::MergeBase* prepared =
             preparing.Wait([this] { view_.KeepAlive(); }).value_or(false) ? &mergeBase : nullptr;

@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "app/ControllerView.h"
+#include "app/CriteriaStore.h"
+#include "app/OutputFiles.h"
 #include "cleanup/CleanupHost.h"
 #include "config/Settings.h"
 #include "platform/Locale.h"
 #include "platform/Time.h"
 #include "report/ActivityLog.h"
-#include "report/CsvWriter.h"
 #include "report/LogSink.h"
 #include "scan/RegEx.h"
 #include "scan/ResultRow.h"
@@ -26,10 +27,6 @@
 #include "scan/ScanWalk.h"
 
 namespace vorlex::app {
-
-/// File names of the program's own files, all in the program folder.
-inline constexpr const char* kLogFileName = "VorlexActivity.rtf";
-using report::kCsvFileName;
 
 /// Abandons the current operation without any report (Stop, a resource error already reported).
 struct SilentAbort {};
@@ -44,7 +41,9 @@ struct Environment {
     int debugPauseMs = 3000;  ///< the pause after the warning that Stop does not work in debug mode
 };
 
-/// The state of the program and the operations the window's buttons and the command line start.
+/// The state of the program and the operations the window's buttons and the command line start. Defined in
+/// Controller.cpp (the scan and the clean-up), ControllerStart.cpp (start-up, command line, settings, exit)
+/// and ControllerReport.cpp (the log, failure reports).
 class Controller : public report::LogSink, private cleanup::CleanupHost {
   public:
     Controller(ControllerView& view, Environment env);
@@ -81,22 +80,42 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     bool Ending() const { return ending_; }
 
     // --- Settings and criteria -------------------------------------------------------------------
-    /// The criteria and switches of the program, as the window shows them. The window writes the user's
-    /// changes here; every operation reads them from here.
-    config::Settings& Settings() { return settings_; }
-    const config::Settings& Settings() const { return settings_; }
+    /// The criteria and switches of the program, as the window shows them; every operation reads them here.
+    const config::Settings& Settings() const { return criteria_.Get(); }
     /// True for an unattended run given /SCAN: nothing is deleted.
     bool ScanOnly() const { return scanOnly_; }
     /// Reads "Vorlex.ini" into the criteria and shows them; logs "Settings Read.".
     void ReadSettings();
     /// Writes the criteria to "Vorlex.ini"; logs "Settings Saved.". Throws config::WriteError.
-    void SaveSettings();
+    void SaveSettings() { criteria_.Save(debugMode_); }
     /// Flips (or, with `refreshOnly`, only shows) a criterion switch; the expression switches the masks off.
-    void ToggleUseRegEx(bool refreshOnly);
-    void ToggleUseIncludeFiles(bool refreshOnly);
-    void ToggleUseExcludeFiles(bool refreshOnly);
+    void ToggleUseRegEx(bool refreshOnly) { criteria_.ToggleUseRegEx(refreshOnly); }
+    void ToggleUseIncludeFiles(bool refreshOnly) { criteria_.ToggleUseIncludeFiles(refreshOnly); }
+    void ToggleUseExcludeFiles(bool refreshOnly) { criteria_.ToggleUseExcludeFiles(refreshOnly); }
+    /// The user's changes on the criteria controls, which show them already.
+    void SetDaysOld(int days) { criteria_.SetDaysOld(days); }
+    void SetDrivePath(std::string path) { criteria_.SetDrivePath(std::move(path)); }
+    void SetIncludeFiles(std::string masks) { criteria_.SetIncludeFiles(std::move(masks)); }
+    void SetExcludeFiles(std::string masks) { criteria_.SetExcludeFiles(std::move(masks)); }
+    void SetRegEx(std::string expression) { criteria_.SetRegEx(std::move(expression)); }
+    void SetRegExTarget(int index) { criteria_.SetRegExTarget(index); }
+    void SetNotRegEx(bool on) { criteria_.SetNotRegEx(on); }
+    void SetAutoSaveOnExit(bool on) { criteria_.SetAutoSaveOnExit(on); }
+    void SetDeleteEmptyDirs(bool on) { criteria_.SetDeleteEmptyDirs(on); }
+    /// Writes only the auto-save switch to "Vorlex.ini". Throws config::WriteError.
+    void SaveAutoSaveOnExit() const { criteria_.SaveAutoSaveOnExit(); }
+    /// The entries of the expression list file in file order (the expression history); none when unreadable.
+    std::vector<config::ListEntry> RegExListEntries() const { return criteria_.RegExListEntries(); }
+    /// The window geometry saved in "Vorlex.ini"; `current` stands in for what it lacks.
+    config::WindowGeometry SavedWindowGeometry(const config::WindowGeometry& current) const {
+        return criteria_.SavedWindowGeometry(current);
+    }
+    /// Saves the window geometry; a failure is logged, never thrown.
+    void SaveWindowGeometry(const config::WindowGeometry& geometry) {
+        criteria_.SaveWindowGeometry(geometry);
+    }
     /// The path of "Vorlex.ini".
-    std::string SettingsPath() const;
+    std::string SettingsPath() const { return criteria_.SettingsPath(); }
     /// The program's one expression object (syntax checks and matching).
     scan::RegEx& SharedRegEx() { return sharedRegEx_; }
 
@@ -151,11 +170,6 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     /// A step of the run could not be done: `message` is shown (an unattended run writes it to standard
     /// error) and logged in red bold, and an unattended run will end with code 1.
     void RunFailed(const std::string& message);
-    /// The names of the program's data files in its folder: settings, list files, log and results.
-    static std::vector<std::string> DataFileNames();
-    /// "ERROR: The file ... cannot be accessed." and its reason for the first output file (log, results)
-    /// that another process holds; empty when neither is held.
-    std::string BusyOutputFileText() const;
     /// "ERROR: The file ... cannot be accessed." when another process holds one of the output files.
     bool OutputFilesFree(bool showBox);
     /// Sets the busy state and tells the view.
@@ -186,7 +200,8 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
     Environment env_;
     platform::RegionalFormats formats_;
     report::ActivityLog log_;
-    config::Settings settings_;
+    OutputFiles files_;
+    CriteriaStore criteria_;
     scan::RegEx sharedRegEx_;
     bool debugMode_ = false;
     bool scanOnly_ = false;

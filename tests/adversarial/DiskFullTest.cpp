@@ -69,8 +69,8 @@ TEST(FullDisk, WhenTheDiskFillsAfterTheScanThePreviousFilesStayIntact) {
     }
     TestView view;
     auto c = MakeController(view, prog);
-    c->Settings().drivePath = tree;
-    c->Settings().daysOld = 1;
+    c->SetDrivePath(tree);
+    c->SetDaysOld(1);
     c->Guarded([&] { c->SaveSettings(); });
     c->Guarded([&] { c->ScanNow(); });
     ASSERT_TRUE(view.messages.empty()) << view.messages.front().text;
@@ -82,7 +82,7 @@ TEST(FullDisk, WhenTheDiskFillsAfterTheScanThePreviousFilesStayIntact) {
     FillUp(prog + "/filler");
 
     c->Guarded([&] { c->DeleteFiles(); });
-    c->Settings().daysOld = 7;
+    c->SetDaysOld(7);
     c->Guarded([&] { c->SaveSettings(); });
 
     EXPECT_EQ(ProgramCopy::ReadAll(prog + "/VorlexFiles.csv"), csv);

@@ -250,8 +250,8 @@ TEST(RenamedParents, AParentMovedAwayAfterTheWalkEnteredItLosesNothingOutsideThe
         const std::string to = s.base.path + "/" + destination;
         TestView view;
         auto c = MakeController(view, s.prog.Folder());
-        c->Settings().drivePath = s.tree;
-        c->Settings().daysOld = 1;
+        c->SetDrivePath(s.tree);
+        c->SetDaysOld(1);
         // The first file handed over lies two levels below "a": the walk has entered it.
         bool moved = false;
         view.onKeepAlive = [&] {
@@ -370,9 +370,9 @@ TEST(StartPath, AStartLinkPointedElsewhereAfterTheScanDeletesNothingThere) {
     ASSERT_EQ(symlink(real.c_str(), start.c_str()), 0);
     TestView view;
     auto c = MakeController(view, s.prog.Folder());
-    c->Settings().drivePath = start;
-    c->Settings().daysOld = 1;
-    c->Settings().doNotDeleteEmptyDirs = true;
+    c->SetDrivePath(start);
+    c->SetDaysOld(1);
+    c->SetDeleteEmptyDirs(false);
     c->Guarded([&] { c->ScanNow(); });
     ASSERT_EQ(c->Rows().size(), 2u);
     const std::string startNew = start + ".new";
@@ -487,8 +487,8 @@ TEST(ChangedSinceTheScan, FilesRewrittenOrReplacedAfterTheScanAreKeptWithTheirRe
     }
     TestView view;
     auto c = MakeController(view, s.prog.Folder());
-    c->Settings().drivePath = s.tree;
-    c->Settings().daysOld = 1;
+    c->SetDrivePath(s.tree);
+    c->SetDaysOld(1);
     c->Guarded([&] { c->ScanNow(); });
     ASSERT_EQ(c->Rows().size(), 3u);
 
@@ -531,8 +531,8 @@ TEST(ChangedSinceTheScan, FilesRewrittenWithTheirTimesPutBackAreKept) {
     ASSERT_EQ(link((s.tree + "/same.dat").c_str(), (s.tree + "/same-link.dat").c_str()), 0);
     TestView view;
     auto c = MakeController(view, s.prog.Folder());
-    c->Settings().drivePath = s.tree;
-    c->Settings().daysOld = 1;
+    c->SetDrivePath(s.tree);
+    c->SetDaysOld(1);
     c->Guarded([&] { c->ScanNow(); });
     ASSERT_EQ(c->Rows().size(), 4u);
 

@@ -112,8 +112,8 @@ TEST(Limits, ADeepScanAndDeletionLeaveNoDescriptorOpen) {
         test::RunOnSmallStack(256 * 1024, [&] {
             TestView view;
             auto c = MakeController(view, prog);
-            c->Settings().drivePath = tree;
-            c->Settings().daysOld = 1;
+            c->SetDrivePath(tree);
+            c->SetDaysOld(1);
             const std::size_t before = OpenDescriptors();
             c->Guarded([&] { c->ScanNow(); });
             const std::size_t afterScan = OpenDescriptors();

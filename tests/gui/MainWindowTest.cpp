@@ -18,7 +18,7 @@
 
 #include "../core/RunTool.h"
 #include "../core/TempDir.h"
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "platform/Paths.h"
 #include "ui/MessageBoxes.h"
 

@@ -2,6 +2,9 @@
 // of closing, an unwritable settings file, a scan with the clipboard line, and a failure inside a scan.
 #include <sys/stat.h>
 
+#include <chrono>
+#include <thread>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -246,4 +250,28 @@ TEST(WindowRun, FailureInsideAScanLeavesTheWindowUsable) {
     EXPECT_EQ(boxes.boxes.size(), 1u);
     EXPECT_NE(FindLine(w, "1 files matched search criteria."), nullptr);
     EXPECT_EQ(w.ListView1->model()->rowCount(), 1);
+}
+
+// A second click on Scan Now, waiting while the first runs, starts nothing when the first gives the controls
+// back from inside its run (here its failure report lets events run).
+TEST(WindowRun, AClickWaitingDuringADebugScanStartsNoSecondScan) {
+    TempDir dir;
+    TempDir tree;
+    tree.File("a.txt", "x");
+    dir.File("Vorlex.ini",
+             "[Vorlex]\nDebug=1\nDrivePath=" + tree.path + "\nUseIncludeFiles=1\nIncludeFiles=[abc\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    ASSERT_TRUE(w.Ctl().DebugMode());
+    QTimer::singleShot(0, w.ScanNowBitBtn, [&w] { w.ScanNowBitBtn->click(); });
+    // Long enough since the last event pass for the run's keep-alive to let events run.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    w.ScanNowBitBtn->click();
+
+    EXPECT_EQ(CountLines(w, "Aborted due to Exception"), 1);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_FALSE(w.Ctl().Busy());
+    EXPECT_TRUE(w.ScanNowBitBtn->isEnabled());
 }

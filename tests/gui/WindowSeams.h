@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "../core/TempDir.h"
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "report/LogSink.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBoxes.h"

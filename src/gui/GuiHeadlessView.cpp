@@ -1,4 +1,4 @@
-#include "app/GuiHeadlessView.h"
+#include "gui/GuiHeadlessView.h"
 
 #include <QApplication>
 

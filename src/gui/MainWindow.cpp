@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -34,9 +34,9 @@
 
 #include <algorithm>
 
-#include "app/GuiResultModel.h"
 #include "config/ListFile.h"
 #include "config/Validation.h"
+#include "gui/GuiResultModel.h"
 #include "scan/RowFormat.h"
 #include "ui/AboutBox.h"
 #include "ui/Glyphs.h"
@@ -149,135 +149,197 @@ TForm1::~TForm1() {
     ui::SetBoxParent(nullptr);
 }
 
+namespace {
+
+/// The kinds of the window's fixed controls (PathEdit: a read-only box the user fills by a dialog).
+enum class Kind { Frame, Label, Days, Check, Push, PathEdit, Toggle, Tool, Combo, Group, Progress };
+
+/// One control at its designed place; a label (width 0) takes the size of its caption.
+struct ControlSpec {
+    Kind kind;
+    const char* name;
+    const char* caption;
+    int x, y, width, height;
+    const char* hint;
+};
+
+const char* const kPathHint = "Choose another drive/path to search. Includes subdirectories.";
+
+// In creation order, which is also the order of stacking.
+const ControlSpec kControls[] = {
+    {Kind::Frame, "Bevel1", "", 8, 3, 602, 194, nullptr},
+    {Kind::Label, "Label1", "Remove files older than", 16, 18, 0, 0, nullptr},
+    {Kind::Days, "DaysOldEdit", "", 132, 15, 61, 21, "Age files must be before being deleted."},
+    {Kind::Label, "Label2", "days.", 198, 18, 0, 0, nullptr},
+    {Kind::Check, "DelEmptyDirsCheckBox", "Delete Empty Directories", 266, 17, 151, 17, nullptr},
+    {Kind::Check, "AutoSaveOnExitCheckBox", "Auto Save Save on Exit", 266, 33, 151, 17, nullptr},
+    {Kind::Push, "SaveSettingsBitBtn", "Save Settings", 496, 16, 103, 25,
+     "Save the current screen settings."},
+    {Kind::Label, "DrivePathLabel", "Drive Path to Search: (Includes subdirectories)", 16, 56, 0, 0, nullptr},
+    {Kind::PathEdit, "DrivePathEdit", "", 16, 56, 553, 21, kPathHint},
+    {Kind::Tool, "SelectDrivePathBtn", "...", 576, 56, 23, 21, kPathHint},
+    {Kind::Toggle, "UseIncludeFilesButton", "Include Files", 16, 84, 81, 21,
+     "Toggle use of file types to include in the search."},
+    {Kind::PathEdit, "IncludeFilesEdit", "", 103, 84, 466, 21, "Include a file in the search."},
+    {Kind::Tool, "IncludeFilesSpeedButton", "...", 576, 84, 23, 21, "Include a file in the search."},
+    {Kind::Toggle, "UseExcludeFilesButton", "Exclude Files", 16, 116, 81, 21,
+     "Toggle use of file types to exclude from the search."},
+    {Kind::PathEdit, "ExcludeFilesEdit", "", 103, 116, 466, 21, "Exclude a file in the search."},
+    {Kind::Tool, "ExcludeFilesSpeedButton", "...", 576, 116, 23, 21, "Exclude a file in the search."},
+    {Kind::Toggle, "UseRegExButton", "Use RegEx", 16, 147, 81, 21,
+     "Toggle use of regular expression (RegEx)."},
+    {Kind::Combo, "RegExEdit", "", 103, 147, 438, 21,
+     "Regular expression (RegEx) applied to path and filename."},
+    {Kind::Tool, "CheckRegExSpeedButton", "\u2713", 546, 147, 23, 21,
+     "Syntax check Regular Expression (RegEx) statement."},
+    {Kind::Tool, "ModifyRegExSpeedButton", "R", 576, 147, 23, 21,
+     "Manage popular Regular Expression (RegEx) list."},
+    {Kind::Tool, "NOTRegExSpeedButton", "!", 103, 172, 23, 21,
+     "NOT boolean logic applied to Regular expression (RegEx) statement."},
+    {Kind::Group, "RegExRadioGroup", "", 148, 162, 285, 31,
+     "Determines what part of the Path and File the Regular Expression is applied to."},
+    {Kind::Push, "ScanNowBitBtn", "Scan Now", 8, 204, 89, 25,
+     "Scan for files older than specified days and other criteria (Does not delete)"},
+    {Kind::Push, "DeleteBitBtn", "Delete Files", 105, 204, 89, 25, "Delete the files listed."},
+    {Kind::Push, "StopBitBtn", "&Stop", 201, 204, 75, 25, "Stop the current operation."},
+    {Kind::Progress, "ProgressBar1", "", 289, 204, 321, 25, nullptr},
+    {Kind::Group, "Panel1", "", 8, 235, 601, 333, nullptr},
+    {Kind::Push, "AboutBitBtn", "&About...", 8, 574, 75, 25, "About Vorlex ..."},
+    {Kind::Push, "HelpBitBtn", "&Help", 89, 574, 75, 25, "Display application help. [F1]"},
+    {Kind::Push, "CloseBitBtn", "&Close", 534, 574, 75, 25, "Exit the application."},
+};
+
+QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
+    const QString caption = QString::fromUtf8(c.caption);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+        case Kind::Frame: {
+            auto* f = new QFrame(parent);
+            f->setFrameShape(QFrame::Panel);
+            f->setFrameShadow(QFrame::Raised);
+            w = f;
+            break;
+        }
+        case Kind::Label:
+            w = new QLabel(caption, parent);
+            break;
+        case Kind::Days:
+            w = new DaysSpinBox(parent);
+            break;
+        case Kind::Check:
+            w = new QCheckBox(caption, parent);
+            break;
+        case Kind::Push:
+            w = new QPushButton(caption, parent);
+            break;
+        case Kind::PathEdit: {
+            auto* e = new QLineEdit(parent);
+            e->setReadOnly(true);
+            w = e;
+            break;
+        }
+        case Kind::Toggle:
+        case Kind::Tool: {
+            auto* b = new QToolButton(parent);
+            b->setText(caption);
+            if (c.kind == Kind::Toggle) {
+                b->setCheckable(true);
+                b->setAutoFillBackground(true);
+            }
+            w = b;
+            break;
+        }
+        case Kind::Combo:
+            w = new QComboBox(parent);
+            break;
+        case Kind::Group:
+            w = new QWidget(parent);
+            break;
+        case Kind::Progress:
+            w = new QProgressBar(parent);
+            break;
+    }
+    w->setObjectName(c.name);
+    if (c.width == 0) {
+        w->adjustSize();
+        w->move(c.x, c.y);
+    } else {
+        w->setGeometry(c.x, c.y, c.width, c.height);
+    }
+    if (c.hint != nullptr) {
+        w->setStatusTip(QString::fromUtf8(c.hint));
+    }
+    return w;
+}
+
+}  // namespace
+
 void TForm1::BuildControls() {
-    auto place = [this](QWidget* w, const char* name, int x, int y, int width, int height) {
-        w->setObjectName(name);
-        w->setGeometry(x, y, width, height);
+    for (const ControlSpec& c : kControls) {
+        MakeControl(c, this);
+    }
+    auto take = [this]<class T>(T*& member, const char* name) {
+        member = findChild<T*>(name, Qt::FindDirectChildrenOnly);
+        Q_ASSERT(member != nullptr);
     };
-    auto hint = [](QWidget* w, const char* text) { w->setStatusTip(QString::fromUtf8(text)); };
+    take(Bevel1, "Bevel1");
+    take(Label1, "Label1");
+    take(DaysOldEdit, "DaysOldEdit");
+    take(Label2, "Label2");
+    take(DelEmptyDirsCheckBox, "DelEmptyDirsCheckBox");
+    take(AutoSaveOnExitCheckBox, "AutoSaveOnExitCheckBox");
+    take(SaveSettingsBitBtn, "SaveSettingsBitBtn");
+    take(DrivePathLabel, "DrivePathLabel");
+    take(DrivePathEdit, "DrivePathEdit");
+    take(SelectDrivePathBtn, "SelectDrivePathBtn");
+    take(UseIncludeFilesButton, "UseIncludeFilesButton");
+    take(IncludeFilesEdit, "IncludeFilesEdit");
+    take(IncludeFilesSpeedButton, "IncludeFilesSpeedButton");
+    take(UseExcludeFilesButton, "UseExcludeFilesButton");
+    take(ExcludeFilesEdit, "ExcludeFilesEdit");
+    take(ExcludeFilesSpeedButton, "ExcludeFilesSpeedButton");
+    take(UseRegExButton, "UseRegExButton");
+    take(RegExEdit, "RegExEdit");
+    take(CheckRegExSpeedButton, "CheckRegExSpeedButton");
+    take(ModifyRegExSpeedButton, "ModifyRegExSpeedButton");
+    take(NOTRegExSpeedButton, "NOTRegExSpeedButton");
+    take(RegExRadioGroup, "RegExRadioGroup");
+    take(ScanNowBitBtn, "ScanNowBitBtn");
+    take(DeleteBitBtn, "DeleteBitBtn");
+    take(StopBitBtn, "StopBitBtn");
+    take(ProgressBar1, "ProgressBar1");
+    take(Panel1, "Panel1");
+    take(AboutBitBtn, "AboutBitBtn");
+    take(HelpBitBtn, "HelpBitBtn");
+    take(CloseBitBtn, "CloseBitBtn");
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameShape(QFrame::Panel);
-    Bevel1->setFrameShadow(QFrame::Raised);
-    place(Bevel1, "Bevel1", 8, 3, 602, 194);
-
-    Label1 = new QLabel("Remove files older than", this);
-    Label1->setObjectName("Label1");
-    Label1->adjustSize();
-    Label1->move(16, 18);
-
-    DaysOldEdit = new DaysSpinBox(this);
-    place(DaysOldEdit, "DaysOldEdit", 132, 15, 61, 21);
     DaysOldEdit->setRange(config::kMinDaysOld, config::kMaxDaysOld);
     DaysOldEdit->setGroupSeparatorShown(true);
-    hint(DaysOldEdit, "Age files must be before being deleted.");
-
-    Label2 = new QLabel("days.", this);
-    Label2->setObjectName("Label2");
-    Label2->adjustSize();
-    Label2->move(198, 18);
-
-    DelEmptyDirsCheckBox = new QCheckBox("Delete Empty Directories", this);
-    place(DelEmptyDirsCheckBox, "DelEmptyDirsCheckBox", 266, 17, 151, 17);
-    AutoSaveOnExitCheckBox = new QCheckBox("Auto Save Save on Exit", this);
-    place(AutoSaveOnExitCheckBox, "AutoSaveOnExitCheckBox", 266, 33, 151, 17);
-
-    SaveSettingsBitBtn = new QPushButton("Save Settings", this);
-    place(SaveSettingsBitBtn, "SaveSettingsBitBtn", 496, 16, 103, 25);
-    hint(SaveSettingsBitBtn, "Save the current screen settings.");
-
-    DrivePathLabel = new QLabel("Drive Path to Search: (Includes subdirectories)", this);
-    DrivePathLabel->setObjectName("DrivePathLabel");
-    DrivePathLabel->adjustSize();
+    // The label stands right above its box.
     DrivePathLabel->move(16, 56 - DrivePathLabel->height() - 1);
-
-    const char* pathHint = "Choose another drive/path to search. Includes subdirectories.";
-    DrivePathEdit = new QLineEdit(this);
-    place(DrivePathEdit, "DrivePathEdit", 16, 56, 553, 21);
-    DrivePathEdit->setReadOnly(true);
-    hint(DrivePathEdit, pathHint);
     DrivePathLabel->setBuddy(DrivePathEdit);
-    SelectDrivePathBtn = new QToolButton(this);
-    place(SelectDrivePathBtn, "SelectDrivePathBtn", 576, 56, 23, 21);
-    SelectDrivePathBtn->setText("...");
-    hint(SelectDrivePathBtn, pathHint);
-
-    auto toggle = [&](QToolButton*& b, const char* name, const char* caption, int y, const char* tip) {
-        b = new QToolButton(this);
-        place(b, name, 16, y, 81, 21);
-        b->setText(caption);
-        b->setCheckable(true);
-        b->setAutoFillBackground(true);
-        hint(b, tip);
-    };
-    auto edit = [&](QLineEdit*& e, const char* name, int y, const char* tip) {
-        e = new QLineEdit(this);
-        place(e, name, 103, y, 466, 21);
-        e->setReadOnly(true);
-        hint(e, tip);
-    };
-    auto small = [&](QToolButton*& b, const char* name, int x, int y, const char* tip) {
-        b = new QToolButton(this);
-        place(b, name, x, y, 23, 21);
-        hint(b, tip);
-    };
-
-    toggle(UseIncludeFilesButton, "UseIncludeFilesButton", "Include Files", 84,
-           "Toggle use of file types to include in the search.");
-    edit(IncludeFilesEdit, "IncludeFilesEdit", 84, "Include a file in the search.");
-    small(IncludeFilesSpeedButton, "IncludeFilesSpeedButton", 576, 84, "Include a file in the search.");
-    IncludeFilesSpeedButton->setText("...");
-
-    toggle(UseExcludeFilesButton, "UseExcludeFilesButton", "Exclude Files", 116,
-           "Toggle use of file types to exclude from the search.");
-    edit(ExcludeFilesEdit, "ExcludeFilesEdit", 116, "Exclude a file in the search.");
-    small(ExcludeFilesSpeedButton, "ExcludeFilesSpeedButton", 576, 116, "Exclude a file in the search.");
-    ExcludeFilesSpeedButton->setText("...");
-
-    toggle(UseRegExButton, "UseRegExButton", "Use RegEx", 147, "Toggle use of regular expression (RegEx).");
-    RegExEdit = new QComboBox(this);
-    place(RegExEdit, "RegExEdit", 103, 147, 438, 21);
     RegExEdit->setEditable(true);
     RegExEdit->setMaxVisibleItems(10);
     RegExEdit->setInsertPolicy(QComboBox::NoInsert);
     RegExEdit->setCompleter(nullptr);
     RegExEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    hint(RegExEdit, "Regular expression (RegEx) applied to path and filename.");
-    small(CheckRegExSpeedButton, "CheckRegExSpeedButton", 546, 147,
-          "Syntax check Regular Expression (RegEx) statement.");
-    CheckRegExSpeedButton->setText("\u2713");
-    small(ModifyRegExSpeedButton, "ModifyRegExSpeedButton", 576, 147,
-          "Manage popular Regular Expression (RegEx) list.");
-    ModifyRegExSpeedButton->setText("R");
-    {
-        QFont bf = ModifyRegExSpeedButton->font();
+    auto colourCaption = [](QToolButton* b, const QColor& colour, int points) {
+        QFont bf = b->font();
         bf.setBold(true);
-        ModifyRegExSpeedButton->setFont(bf);
-        QPalette p = ModifyRegExSpeedButton->palette();
+        if (points > 0) {
+            bf.setPointSize(points);
+        }
+        b->setFont(bf);
+        QPalette p = b->palette();
         // Only the enabled look is coloured; a disabled button greys out like the others.
-        p.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 255));
-        p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 255));
-        ModifyRegExSpeedButton->setPalette(p);
-    }
-    small(NOTRegExSpeedButton, "NOTRegExSpeedButton", 103, 172,
-          "NOT boolean logic applied to Regular expression (RegEx) statement.");
-    NOTRegExSpeedButton->setText("!");
+        p.setColor(QPalette::Active, QPalette::ButtonText, colour);
+        p.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+        b->setPalette(p);
+    };
+    colourCaption(ModifyRegExSpeedButton, QColor(0, 0, 255), 0);
     NOTRegExSpeedButton->setCheckable(true);
-    {
-        QFont bf = NOTRegExSpeedButton->font();
-        bf.setBold(true);
-        bf.setPointSize(10);
-        NOTRegExSpeedButton->setFont(bf);
-        QPalette p = NOTRegExSpeedButton->palette();
-        // Only the enabled look is coloured; a disabled button greys out like the others.
-        p.setColor(QPalette::Active, QPalette::ButtonText, QColor(255, 0, 0));
-        p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(255, 0, 0));
-        NOTRegExSpeedButton->setPalette(p);
-    }
+    colourCaption(NOTRegExSpeedButton, QColor(255, 0, 0), 10);
 
-    RegExRadioGroup = new QWidget(this);
-    place(RegExRadioGroup, "RegExRadioGroup", 148, 162, 285, 31);
-    hint(RegExRadioGroup, "Determines what part of the Path and File the Regular Expression is applied to.");
     RegExRadioButtons = new QButtonGroup(this);
     const char* items[] = {"Path + File", "Path Only", "File Only"};
     for (int i = 0; i < 3; ++i) {
@@ -289,17 +351,8 @@ void TForm1::BuildControls() {
     }
     RegExRadioButtons->button(0)->setChecked(true);
 
-    ScanNowBitBtn = new QPushButton("Scan Now", this);
-    place(ScanNowBitBtn, "ScanNowBitBtn", 8, 204, 89, 25);
-    hint(ScanNowBitBtn, "Scan for files older than specified days and other criteria (Does not delete)");
-    DeleteBitBtn = new QPushButton("Delete Files", this);
-    place(DeleteBitBtn, "DeleteBitBtn", 105, 204, 89, 25);
     DeleteBitBtn->setEnabled(false);
-    hint(DeleteBitBtn, "Delete the files listed.");
-    StopBitBtn = new QPushButton("&Stop", this);
-    place(StopBitBtn, "StopBitBtn", 201, 204, 75, 25);
     StopBitBtn->setEnabled(false);
-    hint(StopBitBtn, "Stop the current operation.");
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, StopBitBtn, [this] {
         if (StopBitBtn->isEnabled()) {
@@ -307,14 +360,10 @@ void TForm1::BuildControls() {
         }
     });
 
-    ProgressBar1 = new QProgressBar(this);
-    place(ProgressBar1, "ProgressBar1", 289, 204, 321, 25);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setVisible(false);
 
-    Panel1 = new QWidget(this);
-    place(Panel1, "Panel1", 8, 235, 601, 333);
     Panel1->installEventFilter(this);
 
     ListView1 = new QTableView(Panel1);
@@ -336,7 +385,7 @@ void TForm1::BuildControls() {
     for (int i = 0; i < 7; ++i) {
         ListView1->setColumnWidth(i, widths[i]);
     }
-    hint(ListView1, "Search results.");
+    ListView1->setStatusTip("Search results.");
 
     RichEdit1 = new QPlainTextEdit(Panel1);
     RichEdit1->setObjectName("RichEdit1");
@@ -350,16 +399,6 @@ void TForm1::BuildControls() {
         p.setColor(QPalette::Text, p.color(QPalette::WindowText));
         RichEdit1->setPalette(p);
     }
-
-    AboutBitBtn = new QPushButton("&About...", this);
-    place(AboutBitBtn, "AboutBitBtn", 8, 574, 75, 25);
-    hint(AboutBitBtn, "About Vorlex ...");
-    HelpBitBtn = new QPushButton("&Help", this);
-    place(HelpBitBtn, "HelpBitBtn", 89, 574, 75, 25);
-    hint(HelpBitBtn, "Display application help. [F1]");
-    CloseBitBtn = new QPushButton("&Close", this);
-    place(CloseBitBtn, "CloseBitBtn", 534, 574, 75, 25);
-    hint(CloseBitBtn, "Exit the application.");
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
@@ -405,7 +444,7 @@ void TForm1::BuildControls() {
     }
     setWindowIcon(ui::AppIcon());
 
-    // Criteria controls: the user's changes go straight into the controller's criteria.
+    // Criteria controls: each change of the user is handed to the controller.
     connect(UseRegExButton, &QToolButton::clicked, this, &TForm1::UseRegExButtonClick);
     connect(UseIncludeFilesButton, &QToolButton::clicked, this, &TForm1::UseIncludeFilesButtonClick);
     connect(UseExcludeFilesButton, &QToolButton::clicked, this, &TForm1::UseExcludeFilesButtonClick);
@@ -423,17 +462,17 @@ void TForm1::BuildControls() {
     connect(DelEmptyDirsCheckBox, &QCheckBox::clicked, this, &TForm1::DelEmptyDirsCheckBoxClick);
     connect(DaysOldEdit, &QSpinBox::valueChanged, this, [this](int v) {
         if (!refreshing_) {
-            controller_->Settings().daysOld = v;
+            controller_->SetDaysOld(v);
         }
     });
     connect(RegExEdit, &QComboBox::currentTextChanged, this, [this](const QString& t) {
         if (!refreshing_) {
-            controller_->Settings().regExEdit = t.toStdString();
+            controller_->SetRegEx(t.toStdString());
         }
     });
     connect(RegExRadioButtons, &QButtonGroup::idClicked, this, [this](int id) {
         if (!refreshing_) {
-            controller_->Settings().regExPathFile = id;
+            controller_->SetRegExTarget(id);
         }
     });
     RegExPopupMenu = new QMenu(RegExEdit);
@@ -472,12 +511,12 @@ void TForm1::BuildControls() {
     Form4->SetTargets(IncludeFilesEdit, ExcludeFilesEdit, RegExEdit);
     connect(IncludeFilesEdit, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!refreshing_) {
-            controller_->Settings().includeFiles = t.toStdString();
+            controller_->SetIncludeFiles(t.toStdString());
         }
     });
     connect(ExcludeFilesEdit, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!refreshing_) {
-            controller_->Settings().excludeFiles = t.toStdString();
+            controller_->SetExcludeFiles(t.toStdString());
         }
     });
     for (QWidget* w : std::initializer_list<QWidget*>{Bevel1,
@@ -656,19 +695,15 @@ void TForm1::CriteriaChanged() {
 void TForm1::ClearRegExHistory() {
     refreshing_ = true;
     RegExEdit->clear();
-    std::vector<config::ListEntry> entries;
-    std::string file = config::ListFilePath(controller_->Env().programPath, config::ListEditorMode::RegEx);
-    if (config::ReadListFile(file, entries) == 0) {
-        for (const auto& e : ui::SortedListEntries(entries)) {
-            if (e.checked) {
-                RegExEdit->addItem(QString::fromUtf8(e.text));
-            }
+    for (const auto& e : ui::SortedListEntries(controller_->RegExListEntries())) {
+        if (e.checked) {
+            RegExEdit->addItem(QString::fromUtf8(e.text));
         }
     }
     // Adding to an empty box makes the first item its text; the box itself stays empty.
     RegExEdit->setEditText(QString());
     refreshing_ = false;
-    controller_->Settings().regExEdit.clear();
+    controller_->SetRegEx({});
 }
 
 void TForm1::AddRegExHistory(const std::string& expression) {
@@ -697,7 +732,7 @@ void TForm1::UseExcludeFilesButtonClick() {
 }
 
 void TForm1::NOTRegExSpeedButtonClick() {
-    controller_->Settings().notRegEx = NOTRegExSpeedButton->isChecked();
+    controller_->SetNotRegEx(NOTRegExSpeedButton->isChecked());
 }
 
 void TForm1::PaintRegExEdit(const QColor& colour) {
@@ -742,7 +777,7 @@ void TForm1::DrivePathButtonClick() {
     std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ChooseDirectory(this, start);
     if (chosen) {
         DrivePathEdit->setText(*chosen);
-        controller_->Settings().drivePath = chosen->toStdString();
+        controller_->SetDrivePath(chosen->toStdString());
     }
     controller_->WriteDebugLog("Path selected = " + (chosen ? *chosen : start).toStdString());
 }
@@ -765,20 +800,18 @@ void TForm1::ModifyRegExSpeedButtonClick() {
 
 void TForm1::SaveSettingsBitBtnClick() {
     controller_->Guarded([this] {
-        controller_->Settings().autoSaveOnExit = AutoSaveOnExitCheckBox->isChecked();
+        controller_->SetAutoSaveOnExit(AutoSaveOnExitCheckBox->isChecked());
         controller_->SaveSettings();
     });
 }
 
 void TForm1::AutoSaveOnExitCheckBoxClick() {
-    controller_->Settings().autoSaveOnExit = AutoSaveOnExitCheckBox->isChecked();
-    controller_->Guarded([this] {
-        config::SaveAutoSaveOnExitFile(controller_->SettingsPath(), AutoSaveOnExitCheckBox->isChecked());
-    });
+    controller_->SetAutoSaveOnExit(AutoSaveOnExitCheckBox->isChecked());
+    controller_->Guarded([this] { controller_->SaveAutoSaveOnExit(); });
 }
 
 void TForm1::DelEmptyDirsCheckBoxClick() {
-    controller_->Settings().doNotDeleteEmptyDirs = !DelEmptyDirsCheckBox->isChecked();
+    controller_->SetDeleteEmptyDirs(DelEmptyDirsCheckBox->isChecked());
 }
 
 std::optional<std::array<std::string, 7>> TForm1::SelectedRowCells() const {
@@ -822,7 +855,7 @@ void TForm1::HelpBitBtnClick() {
 
 void TForm1::ReadFormSettings() {
     config::WindowGeometry current{x(), y(), width(), height(), config::WindowState::Normal};
-    config::WindowGeometry g = config::ReadFormSettingsFile(controller_->SettingsPath(), current);
+    config::WindowGeometry g = controller_->SavedWindowGeometry(current);
     resize(std::max(g.width, minimumWidth()), std::max(g.height, minimumHeight()));
     move(g.left, g.top);
     if (g.state == config::WindowState::Maximized) {
@@ -837,12 +870,7 @@ void TForm1::SaveFormSettings() {
                              isMaximized()   ? config::WindowState::Maximized
                              : isMinimized() ? config::WindowState::Minimized
                                              : config::WindowState::Normal};
-    try {
-        config::SaveFormSettingsFile(controller_->SettingsPath(), g);
-    } catch (const std::exception& e) {
-        // An unwritable settings file must never keep the program from closing.
-        controller_->WriteLog(e.what(), report::kRed, report::LogStyle::Regular);
-    }
+    controller_->SaveWindowGeometry(g);
 }
 
 void TForm1::Init() {
@@ -1029,7 +1057,13 @@ void TForm1::Terminate(int code) {
 
 template <typename F>
 void TForm1::RunOperation(F&& op) {
+    // A click that waited while a run let events through (its keep-alive, its failure report) starts nothing.
+    if (operating_ || controller_->Busy()) {
+        return;
+    }
+    operating_ = true;
     controller_->Guarded(op);
+    operating_ = false;
     FlushLog();
     if (closePending_ && !controller_->Ending()) {
         controller_->ExitProgram(0);

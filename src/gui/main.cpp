@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "app/Controller.h"
-#include "app/GuiHeadlessView.h"
-#include "app/MainWindow.h"
+#include "gui/GuiHeadlessView.h"
+#include "gui/MainWindow.h"
 #include "platform/Locale.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"

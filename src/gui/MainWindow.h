@@ -176,7 +176,8 @@ class TForm1 final : public QWidget, public ControllerView {
     std::optional<std::array<std::string, 7>> SelectedRowCells() const;
     /// Shows `text` in the expression box's background colour for a syntax-check result.
     void PaintRegExEdit(const QColor& colour);
-    /// Runs a scan or deletion from a button and ends the program afterwards if a close came meanwhile.
+    /// Runs a scan or deletion from a button, unless one runs already, and ends the program afterwards if a
+    /// close came meanwhile.
     template <typename F>
     void RunOperation(F&& op);
 
@@ -186,6 +187,7 @@ class TForm1 final : public QWidget, public ControllerView {
     size_t logShown_ = 0;
     std::uint64_t logGeneration_ = 0;
     bool closePending_ = false;
+    bool operating_ = false;   ///< a button's scan or deletion is under way, busy or not
     bool refreshing_ = false;  ///< controls are being set from the criteria: their signals change nothing
 };
 

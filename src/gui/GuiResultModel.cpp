@@ -1,4 +1,4 @@
-#include "app/GuiResultModel.h"
+#include "gui/GuiResultModel.h"
 
 #include "app/Controller.h"
 #include "scan/RowFormat.h"
