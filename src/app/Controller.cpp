@@ -7,7 +7,6 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
-#include <system_error>
 #include <thread>
 
 #include "app/Version.h"
@@ -18,6 +17,7 @@
 #include "platform/DirWalk.h"
 #include "platform/Memory.h"
 #include "platform/Paths.h"
+#include "platform/Worker.h"
 #include "report/CsvWriter.h"
 #include "scan/Criteria.h"
 #include "scan/Matcher.h"
@@ -58,51 +58,6 @@ void Controller::ResourceError(const std::string& message) {
     throw SilentAbort{};
 }
 
-namespace {
-
-/// Work on another thread beside the window's, cancelled and waited for when its owner goes, however it
-/// goes. Where no thread can be started, nothing runs and there is no result.
-template <class Result>
-class BesideWork {
-  public:
-    BesideWork() = default;
-    BesideWork(const BesideWork&) = delete;
-    BesideWork& operator=(const BesideWork&) = delete;
-    ~BesideWork() {
-        if (result_.valid()) {
-            cancel_ = true;
-            result_.wait();
-        }
-    }
-
-    /// Starts `work(cancel)` on another thread.
-    void Start(std::function<Result(const std::atomic<bool>&)> work) {
-        try {
-            result_ =
-                std::async(std::launch::async, [this, work = std::move(work)] { return work(cancel_); });
-        } catch (const std::system_error&) {
-        }
-    }
-
-    /// Waits for the work, calling `keepAlive` every few milliseconds meanwhile, and gives its result (or
-    /// throws what it threw); nothing when it never started.
-    std::optional<Result> Wait(const std::function<void()>& keepAlive) {
-        if (!result_.valid()) {
-            return std::nullopt;
-        }
-        while (result_.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
-            keepAlive();
-        }
-        return result_.get();
-    }
-
-  private:
-    std::atomic<bool> cancel_{false};
-    std::future<Result> result_;
-};
-
-}  // namespace
-
 void Controller::WriteCsv() {
     const std::string path = env_.programPath + kCsvFileName;
     // Written beside the window: the rows are only read, and the final flush to disk is one long call.
@@ -117,8 +72,8 @@ void Controller::SaveLogAndWriteCsv() {
     const std::string path = env_.programPath + kCsvFileName;
     // Both only read: the rows, the log. Should the log fail, leaving here cancels the write, which gives
     // up at its next step (the log's error is the one reported).
-    BesideWork<int> csv;
-    csv.Start([this, &path](const std::atomic<bool>& cancel) {
+    platform::Worker csv;
+    std::future<int> pending = csv.Submit([this, &path](const std::atomic<bool>& cancel) {
         return report::WriteCsvFile(path, rows_, formatter_, [&cancel] {
             if (cancel) {
                 throw Abandoned{};
@@ -126,13 +81,13 @@ void Controller::SaveLogAndWriteCsv() {
         });
     });
     SaveLogFile();
-    const std::optional<int> code = csv.Wait([this] { view_.KeepAlive(); });
-    if (!code) {
+    if (!pending.valid()) {
         WriteCsv();  // no thread could be started for it
         return;
     }
+    const int code = platform::WaitCalling(pending, [this] { view_.KeepAlive(); });
     platform::ReleaseFreeMemory();
-    report::ReportCsvWrite(path, *code, *this);
+    report::ReportCsvWrite(path, code, *this);
 }
 
 void Controller::ScanNow() {
@@ -285,19 +240,19 @@ void Controller::AddResultRow(scan::ResultRow row) {
 
 template <class Work>
 auto Controller::Aside(Work work) -> decltype(work(std::declval<const std::atomic<bool>&>())) {
-    std::atomic<bool> cancel{false};
-    auto pending = std::async(std::launch::async, [&] { return work(cancel); });
-    struct CancelOnExit {
-        std::atomic<bool>& flag;
-        ~CancelOnExit() { flag = true; }
-    } cancelOnExit{cancel};  // a keep-alive that throws stops the work before `pending` waits for it
-    while (pending.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+    platform::Worker worker;
+    if (!worker.Started()) {
+        const std::atomic<bool> cancel{false};
+        return work(cancel);  // no thread could be started for it
+    }
+    auto pending = worker.Submit(std::move(work));
+    // A keep-alive that throws leaves through the worker's end, which cancels the work and waits for it.
+    return platform::WaitCalling(pending, [this, &worker] {
         view_.KeepAlive();
         if (stopRequested_) {
-            cancel = true;
+            worker.Cancel();
         }
-    }
-    return pending.get();
+    });
 }
 
 bool Controller::PutRowsInOrder(
@@ -357,9 +312,10 @@ void Controller::DeleteFiles() {
     // made ready for that merge beside the removals, on another thread: it reads only their File texts,
     // which the removals leave alone, and it is over before the first directory row is added.
     scan::MergeBase mergeBase;
-    BesideWork<bool> preparing;  // declared after mergeBase: waited for before mergeBase goes
+    std::optional<platform::Worker> preparer;  // declared after mergeBase: waited for before mergeBase goes
+    std::future<bool> preparing;
     if (!Settings().doNotDeleteEmptyDirs) {
-        preparing.Start([this, &mergeBase](const std::atomic<bool>& cancel) {
+        preparing = preparer.emplace().Submit([this, &mergeBase](const std::atomic<bool>& cancel) {
             try {
                 return mergeBase.Prepare(rows_, &cancel);
             } catch (const std::bad_alloc&) {
@@ -385,7 +341,8 @@ void Controller::DeleteFiles() {
         dirs.days = config::ClampDaysOld(Settings().daysOld);
         const std::size_t listed = rows_.size();
         scan::MergeBase* prepared =
-            preparing.Wait([this] { view_.KeepAlive(); }).value_or(false) ? &mergeBase : nullptr;
+            preparing.valid() && platform::WaitCalling(preparing, [this] { view_.KeepAlive(); }) ? &mergeBase
+                                                                                                 : nullptr;
         cleanup::PassOutcome dirOutcome = cleanup::PassOutcome::Completed;
         try {
             dirOutcome = cleanup::DeleteEmptyDirs(dirs, dirList_, *this);

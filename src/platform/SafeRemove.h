@@ -2,18 +2,16 @@
 // saw.
 #pragma once
 
-#include <array>
-#include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
+#include <vector>
 
 #include "platform/DirWalk.h"
 #include "platform/Time.h"
+#include "platform/Worker.h"
 
 namespace vorlex::platform {
 
@@ -56,7 +54,7 @@ class DescriptorCloser {
     DescriptorCloser(const DescriptorCloser&) = delete;
     DescriptorCloser& operator=(const DescriptorCloser&) = delete;
 
-    /// Closes `fd` (-1 is ignored), now or soon on the closing thread, which starts with the first call.
+    /// Closes `fd` (-1 is ignored), now or soon on the closing worker, which starts with the first call.
     void Close(int fd);
     /// Closes the directory `handle` holds, as Close, and leaves it empty.
     void Close(DirHandle&& handle);
@@ -64,19 +62,12 @@ class DescriptorCloser {
     void Finish();
 
   private:
-    void Run();
-
-    static constexpr std::size_t kSlots = 128;  ///< descriptors waiting at most
-    std::array<int, kSlots> slots_{};
+    static constexpr std::size_t kWaiting = 128;  ///< descriptors waiting at most
     std::size_t waitingMax_ = 0;  ///< descriptors waiting at most under the process's descriptor limit
-    std::size_t batch_ = 0;       ///< the thread is woken for this many
-    std::atomic<std::size_t> handedOver_{0};  ///< written by the owner's thread only
-    std::atomic<std::size_t> closed_{0};      ///< written by the closing thread only
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool finishing_ = false;
-    bool failed_ = false;  ///< no thread could be started: Close closes at once
-    std::thread thread_;
+    std::size_t batch_ = 0;       ///< descriptors handed to the worker in one task
+    std::vector<int> gathered_;   ///< the batch being gathered
+    bool failed_ = false;         ///< no thread could be started: Close closes at once
+    std::optional<Worker> worker_;
 };
 
 /// The identity of an entry as the scan listed it.

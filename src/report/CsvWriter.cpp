@@ -2,19 +2,18 @@
 
 #include <algorithm>
 #include <charconv>
-#include <condition_variable>
 #include <cstdint>
 #include <cstring>
 #include <deque>
-#include <exception>
-#include <mutex>
-#include <thread>
+#include <future>
+#include <string>
 #include <utility>
 
 #include "base/Utf8.h"
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
 #include "platform/Locale.h"
+#include "platform/Worker.h"
 #include "report/Ansi.h"
 
 namespace vorlex::report {
@@ -189,43 +188,43 @@ std::string BuildCsvText(const std::vector<scan::ResultRow>& rows, const scan::R
 
 namespace {
 
-/// Writes filled chunks to the file on a thread of its own, so that the making of the next chunk and the
-/// file system's work on the last one overlap. After a failed write nothing more is written; the first
-/// error is kept.
+/// Writes filled chunks to the file on a worker, so that the making of the next chunk and the file system's
+/// work on the last one overlap. After a failed write nothing more is written; the first error is kept.
 class ChunkWriter {
   public:
-    explicit ChunkWriter(platform::ReplacingFile& file) : file_(file), thread_([this] { Run(); }) {}
+    explicit ChunkWriter(platform::ReplacingFile& file) : file_(file) {}
     ~ChunkWriter() { Close(); }
     ChunkWriter(const ChunkWriter&) = delete;
     ChunkWriter& operator=(const ChunkWriter&) = delete;
 
     /// Queues `chunk` and leaves an empty buffer in its place. Returns the first write error so far.
     int Put(std::string& chunk) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return queue_.size() < kQueued || error_ != 0; });
         if (error_ != 0) {
             return error_;
         }
-        queue_.push_back(std::move(chunk));
-        chunk = std::string();
-        if (!spare_.empty()) {
-            chunk = std::move(spare_.back());
-            spare_.pop_back();
+        if (!worker_.Started()) {
+            error_ = file_.Write(chunk);
+            chunk.clear();
+            return error_;
         }
+        std::string spare;
+        if (queued_.size() == kQueued) {
+            spare = Collect();
+        }
+        queued_.push_back(worker_.Submit([this, text = std::move(chunk)](const std::atomic<bool>&) mutable {
+            const int err = writeFailed_ ? 0 : file_.Write(text);  // on the worker only, in order
+            writeFailed_ = writeFailed_ || err != 0;
+            return Written{err, std::move(text)};
+        }));
+        chunk = std::move(spare);
         chunk.clear();
-        changed_.notify_all();
-        return 0;
+        return error_;
     }
 
     /// Waits until every queued chunk is written and returns the first write error (0: none).
     int Close() {
-        {
-            std::lock_guard lock(mutex_);
-            closing_ = true;
-        }
-        changed_.notify_all();
-        if (thread_.joinable()) {
-            thread_.join();
+        while (!queued_.empty()) {
+            Collect();
         }
         return error_;
     }
@@ -234,106 +233,27 @@ class ChunkWriter {
     /// Chunks waiting: enough to ride over an uneven write, few enough to hold little memory.
     static constexpr std::size_t kQueued = 2;
 
-    void Run() {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            changed_.wait(lock, [this] { return !queue_.empty() || closing_; });
-            if (queue_.empty()) {
-                return;
-            }
-            std::string chunk = std::move(queue_.front());
-            queue_.pop_front();
-            const bool failed = error_ != 0;
-            lock.unlock();
-            const int err = failed ? 0 : file_.Write(chunk);
-            lock.lock();
-            if (err != 0 && error_ == 0) {
-                error_ = err;
-            }
-            spare_.push_back(std::move(chunk));
-            changed_.notify_all();
+    /// A chunk's write: its error, and the buffer, for the next chunk.
+    struct Written {
+        int error = 0;
+        std::string buffer;
+    };
+
+    /// Waits for the oldest write and gives back its buffer.
+    std::string Collect() {
+        Written w = queued_.front().get();
+        queued_.pop_front();
+        if (error_ == 0) {
+            error_ = w.error;
         }
+        return std::move(w.buffer);
     }
 
     platform::ReplacingFile& file_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::string> queue_;
-    std::vector<std::string> spare_;
-    bool closing_ = false;
+    std::deque<std::future<Written>> queued_;
     int error_ = 0;
-    std::thread thread_;  ///< last: started once the members above are made
-};
-
-/// Makes the lines of a block of rows on a thread of its own, one block at a time.
-class BlockMaker {
-  public:
-    explicit BlockMaker(const scan::RowFormatter& formatter)
-        : lines_(formatter), thread_([this] { Run(); }) {}
-    ~BlockMaker() {
-        {
-            std::lock_guard lock(mutex_);
-            closing_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
-    BlockMaker(const BlockMaker&) = delete;
-    BlockMaker& operator=(const BlockMaker&) = delete;
-
-    /// Starts making the lines of the rows [first, last) into an empty buffer.
-    void Start(const scan::ResultRow* first, const scan::ResultRow* last) {
-        {
-            std::lock_guard lock(mutex_);
-            first_ = first;
-            last_ = last;
-            out_.clear();
-            busy_ = true;
-        }
-        changed_.notify_all();
-    }
-    /// Waits for the block started last and gives its lines (the buffer may be taken).
-    std::string& Wait() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !busy_; });
-        if (failure_) {
-            std::rethrow_exception(std::exchange(failure_, nullptr));
-        }
-        return out_;
-    }
-
-  private:
-    void Run() {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            changed_.wait(lock, [this] { return busy_ || closing_; });
-            if (closing_) {
-                return;
-            }
-            lock.unlock();
-            try {
-                for (const scan::ResultRow* row = first_; row != last_; ++row) {
-                    lines_.AppendRow(out_, *row);
-                }
-            } catch (...) {
-                failure_ = std::current_exception();  // std::bad_alloc
-            }
-            lock.lock();
-            busy_ = false;
-            changed_.notify_all();
-        }
-    }
-
-    CsvLines lines_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    const scan::ResultRow* first_ = nullptr;
-    const scan::ResultRow* last_ = nullptr;
-    std::string out_;
-    std::exception_ptr failure_;
-    bool busy_ = false;
-    bool closing_ = false;
-    std::thread thread_;  ///< last: started once the members above are made
+    bool writeFailed_ = false;  ///< read and written by the worker's tasks only
+    platform::Worker worker_;   ///< last: goes first, waiting for the write under way
 };
 
 }  // namespace
@@ -347,24 +267,16 @@ int WriteCsvFile(const std::string& path, const std::vector<scan::ResultRow>& ro
     int written = 0;
     {
         ChunkWriter writer(file);
-        // Rows are made into lines in pairs of blocks, one block here and the next on a second thread.
-        BlockMaker twin(formatter);
         CsvLines lines(formatter);
         std::string chunk;
         AppendHeader(chunk);
         std::size_t rowsSinceKeepAlive = 0;
-        for (std::size_t at = 0; at < rows.size(); at += 2 * kBlockRows) {
-            const std::size_t mid = std::min(rows.size(), at + kBlockRows);
-            const std::size_t end = std::min(rows.size(), mid + kBlockRows);
-            twin.Start(rows.data() + mid, rows.data() + end);
-            for (std::size_t i = at; i < mid; ++i) {
+        for (std::size_t at = 0; at < rows.size(); at += kBlockRows) {
+            const std::size_t end = std::min(rows.size(), at + kBlockRows);
+            for (std::size_t i = at; i < end; ++i) {
                 lines.AppendRow(chunk, rows[i]);
             }
-            std::string& second = twin.Wait();
             if (int err = writer.Put(chunk); err != 0) {
-                return err;
-            }
-            if (int err = writer.Put(second); err != 0) {
                 return err;
             }
             rowsSinceKeepAlive += end - at;

@@ -5,11 +5,13 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <future>
 #include <mutex>
 #include <numeric>
 #include <string>
-#include <thread>
 #include <utility>
+
+#include "platform/Worker.h"
 
 namespace vorlex::scan {
 
@@ -161,24 +163,15 @@ LessByKeys<Poll> MakeLess(const RowKeys& keys, Poll& poll) {
 /// (this thread's first) once both are over.
 template <class Here, class There>
 void OnTwoThreads(Here&& here, There&& there) {
-    std::exception_ptr failure;
-    std::thread other([&] {
-        try {
-            there();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    try {
-        here();
-    } catch (...) {
-        other.join();
-        throw;
+    platform::Worker other;
+    std::future<void> done = other.Submit([&there](const std::atomic<bool>&) { there(); });
+    if (!done.valid()) {
+        here();  // no second thread: one after the other
+        there();
+        return;
     }
-    other.join();
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    here();  // should it throw, the worker's end waits for `there`
+    done.get();
 }
 
 /// A poll that gives up the sort (SortCancelled) once `cancel` is true, looked at every few calls.
@@ -410,7 +403,6 @@ struct SortAhead::State {
     static constexpr std::size_t kPublish = 2048;
 
     std::vector<ResultRow>& rows;
-    std::thread worker;
 
     std::mutex mutex;
     std::condition_variable changed;
@@ -428,6 +420,9 @@ struct SortAhead::State {
     void Run();
     void Work(std::unique_lock<std::mutex>& lock);
     void Grow();
+
+    bool started = false;     ///< Run was queued on `worker`
+    platform::Worker worker;  ///< last: goes first, waiting for Run
 };
 
 void SortAhead::State::Grow() {
@@ -558,19 +553,16 @@ SortAhead::SortAhead(std::vector<ResultRow>& rows) : state_(std::make_unique<Sta
     State& s = *state_;
     s.rows.reserve(State::kStretch);
     s.base = s.rows.data();
-    s.worker = std::thread([&s] { s.Run(); });
+    s.started = s.worker.Post([&s] { s.Run(); });
 }
 
 SortAhead::~SortAhead() {
     State& s = *state_;
-    if (s.worker.joinable()) {
-        {
-            std::lock_guard lock(s.mutex);
-            s.stop = true;
-        }
-        s.changed.notify_all();
-        s.worker.join();
+    {
+        std::lock_guard lock(s.mutex);
+        s.stop = true;
     }
+    s.changed.notify_all();
 }
 
 void SortAhead::Append(ResultRow&& row) {
@@ -590,6 +582,10 @@ void SortAhead::Append(ResultRow&& row) {
 
 std::optional<std::vector<std::size_t>> SortAhead::Finish(const std::atomic<bool>* cancel) {
     State& s = *state_;
+    if (!s.started) {
+        platform::Collator collator;  // no thread: the whole sort now
+        return SortOrder(s.rows, collator, cancel);
+    }
     std::unique_lock lock(s.mutex);
     s.published = s.rows.size();
     s.finished = true;
@@ -602,7 +598,6 @@ std::optional<std::vector<std::size_t>> SortAhead::Finish(const std::atomic<bool
         }
     }
     lock.unlock();
-    s.worker.join();
     if (s.failure) {
         std::rethrow_exception(s.failure);
     }

@@ -10,7 +10,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
-#include <system_error>
+#include <utility>
 
 #include "platform/Errors.h"
 #include "platform/posix/PosixFs.h"
@@ -137,34 +137,33 @@ void DescriptorCloser::Close(int fd) {
     if (fd < 0) {
         return;
     }
-    if (!thread_.joinable() && !failed_) {
+    if (!worker_ && !failed_) {
         // The descriptors that wait count against the process's limit: an eighth of it at most.
         struct rlimit limit {};
         const rlim_t open = getrlimit(RLIMIT_NOFILE, &limit) == 0 ? limit.rlim_cur : 0;
-        waitingMax_ = open == RLIM_INFINITY ? kSlots : std::min<std::size_t>(kSlots, open / 8);
+        waitingMax_ = open == RLIM_INFINITY ? kWaiting : std::min<std::size_t>(kWaiting, open / 8);
         batch_ = std::max<std::size_t>(1, waitingMax_ / 4);
         failed_ = waitingMax_ < 2;
         if (!failed_) {
-            try {
-                finishing_ = false;
-                thread_ = std::thread([this] { Run(); });
-            } catch (const std::system_error&) {
+            worker_.emplace();
+            if (!worker_->Started()) {
+                worker_.reset();
                 failed_ = true;
             }
         }
     }
-    const std::size_t next = handedOver_.load(std::memory_order_relaxed);
-    const std::size_t done = closed_.load(std::memory_order_acquire);
-    if (!thread_.joinable() || next - done >= waitingMax_) {
+    // A batch on the worker counts whole until it is done.
+    if (!worker_ || gathered_.size() + worker_->Unfinished() * batch_ >= waitingMax_) {
         CloseFd(fd);  // no thread, or it lags behind: no more descriptors wait
         return;
     }
-    slots_[next % kSlots] = fd;
-    handedOver_.store(next + 1, std::memory_order_release);
-    if ((next + 1 - done) % batch_ == 0) {
-        // Under the lock, so that the thread is either still to look at the count or already waiting.
-        const std::lock_guard<std::mutex> lock(mutex_);
-        wake_.notify_one();
+    gathered_.push_back(fd);
+    if (gathered_.size() == batch_) {
+        worker_->Post([fds = std::exchange(gathered_, {})] {
+            for (const int f : fds) {
+                CloseFd(f);
+            }
+        });
     }
 }
 
@@ -173,41 +172,14 @@ void DescriptorCloser::Close(DirHandle&& handle) {
 }
 
 void DescriptorCloser::Finish() {
-    if (!thread_.joinable()) {
+    if (!worker_) {
         return;
     }
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        finishing_ = true;
+    for (const int fd : std::exchange(gathered_, {})) {
+        CloseFd(fd);
     }
-    wake_.notify_one();
-    thread_.join();
-}
-
-void DescriptorCloser::Run() {
-    for (;;) {
-        bool last = false;
-        {
-            std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait(lock, [this] {
-                return finishing_ || handedOver_.load(std::memory_order_acquire) -
-                                             closed_.load(std::memory_order_relaxed) >=
-                                         batch_;
-            });
-            last = finishing_;
-        }
-        std::size_t done = closed_.load(std::memory_order_relaxed);
-        for (std::size_t until = handedOver_.load(std::memory_order_acquire); done != until;
-             until = handedOver_.load(std::memory_order_acquire)) {
-            while (done != until) {
-                CloseFd(slots_[done % kSlots]);
-                closed_.store(++done, std::memory_order_release);
-            }
-        }
-        if (last) {
-            return;
-        }
-    }
+    worker_->Drain();
+    worker_.reset();
 }
 
 bool IsOldEnough(const EntryFacts& facts, const AgeRule& rule) {
