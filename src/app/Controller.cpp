@@ -24,14 +24,14 @@
 
 namespace vorlex::app {
 
-using report::LogStyle;
+using base::LogStyle;
 
 bool Controller::OutputFilesFree(bool showBox) {
     const std::string text = files_.HeldFileMessage();
     if (text.empty()) {
         return true;
     }
-    WriteLog(text, report::kRed, LogStyle::Bold);
+    WriteLog(text, base::kRed, LogStyle::Bold);
     if (showBox) {
         Message m;
         m.text = text;
@@ -46,7 +46,7 @@ void Controller::SetBusy(bool busy) {
 }
 
 void Controller::ResourceError(const std::string& message) {
-    WriteLog(message, report::kRed, LogStyle::Bold);
+    WriteLog(message, base::kRed, LogStyle::Bold);
     Message m;
     m.text = message;
     view_.ShowMessage(m);
@@ -92,13 +92,13 @@ void Controller::SaveLogAndWriteCsv() {
 
 void Controller::ScanNow() {
     if (debugMode_) {
-        WriteLog("WARNING: The STOP button will not work when Debug is On", report::kRed, LogStyle::Bold);
+        WriteLog("WARNING: The STOP button will not work when Debug is On", base::kRed, LogStyle::Bold);
         view_.FlushLog();
         std::this_thread::sleep_for(std::chrono::milliseconds(env_.debugPauseMs));
     }
     const std::string path = Settings().drivePath;
     if (!platform::DirectoryExists(path)) {
-        WriteLog("ERROR: Path " + path + " does not exist.", report::kRed, LogStyle::Bold);
+        WriteLog("ERROR: Path " + path + " does not exist.", base::kRed, LogStyle::Bold);
         return;
     }
     if (!OutputFilesFree(false)) {
@@ -116,7 +116,7 @@ void Controller::ScanNow() {
     }
     rows_.clear();
     view_.RowsChanged();
-    WriteLog("Vorlex " + GetVersionText(), report::kBlue, LogStyle::Bold);
+    WriteLog("Vorlex " + GetVersionText(), base::kBlue, LogStyle::Bold);
 
     scan::SearchCriteria criteria;
     criteria.startPath = path;
@@ -135,21 +135,21 @@ void Controller::ScanNow() {
     criteria.StartRun(*env_.clock);
     formatter_ = scan::RowFormatter(formats_, criteria.ScanStartTime);
 
-    WriteLog("Searching...", report::kBlack, LogStyle::Bold);
-    WriteLog("Searching path " + path, report::kBlack, LogStyle::Regular);
+    WriteLog("Searching...", base::kBlack, LogStyle::Bold);
+    WriteLog("Searching path " + path, base::kBlack, LogStyle::Regular);
     WriteLog("Looking for files older than " + std::to_string(criteria.days) + " days (Created before " +
                  formatter_.DateTimeText(criteria.CutOffTime) + ")",
-             report::kBlack, LogStyle::Regular);
+             base::kBlack, LogStyle::Regular);
     if (criteria.UseExcludeFiles) {
-        WriteLog("File types to exclude are: " + criteria.excludeMasks, report::kBlack, LogStyle::Regular);
+        WriteLog("File types to exclude are: " + criteria.excludeMasks, base::kBlack, LogStyle::Regular);
     }
     if (criteria.UseIncludeFiles) {
-        WriteLog("File types to include are: " + criteria.includeMasks, report::kBlack, LogStyle::Regular);
+        WriteLog("File types to include are: " + criteria.includeMasks, base::kBlack, LogStyle::Regular);
     }
     if (criteria.UseRegEx) {
         WriteLog(std::string("Using regular expression: ") + (criteria.NOTRegEx ? "NOT " : "") +
                      criteria.expression + " on " + scan::RegExTargetCaption(criteria.target),
-                 report::kBlack, LogStyle::Regular);
+                 base::kBlack, LogStyle::Regular);
     }
 
     // The rows are put in order on the spare core while the walk goes on.
@@ -207,17 +207,17 @@ void Controller::ScanNow() {
     }
     lastCutOff_ = criteria.CutOffTime;
 
-    WriteLog(std::to_string(counters_.filesFound) + " files found under " + path, report::kBlack,
+    WriteLog(std::to_string(counters_.filesFound) + " files found under " + path, base::kBlack,
              LogStyle::Regular);
-    WriteLog(std::to_string(counters_.filesMatched) + " files matched search criteria.", report::kBlack,
+    WriteLog(std::to_string(counters_.filesMatched) + " files matched search criteria.", base::kBlack,
              LogStyle::Regular);
     if (matcher.RegExErrors() > 0) {
         WriteLog(std::to_string(matcher.RegExErrors()) +
                      " files not listed: the regular expression could not finish testing them.",
-                 report::kRed, LogStyle::Regular);
+                 base::kRed, LogStyle::Regular);
     }
     if (scanOnly_) {
-        WriteLog("Scan Only option enabled. Files/Directories were not deleted.", report::kBlue,
+        WriteLog("Scan Only option enabled. Files/Directories were not deleted.", base::kBlue,
                  LogStyle::Regular);
     }
     if (counters_.filesMatched > 0) {
@@ -227,7 +227,7 @@ void Controller::ScanNow() {
             DeleteFiles();
         }
     }
-    WriteLog("Finished.", report::kBlack, LogStyle::Bold);
+    WriteLog("Finished.", base::kBlack, LogStyle::Bold);
     SaveLogFile();
     SetBusy(false);
     view_.SetDeleteEnabled(counters_.filesMatched > 0);

@@ -14,12 +14,12 @@
 #include "app/ControllerView.h"
 #include "app/CriteriaStore.h"
 #include "app/OutputFiles.h"
+#include "base/LogSink.h"
 #include "cleanup/CleanupHost.h"
 #include "config/Settings.h"
 #include "platform/Locale.h"
 #include "platform/Time.h"
 #include "report/ActivityLog.h"
-#include "report/LogSink.h"
 #include "scan/RegEx.h"
 #include "scan/ResultRow.h"
 #include "scan/RowFormat.h"
@@ -44,18 +44,18 @@ struct Environment {
 /// The state of the program and the operations the window's buttons and the command line start. Defined in
 /// Controller.cpp (the scan and the clean-up), ControllerStart.cpp (start-up, command line, settings, exit)
 /// and ControllerReport.cpp (the log, failure reports).
-class Controller : public report::LogSink, private cleanup::CleanupHost {
+class Controller : public base::LogSink, private cleanup::CleanupHost {
   public:
     Controller(ControllerView& view, Environment env);
 
     // --- Logging ---------------------------------------------------------------------------------
-    void WriteLog(std::string_view message, report::LogColour colour, report::LogStyle style) override;
+    void WriteLog(std::string_view message, base::LogColour colour, base::LogStyle style) override;
     void WriteDebugLog(std::string_view message) override;
     bool DebugMode() const override { return debugMode_; }
     /// Switches the debug lines on or off.
     void SetDebugMode(bool on) { debugMode_ = on; }
     /// Appends lines without timestamp (stack dumps).
-    void WritePlainLines(const std::vector<std::string>& lines, report::LogColour colour);
+    void WritePlainLines(const std::vector<std::string>& lines, base::LogColour colour);
     /// The log shown in the window and saved as the activity log.
     const report::ActivityLog& LogModel() const { return log_; }
     /// Empties the log (start of an interactive scan).
@@ -155,7 +155,7 @@ class Controller : public report::LogSink, private cleanup::CleanupHost {
 
   private:
     // CleanupHost
-    report::LogSink& Log() override { return *this; }
+    base::LogSink& Log() override { return *this; }
     bool StopRequested() const override { return stopRequested_; }
     void KeepAlive() override { view_.KeepAlive(); }
     cleanup::RunCounters& Counters() override { return counters_; }

@@ -11,9 +11,9 @@
 
 namespace vorlex::app {
 
-using report::LogStyle;
+using base::LogStyle;
 
-void Controller::WriteLog(std::string_view message, report::LogColour colour, LogStyle style) {
+void Controller::WriteLog(std::string_view message, base::LogColour colour, LogStyle style) {
     report::LogEntry e;
     e.timestamp = report::LogTimestamp(env_.clock->Now(), formats_);
     // The log holds text of the ANSI code page: what it lacks shows as '?'.
@@ -26,11 +26,11 @@ void Controller::WriteLog(std::string_view message, report::LogColour colour, Lo
 
 void Controller::WriteDebugLog(std::string_view message) {
     if (debugMode_) {
-        WriteLog(message, report::kGreen, LogStyle::Regular);
+        WriteLog(message, base::kGreen, LogStyle::Regular);
     }
 }
 
-void Controller::WritePlainLines(const std::vector<std::string>& lines, report::LogColour colour) {
+void Controller::WritePlainLines(const std::vector<std::string>& lines, base::LogColour colour) {
     for (const auto& line : lines) {
         report::LogEntry e;
         e.message = report::ToAnsiText(line);
@@ -67,13 +67,13 @@ void Controller::Guarded(const std::function<void()>& op) {
 void Controller::GeneralExceptionHandler(const std::string& message, const std::string& className,
                                          const std::vector<std::string>& stack) {
     StopNow("Aborted due to Exception");
-    WriteLog("Exception Message = " + message, report::kRed, LogStyle::Bold);
-    WriteLog("Exception Class Name = " + className, report::kRed, LogStyle::Bold);
-    WriteLog("Stack Dump:", report::kBlue, LogStyle::Bold);
-    WritePlainLines(stack, report::kBlack);
+    WriteLog("Exception Message = " + message, base::kRed, LogStyle::Bold);
+    WriteLog("Exception Class Name = " + className, base::kRed, LogStyle::Bold);
+    WriteLog("Stack Dump:", base::kBlue, LogStyle::Bold);
+    WritePlainLines(stack, base::kBlack);
     LogSystemInfo();
-    WriteLog("Exception Message = " + message, report::kRed, LogStyle::Bold);
-    WriteLog("Exception Class Name = " + className, report::kRed, LogStyle::Bold);
+    WriteLog("Exception Message = " + message, base::kRed, LogStyle::Bold);
+    WriteLog("Exception Class Name = " + className, base::kRed, LogStyle::Bold);
     view_.FlushLog();
     Message m;
     m.title = "Vorlex: GENERAL EXCEPTION ERROR:";
@@ -85,14 +85,14 @@ void Controller::GeneralExceptionHandler(const std::string& message, const std::
 }
 
 void Controller::LogSystemInfo() {
-    WriteLog("Dumping System Info:", report::kBlue, LogStyle::Bold);
+    WriteLog("Dumping System Info:", base::kBlue, LogStyle::Bold);
     for (const auto& line : report::SystemDumpLines(platform::ReadSystemInfo(), GetVersionText(), formats_)) {
-        WriteLog(line, report::kBlack, LogStyle::Regular);
+        WriteLog(line, base::kBlack, LogStyle::Regular);
     }
 }
 
 void Controller::StopNow(const std::string& message) {
-    WriteLog(message, report::kBlack, LogStyle::Bold);
+    WriteLog(message, base::kBlack, LogStyle::Bold);
     busy_ = false;
     view_.BusyChanged(false);
     view_.KeepAlive();
@@ -117,7 +117,7 @@ void Controller::OnFatalSignal(int signal) {
     }
     std::string name = platform::SignalName(signal);
     // Straight into the log model: the window must not be touched from a signal handler.
-    auto line = [c](std::string text, report::LogColour colour, LogStyle style) {
+    auto line = [c](std::string text, base::LogColour colour, LogStyle style) {
         report::LogEntry e;
         e.timestamp = report::LogTimestamp(c->env_.clock->Now(), c->formats_);
         e.message = std::move(text);
@@ -134,24 +134,24 @@ void Controller::OnFatalSignal(int signal) {
         report.append(frame).push_back('\n');
     }
     platform::WriteToStandardError(report);
-    line("Aborted due to Exception", report::kBlack, LogStyle::Bold);
-    line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
-    line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
-    line("Stack Dump:", report::kBlue, LogStyle::Bold);
+    line("Aborted due to Exception", base::kBlack, LogStyle::Bold);
+    line("Exception Message = Fatal signal " + name, base::kRed, LogStyle::Bold);
+    line("Exception Class Name = " + name, base::kRed, LogStyle::Bold);
+    line("Stack Dump:", base::kBlue, LogStyle::Bold);
     for (const auto& frame : stack) {
         report::LogEntry e;
         e.message = frame;
         e.plain = true;
         c->log_.Append(std::move(e));
     }
-    line("Dumping System Info:", report::kBlue, LogStyle::Bold);
+    line("Dumping System Info:", base::kBlue, LogStyle::Bold);
     for (auto& dump : report::SystemDumpLines(platform::ReadSystemInfo(), GetVersionText(), c->formats_)) {
-        line(std::move(dump), report::kBlack, LogStyle::Regular);
+        line(std::move(dump), base::kBlack, LogStyle::Regular);
     }
-    line("Exception Message = Fatal signal " + name, report::kRed, LogStyle::Bold);
-    line("Exception Class Name = " + name, report::kRed, LogStyle::Bold);
+    line("Exception Message = Fatal signal " + name, base::kRed, LogStyle::Bold);
+    line("Exception Class Name = " + name, base::kRed, LogStyle::Bold);
     if (c->debugMode_) {
-        line("Return Code = 1", report::kGreen, LogStyle::Regular);
+        line("Return Code = 1", base::kGreen, LogStyle::Regular);
     }
     try {
         c->SaveLogFile();

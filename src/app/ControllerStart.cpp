@@ -8,7 +8,7 @@
 
 namespace vorlex::app {
 
-using report::LogStyle;
+using base::LogStyle;
 
 Controller::Controller(ControllerView& view, Environment env)
     : view_(view),
@@ -24,7 +24,7 @@ Controller::Controller(ControllerView& view, Environment env)
 }
 
 bool Controller::Init() {
-    WriteLog("Vorlex " + GetVersionText(), report::kBlue, LogStyle::Bold);
+    WriteLog("Vorlex " + GetVersionText(), base::kBlue, LogStyle::Bold);
     ReadSettings();
     if (!interactive_ && !RunCommandLine()) {
         return false;
@@ -57,7 +57,7 @@ bool Controller::Init() {
 }
 
 void Controller::Refuse(const std::string& message) {
-    WriteLog(message, report::kRed, LogStyle::Bold);
+    WriteLog(message, base::kRed, LogStyle::Bold);
     Message m;
     m.text = message;
     view_.ShowMessage(m);
@@ -65,7 +65,7 @@ void Controller::Refuse(const std::string& message) {
 }
 
 void Controller::RunFailed(const std::string& message) {
-    WriteLog(message, report::kRed, LogStyle::Bold);
+    WriteLog(message, base::kRed, LogStyle::Bold);
     Message m;
     m.text = message;
     view_.ShowMessage(m);
@@ -73,7 +73,7 @@ void Controller::RunFailed(const std::string& message) {
 }
 
 bool Controller::RunCommandLine() {
-    WriteLog("Search criteria obtained from command-line:", report::kBlack, LogStyle::Regular);
+    WriteLog("Search criteria obtained from command-line:", base::kBlack, LogStyle::Regular);
     std::string line;
     for (const auto& arg : env_.commandLine) {
         if (!line.empty()) {
@@ -82,7 +82,7 @@ bool Controller::RunCommandLine() {
         // An argument with a blank is shown quoted, as it was typed.
         line += arg.find_first_of(" \t") == std::string::npos && !arg.empty() ? arg : "\"" + arg + "\"";
     }
-    WriteLog(line, report::kBlack, LogStyle::Regular);
+    WriteLog(line, base::kBlack, LogStyle::Regular);
 
     CommandLineChecks checks;
     checks.isValidFileType = [](const std::string& m) { return config::IsValidFileType(m); };
@@ -105,7 +105,7 @@ bool Controller::RunCommandLine() {
     }
     if (r.debug) {
         debugMode_ = true;
-        WriteLog("DEBUG via Command-Line = True", report::kRed, LogStyle::Bold);
+        WriteLog("DEBUG via Command-Line = True", base::kRed, LogStyle::Bold);
     }
     scanOnly_ = r.scanOnly;
     criteria_.SetDeleteEmptyDirs(!r.noDir);
@@ -115,11 +115,11 @@ bool Controller::RunCommandLine() {
     }
     criteria_.ApplyCommandLine(r);
     if (scanOnly_) {
-        WriteLog("Scan Only option enabled. Files/Directories will not be deleted.", report::kBlue,
+        WriteLog("Scan Only option enabled. Files/Directories will not be deleted.", base::kBlue,
                  LogStyle::Regular);
     }
     if (Settings().doNotDeleteEmptyDirs) {
-        WriteLog("Empty directories will not be deleted.", report::kBlue, LogStyle::Regular);
+        WriteLog("Empty directories will not be deleted.", base::kBlue, LogStyle::Regular);
     }
     return true;
 }
@@ -128,7 +128,7 @@ void Controller::ReadSettings() {
     criteria_.Read();
     debugMode_ = Settings().debugMode;
     if (debugMode_) {
-        WriteLog("DEBUG via INI = True", report::kRed, LogStyle::Bold);
+        WriteLog("DEBUG via INI = True", base::kRed, LogStyle::Bold);
     }
 }
 

@@ -6,9 +6,9 @@
 
 namespace vorlex::app {
 
-using report::LogStyle;
+using base::LogStyle;
 
-CriteriaStore::CriteriaStore(ControllerView& view, report::LogSink& log, std::string programPath)
+CriteriaStore::CriteriaStore(ControllerView& view, base::LogSink& log, std::string programPath)
     : view_(view), log_(log), programPath_(std::move(programPath)) {}
 
 std::string CriteriaStore::SettingsPath() const {
@@ -19,10 +19,10 @@ void CriteriaStore::Read() {
     view_.ClearRegExHistory();
     const config::IniFile ini = config::IniFile::Read(SettingsPath());
     settings_ = config::ReadSettings(ini, programPath_);
-    log_.WriteLog("Settings Read.", report::kBlack, LogStyle::Regular);
+    log_.WriteLog("Settings Read.", base::kBlack, LogStyle::Regular);
     if (ini.Truncated()) {
         log_.WriteLog("WARNING: Settings file is larger than 1 MiB; only its first 1 MiB was read.",
-                      report::kRed, LogStyle::Bold);
+                      base::kRed, LogStyle::Bold);
     }
     ToggleUseIncludeFiles(true);
     ToggleUseExcludeFiles(true);
@@ -32,7 +32,7 @@ void CriteriaStore::Read() {
 void CriteriaStore::Save(bool debugMode) {
     settings_.debugMode = debugMode;
     config::SaveSettingsFile(SettingsPath(), settings_);
-    log_.WriteLog("Settings Saved.", report::kBlack, LogStyle::Regular);
+    log_.WriteLog("Settings Saved.", base::kBlack, LogStyle::Regular);
 }
 
 void CriteriaStore::SaveAutoSaveOnExit() const {
@@ -56,7 +56,7 @@ void CriteriaStore::SaveWindowGeometry(const config::WindowGeometry& geometry) {
     try {
         config::SaveFormSettingsFile(SettingsPath(), geometry);
     } catch (const std::exception& e) {
-        log_.WriteLog(e.what(), report::kRed, LogStyle::Regular);
+        log_.WriteLog(e.what(), base::kRed, LogStyle::Regular);
     }
 }
 

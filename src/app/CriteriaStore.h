@@ -6,16 +6,16 @@
 
 #include "app/CommandLine.h"
 #include "app/ControllerView.h"
+#include "base/LogSink.h"
 #include "config/ListFile.h"
 #include "config/Settings.h"
-#include "report/LogSink.h"
 
 namespace vorlex::app {
 
 /// The program's settings and the rules that tie its switches together.
 class CriteriaStore {
   public:
-    CriteriaStore(ControllerView& view, report::LogSink& log, std::string programPath);
+    CriteriaStore(ControllerView& view, base::LogSink& log, std::string programPath);
 
     /// The current criteria and switches.
     const config::Settings& Get() const { return settings_; }
@@ -57,7 +57,7 @@ class CriteriaStore {
 
   private:
     ControllerView& view_;
-    report::LogSink& log_;
+    base::LogSink& log_;
     std::string programPath_;
     config::Settings settings_;
 };

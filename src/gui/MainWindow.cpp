@@ -82,7 +82,7 @@ class DaysSpinBox : public QSpinBox {
 // The window was designed with an 8-point sans-serif font, 11 pixels high.
 constexpr int kFontPixels = 11;
 
-QColor ToQColor(report::LogColour c) {
+QColor ToQColor(base::LogColour c) {
     return QColor(c.r, c.g, c.b);
 }
 
@@ -756,12 +756,12 @@ void TForm1::CheckRegExSpeedButtonClick() {
     }
     if (check.valid) {
         PaintRegExEdit(kSyntaxPassed);
-        controller_->WriteLog("RegEx syntax is OK for expression " + text, report::kBlack,
-                              report::LogStyle::Regular);
+        controller_->WriteLog("RegEx syntax is OK for expression " + text, base::kBlack,
+                              base::LogStyle::Regular);
     } else {
         PaintRegExEdit(kSyntaxFailed);
-        controller_->WriteLog("RegEx syntax is incorrect for expression " + text, report::kRed,
-                              report::LogStyle::Regular);
+        controller_->WriteLog("RegEx syntax is incorrect for expression " + text, base::kRed,
+                              base::LogStyle::Regular);
     }
     QApplication::beep();
     if (!Timer2->isActive()) {
@@ -984,7 +984,7 @@ void TForm1::FlushLog() {
         }
         QTextCharFormat fmt;
         fmt.setForeground(ToQColor(e.colour));
-        fmt.setFontWeight(e.style == report::LogStyle::Bold ? QFont::Bold : QFont::Normal);
+        fmt.setFontWeight(e.style == base::LogStyle::Bold ? QFont::Bold : QFont::Normal);
         cursor.insertText(QString::fromUtf8(e.message), fmt);
     }
     cursor.endEditBlock();

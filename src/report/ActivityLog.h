@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/LogSink.h"
 #include "platform/Locale.h"
 #include "platform/Time.h"
-#include "report/LogSink.h"
 
 namespace vorlex::report {
 
@@ -16,8 +16,8 @@ struct LogEntry {
     std::string
         timestamp;        ///< date-time text, shown in black, regular, followed by one blank; empty for plain
     std::string message;  ///< UTF-8; may hold line feeds
-    LogColour colour = kBlack;
-    LogStyle style = LogStyle::Regular;
+    base::LogColour colour = base::kBlack;
+    base::LogStyle style = base::LogStyle::Regular;
     bool plain = false;  ///< a line without timestamp (stack dumps)
 };
 

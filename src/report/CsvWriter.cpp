@@ -308,16 +308,17 @@ CsvWriteError::CsvWriteError(const std::string& path, int code)
       code_(code) {}
 
 void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
-                    const scan::RowFormatter& formatter, LogSink& log,
+                    const scan::RowFormatter& formatter, base::LogSink& log,
                     const std::function<void()>& keepAlive) {
     ReportCsvWrite(path, WriteCsvFile(path, rows, formatter, keepAlive), log);
 }
 
-void ReportCsvWrite(const std::string& path, int code, LogSink& log) {
+void ReportCsvWrite(const std::string& path, int code, base::LogSink& log) {
     if (code != 0) {
         throw CsvWriteError(path, code);
     }
-    log.WriteLog("Results written to CSV file " + scan::DisplayText(path), kBlue, LogStyle::Regular);
+    log.WriteLog("Results written to CSV file " + scan::DisplayText(path), base::kBlue,
+                 base::LogStyle::Regular);
 }
 
 }  // namespace vorlex::report

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/LogSink.h"
+#include "base/LogSink.h"
 #include "scan/ResultRow.h"
 #include "scan/RowFormat.h"
 
@@ -56,11 +56,11 @@ class CsvWriteError : public std::runtime_error {
 /// "Results written to CSV file " + path in blue, regular. Throws CsvWriteError when the file cannot be
 /// written; nothing is logged then.
 void WriteToCSVFile(const std::string& path, const std::vector<scan::ResultRow>& rows,
-                    const scan::RowFormatter& formatter, LogSink& log,
+                    const scan::RowFormatter& formatter, base::LogSink& log,
                     const std::function<void()>& keepAlive = {});
 
 /// The end of WriteToCSVFile, for a caller that wrote the file itself (WriteCsvFile returned `code`):
 /// logs the line on 0, throws CsvWriteError otherwise.
-void ReportCsvWrite(const std::string& path, int code, LogSink& log);
+void ReportCsvWrite(const std::string& path, int code, base::LogSink& log);
 
 }  // namespace vorlex::report

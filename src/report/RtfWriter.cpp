@@ -78,8 +78,8 @@ void AppendText(std::string& out, std::string_view text) {
 }  // namespace
 
 std::string RenderRtf(const std::vector<LogEntry>& entries) {
-    std::vector<LogColour> colours{kBlack};
-    auto index = [&](LogColour c) {
+    std::vector<base::LogColour> colours{base::kBlack};
+    auto index = [&](base::LogColour c) {
         for (std::size_t i = 0; i < colours.size(); ++i) {
             if (colours[i] == c) {
                 return i + 1;
@@ -113,7 +113,7 @@ std::string RenderRtf(const std::vector<LogEntry>& entries) {
             out.push_back(' ');
         }
         out += "\\cf" + std::to_string(index(e.colour));
-        out += e.style == LogStyle::Bold ? "\\b " : "\\b0 ";
+        out += e.style == base::LogStyle::Bold ? "\\b " : "\\b0 ";
         AppendText(out, e.message);
         out += "\\par\r\n";
     }

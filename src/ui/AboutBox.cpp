@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "app/Version.h"
+#include "base/LogSink.h"
 #include "platform/Launch.h"
-#include "report/LogSink.h"
 #include "ui/Glyphs.h"
 
 namespace vorlex::ui {
@@ -43,7 +43,7 @@ bool IsClick(QWidget* widget, QEvent* event) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent, report::LogSink& log, std::function<bool()> getDebug,
+TAboutBox::TAboutBox(QWidget* parent, base::LogSink& log, std::function<bool()> getDebug,
                      std::function<void(bool)> setDebug)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       log_(log),
@@ -153,7 +153,7 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
 void TAboutBox::ToggleDebugMode() {
     const bool on = !getDebug_();
     setDebug_(on);
-    log_.WriteLog(on ? "DEBUG = True" : "DEBUG = False", report::kRed, report::LogStyle::Bold);
+    log_.WriteLog(on ? "DEBUG = True" : "DEBUG = False", base::kRed, base::LogStyle::Bold);
     QApplication::beep();
 }
 

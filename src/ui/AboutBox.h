@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "report/LogSink.h"
+#include "base/LogSink.h"
 
 class QFrame;
 class QLabel;
@@ -27,7 +27,7 @@ class TAboutBox : public QDialog {
 
     /// `getDebug` and `setDebug` read and write the program's `DebugMode`; `log` receives the
     /// "DEBUG = " lines. All three must outlive the box.
-    TAboutBox(QWidget* parent, report::LogSink& log, std::function<bool()> getDebug,
+    TAboutBox(QWidget* parent, base::LogSink& log, std::function<bool()> getDebug,
               std::function<void(bool)> setDebug);
 
     /// Flips `DebugMode`, logs "DEBUG = True" or "DEBUG = False" in red bold and sounds the default beep.
@@ -50,7 +50,7 @@ class TAboutBox : public QDialog {
   private:
     void FormShow();
 
-    report::LogSink& log_;
+    base::LogSink& log_;
     std::function<bool()> getDebug_;
     std::function<void(bool)> setDebug_;
     QFrame* panel_ = nullptr;

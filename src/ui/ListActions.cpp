@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "base/LogSink.h"
 #include "platform/Errors.h"
 #include "platform/Launch.h"
-#include "report/LogSink.h"
 #include "scan/ResultRow.h"
 
 namespace vorlex::ui {
@@ -91,7 +91,7 @@ std::string RowFolder(std::string_view fileText) {
     return std::string(fileText.substr(0, slash == 0 ? 1 : slash));
 }
 
-void CopyLine(const std::optional<RowCells>& row, report::LogSink& log, QClipboard* clipboard) {
+void CopyLine(const std::optional<RowCells>& row, base::LogSink& log, QClipboard* clipboard) {
     if (!row) {
         return;
     }
@@ -100,10 +100,10 @@ void CopyLine(const std::optional<RowCells>& row, report::LogSink& log, QClipboa
     }
     const std::string text = CopyLineText(*row);
     clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    log.WriteLog("Copied to clipboard.", report::kBlack, report::LogStyle::Regular);
+    log.WriteLog("Copied to clipboard.", base::kBlack, base::LogStyle::Regular);
 }
 
-void ExplorerHere(const std::optional<RowCells>& row, report::LogSink& log) {
+void ExplorerHere(const std::optional<RowCells>& row, base::LogSink& log) {
     const std::string* file = SelectedFile(row);
     if (file == nullptr) {
         return;
@@ -113,10 +113,10 @@ void ExplorerHere(const std::optional<RowCells>& row, report::LogSink& log) {
     if (error != 0 && log.DebugMode()) {
         log.WriteDebugLog("Could not start xdg-open for " + folder + ": " + platform::ErrorText(error));
     }
-    log.WriteLog("Explorer opened to " + folder, report::kBlack, report::LogStyle::Regular);
+    log.WriteLog("Explorer opened to " + folder, base::kBlack, base::LogStyle::Regular);
 }
 
-void CmdPromptHere(const std::optional<RowCells>& row, report::LogSink& log) {
+void CmdPromptHere(const std::optional<RowCells>& row, base::LogSink& log) {
     const std::string* file = SelectedFile(row);
     if (file == nullptr) {
         return;
@@ -127,7 +127,7 @@ void CmdPromptHere(const std::optional<RowCells>& row, report::LogSink& log) {
         log.WriteDebugLog("Could not start " + platform::TerminalProgram() + " in " + folder + ": " +
                           platform::ErrorText(error));
     }
-    log.WriteLog("Command Prompt opened to " + folder, report::kBlack, report::LogStyle::Regular);
+    log.WriteLog("Command Prompt opened to " + folder, base::kBlack, base::LogStyle::Regular);
 }
 
 ListViewPopupMenu BuildListViewPopupMenu(QWidget* list, std::function<void()> onCopyLine,

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/LogSink.h"
+#include "base/LogSink.h"
 
 class QAction;
 class QClipboard;
@@ -38,18 +38,18 @@ std::string RowFolder(std::string_view fileText);
 /// "Copy Line to Clipboard": puts CopyLineText of `row` on `clipboard` (the application's clipboard when
 /// null), replacing its content, and logs "Copied to clipboard.". Without a selected row (`row` empty)
 /// nothing happens and nothing is logged.
-void CopyLine(const std::optional<RowCells>& row, report::LogSink& log, QClipboard* clipboard = nullptr);
+void CopyLine(const std::optional<RowCells>& row, base::LogSink& log, QClipboard* clipboard = nullptr);
 
 /// "Explorer Here": opens the user's file manager at the row's folder (platform::OpenFolder) and logs
 /// "Explorer opened to " + folder, also when the file manager could not be started (a debug line then
 /// gives the reason). Without a selected row nothing happens and nothing is logged.
-void ExplorerHere(const std::optional<RowCells>& row, report::LogSink& log);
+void ExplorerHere(const std::optional<RowCells>& row, base::LogSink& log);
 
 /// "Command Prompt Here": opens a terminal whose shell starts in the row's folder (platform::OpenTerminal)
 /// and logs "Command Prompt opened to " + folder, also when the terminal could not be started, for example
 /// because the folder no longer exists (a debug line then gives the reason). Without a selected row
 /// nothing happens and nothing is logged.
-void CmdPromptHere(const std::optional<RowCells>& row, report::LogSink& log);
+void CmdPromptHere(const std::optional<RowCells>& row, base::LogSink& log);
 
 /// The context menu `ListViewPopupMenu` of the result list and its three actions.
 struct ListViewPopupMenu {

@@ -370,7 +370,7 @@ void TForm4::CancelBitBtnClick() {}
 
 void TForm4::Log(const std::string& line) const {
     if (context_.log != nullptr) {
-        context_.log->WriteLog(line, report::kBlack, report::LogStyle::Regular);
+        context_.log->WriteLog(line, base::kBlack, base::LogStyle::Regular);
     }
 }
 

@@ -8,8 +8,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "base/LogSink.h"
 #include "config/ListFile.h"
-#include "report/LogSink.h"
 #include "ui/MessageBoxes.h"
 
 class QComboBox;
@@ -29,7 +29,7 @@ struct ListEditorContext {
     /// Folder of the list files, with its trailing '/' (ProgramPath).
     std::string programPath;
     /// Receives the lines Apply logs (black, regular). May be null (nothing is logged).
-    report::LogSink* log = nullptr;
+    base::LogSink* log = nullptr;
     /// The file-mask test (IsValidFileType) for the modes Include and Exclude.
     EntryValidator isValidFileType;
     /// The expression test (SyntaxCheckRegEx) for the mode RegEx; the reason it gives is the compiler's

@@ -7,6 +7,7 @@
 #include "report/Ansi.h"
 #include "report/RtfWriter.h"
 
+using namespace vorlex::base;
 using namespace vorlex::report;
 using vorlex::test::RunTool;
 using vorlex::test::ShellQuote;

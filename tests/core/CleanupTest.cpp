@@ -93,9 +93,9 @@ TEST(DeleteFiles, DeletesReadOnlyAndHiddenFilesWithoutChangingAnyMode) {
     }
     EXPECT_EQ(host.counters.filesDeleted, 4u);
     EXPECT_EQ(host.log.lines.front().message, "Deleting files...");
-    EXPECT_EQ(host.log.lines.front().style, report::LogStyle::Bold);
+    EXPECT_EQ(host.log.lines.front().style, base::LogStyle::Bold);
     EXPECT_EQ(host.log.lines.back().message, "4 files deleted.");
-    EXPECT_EQ(host.log.lines.back().colour, report::kBlack);
+    EXPECT_EQ(host.log.lines.back().colour, base::kBlack);
     EXPECT_EQ(host.changedRows, (std::vector<std::size_t>{0, 1, 2, 3}));
     EXPECT_TRUE(Exists(t.root + "/sub"));  // directories are the next pass's business
     EXPECT_EQ(Snapshot(t.outside), before);
@@ -131,7 +131,7 @@ TEST(DeleteFiles, StopAfterTheFirstRowLeavesTheOthersFound) {
     // The notice follows the heading; no count line after a stop.
     ASSERT_EQ(host.log.lines.size(), 2u) << host.log.Text();
     EXPECT_EQ(host.log.lines[1].message, "Empty directories will not be deleted.");
-    EXPECT_EQ(host.log.lines[1].colour, report::kBlue);
+    EXPECT_EQ(host.log.lines[1].colour, base::kBlue);
 }
 
 TEST(DeleteFiles, KeepsWhatChangedSinceTheScanAndNeverReachesOutside) {
@@ -174,7 +174,7 @@ TEST(DeleteFiles, KeepsWhatChangedSinceTheScanAndNeverReachesOutside) {
         EXPECT_EQ(
             host.log.lines[static_cast<std::size_t>(host.log.IndexOf("Could not delete " + t.root + kept))]
                 .colour,
-            report::kRed);
+            base::kRed);
     }
     EXPECT_EQ(ReasonFor(host, t.root + "/to-link.txt"), "Reason: The file was replaced since the scan");
     EXPECT_EQ(
@@ -478,8 +478,8 @@ TEST(Cleanup, RefusedRemovalsReportTheErrorOfTheRemovalItself) {
                 out += "S " + std::string(scan::StatusText(row.status)) + " " + row.path + "\n";
             }
             for (const auto& line : host.log.lines) {
-                out += std::string(line.colour == report::kRed ? "red" : "other") +
-                       (line.style == report::LogStyle::Bold ? " bold " : " regular ") + line.message + "\n";
+                out += std::string(line.colour == base::kRed ? "red" : "other") +
+                       (line.style == base::LogStyle::Bold ? " bold " : " regular ") + line.message + "\n";
             }
             return out;
         },

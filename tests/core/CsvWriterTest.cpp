@@ -20,6 +20,7 @@
 #include "report/Ansi.h"
 #include "report/CsvWriter.h"
 
+using namespace vorlex::base;
 using namespace vorlex::report;
 using vorlex::platform::RegionalFormats;
 using vorlex::platform::TimeValue;

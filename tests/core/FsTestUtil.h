@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
+#include "base/LogSink.h"
 #include "cleanup/CleanupHost.h"
 #include "platform/Time.h"
-#include "report/LogSink.h"
 #include "scan/ResultRow.h"
 #include "scan/ScanWalk.h"
 
@@ -39,20 +39,20 @@ namespace vorlex::test {
 /// One line written to the log.
 struct LoggedLine {
     std::string message;
-    report::LogColour colour;
-    report::LogStyle style = report::LogStyle::Regular;
+    base::LogColour colour;
+    base::LogStyle style = base::LogStyle::Regular;
     bool debug = false;
 };
 
 /// A log sink that keeps every line.
-class RecordingLog final : public report::LogSink {
+class RecordingLog final : public base::LogSink {
   public:
-    void WriteLog(std::string_view message, report::LogColour colour, report::LogStyle style) override {
+    void WriteLog(std::string_view message, base::LogColour colour, base::LogStyle style) override {
         lines.push_back({std::string(message), colour, style, false});
     }
     void WriteDebugLog(std::string_view message) override {
         if (debug) {
-            lines.push_back({std::string(message), report::kGreen, report::LogStyle::Regular, true});
+            lines.push_back({std::string(message), base::kGreen, base::LogStyle::Regular, true});
         }
     }
     bool DebugMode() const override { return debug; }
@@ -87,7 +87,7 @@ class RecordingLog final : public report::LogSink {
 /// The controller's side of the walks and clean-up passes, recorded.
 class TestHost final : public cleanup::CleanupHost {
   public:
-    report::LogSink& Log() override { return log; }
+    base::LogSink& Log() override { return log; }
     bool StopRequested() const override { return stop; }
     void KeepAlive() override {
         ++keepAlives;

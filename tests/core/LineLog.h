@@ -5,27 +5,27 @@
 #include <string_view>
 #include <vector>
 
-#include "report/LogSink.h"
+#include "base/LogSink.h"
 
 namespace vorlex::test {
 
 /// Records WriteLog lines and, while `debug` is on, WriteDebugLog lines (as green regular lines).
-class LineLog final : public report::LogSink {
+class LineLog final : public base::LogSink {
   public:
     struct Line {
         std::string text;
-        report::LogColour colour;
-        report::LogStyle style;
+        base::LogColour colour;
+        base::LogStyle style;
     };
     bool debug = false;
     std::vector<Line> lines;
 
-    void WriteLog(std::string_view message, report::LogColour colour, report::LogStyle style) override {
+    void WriteLog(std::string_view message, base::LogColour colour, base::LogStyle style) override {
         lines.push_back({std::string(message), colour, style});
     }
     void WriteDebugLog(std::string_view message) override {
         if (debug) {
-            WriteLog(message, report::kGreen, report::LogStyle::Regular);
+            WriteLog(message, base::kGreen, base::LogStyle::Regular);
         }
     }
     bool DebugMode() const override { return debug; }

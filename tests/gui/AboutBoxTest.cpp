@@ -17,7 +17,7 @@
 using vorlex::test::RecordingLauncher;
 using vorlex::test::RecordingLog;
 namespace ui = vorlex::ui;
-namespace report = vorlex::report;
+namespace base = vorlex::base;
 
 namespace {
 
@@ -81,8 +81,8 @@ TEST(AboutBox, ClickingTheVersionTwiceTurnsDebugOnAndOff) {
     EXPECT_EQ(f.log.lines[0].message, "DEBUG = True");
     EXPECT_EQ(f.log.lines[1].message, "DEBUG = False");
     for (const auto& line : f.log.lines) {
-        EXPECT_EQ(line.colour, report::kRed);
-        EXPECT_EQ(line.style, report::LogStyle::Bold);
+        EXPECT_EQ(line.colour, base::kRed);
+        EXPECT_EQ(line.style, base::LogStyle::Bold);
     }
     f.box.hide();
 }

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "../core/LaunchSeams.h"
-#include "report/LogSink.h"
+#include "base/LogSink.h"
 #include "ui/MessageBoxes.h"
 
 namespace vorlex::test {
@@ -17,19 +17,19 @@ namespace vorlex::test {
 /// One line written to a RecordingLog.
 struct LoggedLine {
     std::string message;
-    report::LogColour colour;
-    report::LogStyle style;
+    base::LogColour colour;
+    base::LogStyle style;
 };
 
 /// A log that keeps every line; debug lines appear only while `debug` is on, as in the program.
-class RecordingLog : public report::LogSink {
+class RecordingLog : public base::LogSink {
   public:
-    void WriteLog(std::string_view message, report::LogColour colour, report::LogStyle style) override {
+    void WriteLog(std::string_view message, base::LogColour colour, base::LogStyle style) override {
         lines.push_back({std::string(message), colour, style});
     }
     void WriteDebugLog(std::string_view message) override {
         if (debug) {
-            WriteLog(message, report::kGreen, report::LogStyle::Regular);
+            WriteLog(message, base::kGreen, base::LogStyle::Regular);
         }
     }
     bool DebugMode() const override { return debug; }

@@ -30,7 +30,7 @@ using vorlex::test::FindLine;
 using vorlex::test::HelpRecorder;
 using vorlex::test::TempDir;
 using vorlex::test::WindowEnv;
-namespace report = vorlex::report;
+namespace base = vorlex::base;
 
 // Qt's own key-press path for shortcuts (what QtTest uses). Returns true when a shortcut took the key.
 bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key,
@@ -208,8 +208,8 @@ TEST(CriteriaControls, SyntaxCheckColoursTheBoxLogsAndColourComesBack) {
     EXPECT_EQ(BoxColour(w), QColor(0xA2, 0xF3, 0xA2));
     const auto* ok = FindLine(w, "RegEx syntax is OK for expression bee(hive|line)");
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->colour, report::kBlack);
-    EXPECT_EQ(ok->style, report::LogStyle::Regular);
+    EXPECT_EQ(ok->colour, base::kBlack);
+    EXPECT_EQ(ok->style, base::LogStyle::Regular);
     EXPECT_TRUE(w.Timer2->isActive());
     EXPECT_EQ(w.Timer2->interval(), 3000);
     w.Timer2Timer();
@@ -227,8 +227,8 @@ TEST(CriteriaControls, SyntaxCheckColoursTheBoxLogsAndColourComesBack) {
     EXPECT_EQ(BoxColour(w), QColor(0xFF, 0xAB, 0xAB));
     const auto* bad = FindLine(w, "RegEx syntax is incorrect for expression a(b");
     ASSERT_NE(bad, nullptr);
-    EXPECT_EQ(bad->colour, report::kRed);
-    EXPECT_EQ(bad->style, report::LogStyle::Regular);
+    EXPECT_EQ(bad->colour, base::kRed);
+    EXPECT_EQ(bad->style, base::LogStyle::Regular);
     ASSERT_TRUE(w.Timer2->isActive());
     // The timer's own firing gives the colour back.
     ASSERT_TRUE(WaitUntilIdle(w.Timer2));
@@ -241,7 +241,7 @@ TEST(CriteriaControls, SyntaxCheckColoursTheBoxLogsAndColourComesBack) {
     EXPECT_EQ(BoxColour(w), QColor(0xFF, 0xAB, 0xAB));
     const auto* empty = FindLine(w, "RegEx syntax is incorrect for expression ");
     ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->colour, report::kRed);
+    EXPECT_EQ(empty->colour, base::kRed);
     w.Timer2Timer();
     EXPECT_EQ(BoxColour(w), normal);
 }
@@ -316,7 +316,7 @@ TEST(CriteriaControls, ChoosingADirectoryLogsThePathOnlyInDebugMode) {
     EXPECT_EQ(w.Ctl().Settings().drivePath, chosen.toStdString());
     const auto* line = FindLine(w, "Path selected = " + chosen.toStdString());
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->colour, report::kGreen);
+    EXPECT_EQ(line->colour, base::kGreen);
 
     // Cancelled: the path stays, the line names where the chooser started.
     chooser.Answer(std::nullopt);

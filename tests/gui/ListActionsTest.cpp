@@ -24,7 +24,7 @@ using vorlex::test::RecordingLauncher;
 using vorlex::test::RecordingLog;
 using vorlex::ui::RowCells;
 namespace ui = vorlex::ui;
-namespace report = vorlex::report;
+namespace base = vorlex::base;
 
 // Qt's own key-press path for shortcuts (what QtTest uses): the focused widget may claim the key first,
 // otherwise the shortcut map runs. Returns true when a shortcut took the key.
@@ -115,8 +115,8 @@ TEST(CopyLine, PutsTheLineOnTheClipboardOnlyForASelectedRow) {
     EXPECT_EQ(clipboard->text().count('\n'), 1);
     ASSERT_EQ(log.lines.size(), 1u);
     EXPECT_EQ(log.lines[0].message, "Copied to clipboard.");
-    EXPECT_EQ(log.lines[0].colour, report::kBlack);
-    EXPECT_EQ(log.lines[0].style, report::LogStyle::Regular);
+    EXPECT_EQ(log.lines[0].colour, base::kBlack);
+    EXPECT_EQ(log.lines[0].style, base::LogStyle::Regular);
 }
 
 TEST(ExplorerAndCmdPromptHere, OpenTheRowFolderAndLogIt) {
@@ -146,8 +146,8 @@ TEST(ExplorerAndCmdPromptHere, OpenTheRowFolderAndLogIt) {
     EXPECT_EQ(log.lines[2].message, "Explorer opened to " + folder);
     EXPECT_EQ(log.lines[3].message, "Command Prompt opened to /");
     for (const auto& line : log.lines) {
-        EXPECT_EQ(line.colour, report::kBlack);
-        EXPECT_EQ(line.style, report::LogStyle::Regular);
+        EXPECT_EQ(line.colour, base::kBlack);
+        EXPECT_EQ(line.style, base::LogStyle::Regular);
     }
 }
 
@@ -167,7 +167,7 @@ TEST(ExplorerAndCmdPromptHere, LogTheLineWhenTheFolderIsGone) {
     }
     ASSERT_EQ(log.lines.size(), 2u);
     EXPECT_EQ(log.lines[0].message, "Could not start true in " + folder + ": No such file or directory");
-    EXPECT_EQ(log.lines[0].colour, report::kGreen);
+    EXPECT_EQ(log.lines[0].colour, base::kGreen);
     EXPECT_EQ(log.lines[1].message, "Command Prompt opened to " + folder);
 
     // A file manager that cannot be started: still the line.

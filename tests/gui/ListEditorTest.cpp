@@ -33,13 +33,13 @@ namespace {
 
 struct LogLine {
     std::string text;
-    report::LogColour colour;
-    report::LogStyle style;
+    base::LogColour colour;
+    base::LogStyle style;
 };
 
-class RecordingLog : public report::LogSink {
+class RecordingLog : public base::LogSink {
   public:
-    void WriteLog(std::string_view message, report::LogColour colour, report::LogStyle style) override {
+    void WriteLog(std::string_view message, base::LogColour colour, base::LogStyle style) override {
         lines.push_back({std::string(message), colour, style});
     }
     void WriteDebugLog(std::string_view) override {}
@@ -194,8 +194,8 @@ TEST_F(ListEditorTest, AddingAMaskAndApplyingWritesTheListAndTheField) {
     EXPECT_EQ(excludeEdit.text(), "");
     EXPECT_EQ(log.Texts(), (std::vector<std::string>{"Include files changed:", "From: *.old", "To: *.tmp"}));
     for (const LogLine& l : log.lines) {
-        EXPECT_EQ(l.colour, report::kBlack);
-        EXPECT_EQ(l.style, report::LogStyle::Regular);
+        EXPECT_EQ(l.colour, base::kBlack);
+        EXPECT_EQ(l.style, base::LogStyle::Regular);
     }
     EXPECT_TRUE(boxes.empty());
 }

@@ -172,7 +172,7 @@ TEST(MainWindow, DebugLinesAppearOnlyInDebugModeAndInGreen) {
     w.Ctl().SetDebugMode(true);
     w.Ctl().WriteDebugLog("shown");
     ASSERT_EQ(w.Ctl().LogModel().Entries().size(), 1u);
-    EXPECT_EQ(w.Ctl().LogModel().Entries()[0].colour, vorlex::report::kGreen);
+    EXPECT_EQ(w.Ctl().LogModel().Entries()[0].colour, vorlex::base::kGreen);
     w.FlushLog();
     // The view follows the end of the log.
     EXPECT_TRUE(w.RichEdit1->document()->lastBlock().text().endsWith("shown"));

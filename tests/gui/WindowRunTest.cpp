@@ -31,7 +31,7 @@ using vorlex::test::CountLines;
 using vorlex::test::FindLine;
 using vorlex::test::TempDir;
 using vorlex::test::WindowEnv;
-namespace report = vorlex::report;
+namespace base = vorlex::base;
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST(WindowRun, SavedSettingsComeBackInANewWindow) {
         w.SaveSettingsBitBtn->click();
         const auto* saved = FindLine(w, "Settings Saved.");
         ASSERT_NE(saved, nullptr);
-        EXPECT_EQ(saved->colour, report::kBlack);
+        EXPECT_EQ(saved->colour, base::kBlack);
     }
     TForm1 again(WindowEnv(dir));
     again.show();
@@ -200,7 +200,7 @@ TEST(WindowRun, CopyLineAfterAScan) {
     EXPECT_FALSE(clipboard->text().contains('\r'));
     const auto* copied = FindLine(w, "Copied to clipboard.");
     ASSERT_NE(copied, nullptr);
-    EXPECT_EQ(copied->colour, report::kBlack);
+    EXPECT_EQ(copied->colour, base::kBlack);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -225,14 +225,14 @@ TEST(WindowRun, FailureInsideAScanLeavesTheWindowUsable) {
 
     const auto* aborted = FindLine(w, "Aborted due to Exception");
     ASSERT_NE(aborted, nullptr);
-    EXPECT_EQ(aborted->colour, report::kBlack);
-    EXPECT_EQ(aborted->style, report::LogStyle::Bold);
+    EXPECT_EQ(aborted->colour, base::kBlack);
+    EXPECT_EQ(aborted->style, base::LogStyle::Bold);
     EXPECT_EQ(CountLines(w, "Exception Message = " + message), 2);
     EXPECT_EQ(CountLines(w, "Exception Class Name = vorlex::scan::EMaskException"), 2);
     const auto* stack = FindLine(w, "Stack Dump:");
     ASSERT_NE(stack, nullptr);
-    EXPECT_EQ(stack->colour, report::kBlue);
-    EXPECT_EQ(stack->style, report::LogStyle::Bold);
+    EXPECT_EQ(stack->colour, base::kBlue);
+    EXPECT_EQ(stack->style, base::LogStyle::Bold);
     EXPECT_NE(FindLine(w, "Dumping System Info:"), nullptr);
 
     // The controls are given back and the program goes on.

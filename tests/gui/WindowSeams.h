@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "../core/TempDir.h"
+#include "base/LogSink.h"
 #include "gui/MainWindow.h"
-#include "report/LogSink.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBoxes.h"
 
