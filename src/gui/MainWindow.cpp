@@ -154,6 +154,9 @@ namespace {
 /// The kinds of the window's fixed controls (PathEdit: a read-only box the user fills by a dialog).
 enum class Kind { Frame, Label, Days, Check, Push, PathEdit, Toggle, Tool, Combo, Group, Progress };
 
+/// The help page of a control F1 does not reach.
+constexpr int kNoHelp = -1;
+
 /// One control at its designed place; a label (width 0) takes the size of its caption.
 struct ControlSpec {
     Kind kind;
@@ -161,6 +164,8 @@ struct ControlSpec {
     const char* caption;
     int x, y, width, height;
     const char* hint;
+    const char* glyph = nullptr;  ///< icon name (ui::Glyph); a tool button with one shows no caption
+    int help = ui::kHelpGeneral;  ///< help page of F1; kNoHelp for none
 };
 
 const char* const kPathHint = "Choose another drive/path to search. Includes subdirectories.";
@@ -168,45 +173,49 @@ const char* const kPathHint = "Choose another drive/path to search. Includes sub
 // In creation order, which is also the order of stacking.
 const ControlSpec kControls[] = {
     {Kind::Frame, "Bevel1", "", 8, 3, 602, 194, nullptr},
-    {Kind::Label, "Label1", "Remove files older than", 16, 18, 0, 0, nullptr},
+    {Kind::Label, "Label1", "Remove files older than", 16, 18, 0, 0, nullptr, nullptr, kNoHelp},
     {Kind::Days, "DaysOldEdit", "", 132, 15, 61, 21, "Age files must be before being deleted."},
-    {Kind::Label, "Label2", "days.", 198, 18, 0, 0, nullptr},
+    {Kind::Label, "Label2", "days.", 198, 18, 0, 0, nullptr, nullptr, kNoHelp},
     {Kind::Check, "DelEmptyDirsCheckBox", "Delete Empty Directories", 266, 17, 151, 17, nullptr},
     {Kind::Check, "AutoSaveOnExitCheckBox", "Auto Save Save on Exit", 266, 33, 151, 17, nullptr},
-    {Kind::Push, "SaveSettingsBitBtn", "Save Settings", 496, 16, 103, 25,
-     "Save the current screen settings."},
-    {Kind::Label, "DrivePathLabel", "Drive Path to Search: (Includes subdirectories)", 16, 56, 0, 0, nullptr},
+    {Kind::Push, "SaveSettingsBitBtn", "Save Settings", 496, 16, 103, 25, "Save the current screen settings.",
+     "document-save"},
+    {Kind::Label, "DrivePathLabel", "Drive Path to Search: (Includes subdirectories)", 16, 56, 0, 0, nullptr,
+     nullptr, kNoHelp},
     {Kind::PathEdit, "DrivePathEdit", "", 16, 56, 553, 21, kPathHint},
-    {Kind::Tool, "SelectDrivePathBtn", "...", 576, 56, 23, 21, kPathHint},
+    {Kind::Tool, "SelectDrivePathBtn", "...", 576, 56, 23, 21, kPathHint, "folder-open"},
     {Kind::Toggle, "UseIncludeFilesButton", "Include Files", 16, 84, 81, 21,
      "Toggle use of file types to include in the search."},
     {Kind::PathEdit, "IncludeFilesEdit", "", 103, 84, 466, 21, "Include a file in the search."},
-    {Kind::Tool, "IncludeFilesSpeedButton", "...", 576, 84, 23, 21, "Include a file in the search."},
+    {Kind::Tool, "IncludeFilesSpeedButton", "...", 576, 84, 23, 21, "Include a file in the search.",
+     "view-list-details"},
     {Kind::Toggle, "UseExcludeFilesButton", "Exclude Files", 16, 116, 81, 21,
      "Toggle use of file types to exclude from the search."},
     {Kind::PathEdit, "ExcludeFilesEdit", "", 103, 116, 466, 21, "Exclude a file in the search."},
-    {Kind::Tool, "ExcludeFilesSpeedButton", "...", 576, 116, 23, 21, "Exclude a file in the search."},
+    {Kind::Tool, "ExcludeFilesSpeedButton", "...", 576, 116, 23, 21, "Exclude a file in the search.",
+     "view-list-details"},
     {Kind::Toggle, "UseRegExButton", "Use RegEx", 16, 147, 81, 21,
-     "Toggle use of regular expression (RegEx)."},
+     "Toggle use of regular expression (RegEx).", nullptr, ui::kHelpRegEx},
     {Kind::Combo, "RegExEdit", "", 103, 147, 438, 21,
-     "Regular expression (RegEx) applied to path and filename."},
+     "Regular expression (RegEx) applied to path and filename.", nullptr, ui::kHelpRegEx},
     {Kind::Tool, "CheckRegExSpeedButton", "\u2713", 546, 147, 23, 21,
-     "Syntax check Regular Expression (RegEx) statement."},
+     "Syntax check Regular Expression (RegEx) statement.", "tools-check-spelling", ui::kHelpRegEx},
     {Kind::Tool, "ModifyRegExSpeedButton", "R", 576, 147, 23, 21,
-     "Manage popular Regular Expression (RegEx) list."},
+     "Manage popular Regular Expression (RegEx) list.", nullptr, ui::kHelpRegEx},
     {Kind::Tool, "NOTRegExSpeedButton", "!", 103, 172, 23, 21,
-     "NOT boolean logic applied to Regular expression (RegEx) statement."},
+     "NOT boolean logic applied to Regular expression (RegEx) statement.", nullptr, ui::kHelpRegEx},
     {Kind::Group, "RegExRadioGroup", "", 148, 162, 285, 31,
-     "Determines what part of the Path and File the Regular Expression is applied to."},
+     "Determines what part of the Path and File the Regular Expression is applied to.", nullptr,
+     ui::kHelpRegEx},
     {Kind::Push, "ScanNowBitBtn", "Scan Now", 8, 204, 89, 25,
-     "Scan for files older than specified days and other criteria (Does not delete)"},
-    {Kind::Push, "DeleteBitBtn", "Delete Files", 105, 204, 89, 25, "Delete the files listed."},
-    {Kind::Push, "StopBitBtn", "&Stop", 201, 204, 75, 25, "Stop the current operation."},
-    {Kind::Progress, "ProgressBar1", "", 289, 204, 321, 25, nullptr},
-    {Kind::Group, "Panel1", "", 8, 235, 601, 333, nullptr},
-    {Kind::Push, "AboutBitBtn", "&About...", 8, 574, 75, 25, "About Vorlex ..."},
-    {Kind::Push, "HelpBitBtn", "&Help", 89, 574, 75, 25, "Display application help. [F1]"},
-    {Kind::Push, "CloseBitBtn", "&Close", 534, 574, 75, 25, "Exit the application."},
+     "Scan for files older than specified days and other criteria (Does not delete)", "edit-find"},
+    {Kind::Push, "DeleteBitBtn", "Delete Files", 105, 204, 89, 25, "Delete the files listed.", "edit-delete"},
+    {Kind::Push, "StopBitBtn", "&Stop", 201, 204, 75, 25, "Stop the current operation.", "process-stop"},
+    {Kind::Progress, "ProgressBar1", "", 289, 204, 321, 25, nullptr, nullptr, kNoHelp},
+    {Kind::Group, "Panel1", "", 8, 235, 601, 333, nullptr, nullptr, kNoHelp},
+    {Kind::Push, "AboutBitBtn", "&About...", 8, 574, 75, 25, "About Vorlex ...", "help-about"},
+    {Kind::Push, "HelpBitBtn", "&Help", 89, 574, 75, 25, "Display application help. [F1]", "help-contents"},
+    {Kind::Push, "CloseBitBtn", "&Close", 534, 574, 75, 25, "Exit the application.", "window-close"},
 };
 
 QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
@@ -268,6 +277,19 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
     }
     if (c.hint != nullptr) {
         w->setStatusTip(QString::fromUtf8(c.hint));
+    }
+    if (c.glyph != nullptr) {
+        auto* b = static_cast<QAbstractButton*>(w);
+        b->setIcon(ui::Glyph(c.glyph));
+        if (c.kind == Kind::Tool) {
+            b->setText(QString());
+            b->setIconSize(QSize(14, 14));
+        } else {
+            b->setIconSize(QSize(16, 16));
+        }
+    }
+    if (c.help != kNoHelp) {
+        ui::SetHelpContext(w, c.help);
     }
     return w;
 }
@@ -420,28 +442,6 @@ void TForm1::BuildControls() {
     connect(StopBitBtn, &QPushButton::clicked, this, [this] { controller_->StopBitBtnClick(); });
     connect(CloseBitBtn, &QPushButton::clicked, this, &TForm1::CloseBitBtnClick);
 
-    // Glyphs: the icon theme's, with built-in pictures where the theme has none.
-    ScanNowBitBtn->setIcon(ui::Glyph("edit-find"));
-    DeleteBitBtn->setIcon(ui::Glyph("edit-delete"));
-    StopBitBtn->setIcon(ui::Glyph("process-stop"));
-    AboutBitBtn->setIcon(ui::Glyph("help-about"));
-    HelpBitBtn->setIcon(ui::Glyph("help-contents"));
-    CloseBitBtn->setIcon(ui::Glyph("window-close"));
-    SaveSettingsBitBtn->setIcon(ui::Glyph("document-save"));
-    for (QToolButton* b : {SelectDrivePathBtn, IncludeFilesSpeedButton, ExcludeFilesSpeedButton}) {
-        b->setText(QString());
-        b->setIconSize(QSize(14, 14));
-    }
-    SelectDrivePathBtn->setIcon(ui::Glyph("folder-open"));
-    IncludeFilesSpeedButton->setIcon(ui::Glyph("view-list-details"));
-    ExcludeFilesSpeedButton->setIcon(ui::Glyph("view-list-details"));
-    CheckRegExSpeedButton->setText(QString());
-    CheckRegExSpeedButton->setIconSize(QSize(14, 14));
-    CheckRegExSpeedButton->setIcon(ui::Glyph("tools-check-spelling"));
-    for (QPushButton* b : {ScanNowBitBtn, DeleteBitBtn, StopBitBtn, AboutBitBtn, HelpBitBtn, CloseBitBtn,
-                           SaveSettingsBitBtn}) {
-        b->setIconSize(QSize(16, 16));
-    }
     setWindowIcon(ui::AppIcon());
 
     // Criteria controls: each change of the user is handed to the controller.
@@ -519,34 +519,8 @@ void TForm1::BuildControls() {
             controller_->SetExcludeFiles(t.toStdString());
         }
     });
-    for (QWidget* w : std::initializer_list<QWidget*>{Bevel1,
-                                                      DaysOldEdit,
-                                                      DelEmptyDirsCheckBox,
-                                                      AutoSaveOnExitCheckBox,
-                                                      SaveSettingsBitBtn,
-                                                      DrivePathEdit,
-                                                      SelectDrivePathBtn,
-                                                      UseIncludeFilesButton,
-                                                      IncludeFilesEdit,
-                                                      IncludeFilesSpeedButton,
-                                                      UseExcludeFilesButton,
-                                                      ExcludeFilesEdit,
-                                                      ExcludeFilesSpeedButton,
-                                                      ScanNowBitBtn,
-                                                      DeleteBitBtn,
-                                                      StopBitBtn,
-                                                      ListView1,
-                                                      RichEdit1,
-                                                      AboutBitBtn,
-                                                      HelpBitBtn,
-                                                      CloseBitBtn}) {
-        ui::SetHelpContext(w, ui::kHelpGeneral);
-    }
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{UseRegExButton, RegExEdit, CheckRegExSpeedButton,
-                                         ModifyRegExSpeedButton, NOTRegExSpeedButton, RegExRadioGroup}) {
-        ui::SetHelpContext(w, ui::kHelpRegEx);
-    }
+    ui::SetHelpContext(ListView1, ui::kHelpGeneral);
+    ui::SetHelpContext(RichEdit1, ui::kHelpGeneral);
     ui::InstallHelpKey(this);
 
     Panel1Resize();

@@ -67,7 +67,7 @@ void Worker::Run() {
         } catch (...) {
             failed = std::current_exception();
         }
-        task = Task();  // what the task holds goes before it counts as finished
+        task = nullptr;  // what the task holds goes before it counts as finished
         lock.lock();
         if (failed && !failure_) {
             failure_ = failed;

@@ -17,29 +17,8 @@
 
 namespace vorlex::platform {
 
-/// A callable run once on the worker's thread; move-only callables are welcome.
-class Task {
-  public:
-    Task() = default;
-    template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, Task>>>
-    Task(F f) : run_(std::make_unique<Of<F>>(std::move(f))) {}  // NOLINT: implicit, as std::function
-
-    /// Runs the callable.
-    void operator()() { run_->Run(); }
-
-  private:
-    struct Base {
-        virtual ~Base() = default;
-        virtual void Run() = 0;
-    };
-    template <class F>
-    struct Of final : Base {
-        explicit Of(F callable) : f(std::move(callable)) {}
-        void Run() override { f(); }
-        F f;
-    };
-    std::unique_ptr<Base> run_;
-};
+/// A callable run once on the worker's thread.
+using Task = std::function<void()>;
 
 /// One thread that runs tasks in the order they were queued. Where no thread can be started, Started() is
 /// false and nothing is ever queued (the caller does the work itself). The destructor cancels, drops the
@@ -66,9 +45,11 @@ class Worker {
     template <class F>
     auto Submit(F work) -> std::future<std::invoke_result_t<F&, const std::atomic<bool>&>> {
         using Result = std::invoke_result_t<F&, const std::atomic<bool>&>;
-        std::packaged_task<Result()> task([this, work = std::move(work)]() mutable { return work(cancel_); });
-        std::future<Result> result = task.get_future();
-        if (!Post(std::move(task))) {
+        // Shared, as a Task must be copyable; the packaged task itself runs once.
+        auto task = std::make_shared<std::packaged_task<Result()>>(
+            [this, work = std::move(work)]() mutable { return work(cancel_); });
+        std::future<Result> result = task->get_future();
+        if (!Post([task] { (*task)(); })) {
             return {};
         }
         return result;
