@@ -31,13 +31,22 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/RunTool.h"
-#include "../core/TempDir.h"
+#include "CsvReader.h"
+#include "Files.h"
+#include "RunTool.h"
+#include "TempDir.h"
 #include "app/Controller.h"
 #include "app/ControllerView.h"
 #include "platform/Time.h"
 
 namespace vorlex::adv {
+
+using test::CsvRecords;
+using test::Exists;
+using test::Names;
+using test::ReadWholeFile;
+using test::SetTimes;
+using test::WriteFile;
 
 /// Seconds the clock of the test build (VORLEX_EXE) is moved ahead in a run, so that files made by the test
 /// count as older than one day.
@@ -194,22 +203,14 @@ class ProgramCopy {
             r.signal = WTERMSIG(status);
         }
         r.maxRssKiB = usage.ru_maxrss;
-        r.out = ReadAll(outPath_);
-        r.err = ReadAll(errPath_);
+        r.out = ReadWholeFile(outPath_);
+        r.err = ReadWholeFile(errPath_);
         return r;
     }
 
     /// Runs the program with `args` to its end (or its timeout).
     RunResult Run(const std::vector<std::string>& args, const RunOptions& options = {}) {
         return Wait(Start(args, options), options);
-    }
-
-    /// The whole content of `path` ("" when it cannot be read).
-    static std::string ReadAll(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
     }
 
   private:
@@ -267,7 +268,7 @@ inline Snapshot TakeSnapshot(const std::string& root) {
             ssize_t n = readlink(p.c_str(), buf.data(), buf.size());
             d << " -> " << std::string(buf.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
         } else if (S_ISREG(st.st_mode)) {
-            d << " [" << ProgramCopy::ReadAll(p) << ']';
+            d << " [" << ReadWholeFile(p) << ']';
         } else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
             d << " rdev " << st.st_rdev;
         } else if (S_ISDIR(st.st_mode)) {
@@ -303,40 +304,6 @@ inline std::string SnapshotDifferences(const Snapshot& before, const Snapshot& a
         }
     }
     return diff;
-}
-
-/// True when `path` itself exists (a dangling link counts).
-inline bool Exists(const std::string& path) {
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0;
-}
-
-/// Writes `content` to `path` (created or truncated); true on success.
-inline bool WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    return static_cast<bool>(out.flush());
-}
-
-/// Sets the modified and accessed times of `path` itself (a link is not followed).
-inline void SetTimes(const std::string& path, std::int64_t sec, long nsec = 0) {
-    struct timespec ts[2] = {{static_cast<time_t>(sec), nsec}, {static_cast<time_t>(sec), nsec}};
-    utimensat(AT_FDCWD, path.c_str(), ts, AT_SYMLINK_NOFOLLOW);
-}
-
-/// The names in the directory `path`, "." and ".." left out.
-inline std::set<std::string> Names(const std::string& path) {
-    std::set<std::string> names;
-    if (DIR* dir = opendir(path.c_str())) {
-        while (dirent* e = readdir(dir)) {
-            const std::string n = e->d_name;
-            if (n != "." && n != "..") {
-                names.insert(n);
-            }
-        }
-        closedir(dir);
-    }
-    return names;
 }
 
 /// The lines of the program's activity log as unrtf reads them (timestamps included); `status` gets
@@ -391,40 +358,11 @@ inline std::string Joined(const std::vector<std::string>& lines) {
     return out;
 }
 
-/// The records of a CSV file as Python's csv module reads them (tests/tools/csv_fields.py), fields in
-/// UTF-8. `ok` is false when Python could not read the file.
-inline std::vector<std::vector<std::string>> ReadCsv(const std::string& csvPath, bool* ok = nullptr) {
-    const std::string script = std::string(VORLEX_TEST_TOOLS) + "/csv_fields.py";
-    int rc = -1;
-    const std::string output =
-        test::RunTool("python3 " + test::ShellQuote(script) + " " + test::ShellQuote(csvPath), &rc);
-    if (ok != nullptr) {
-        *ok = rc == 0;
-    }
-    std::vector<std::vector<std::string>> records;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream words(line);
-        for (std::string hex; words >> hex;) {
-            std::string field;
-            for (std::size_t i = 0; hex != "-" && i + 1 < hex.size(); i += 2) {
-                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-            }
-            fields.push_back(field);
-        }
-        records.push_back(fields);
-    }
-    return records;
-}
-
 /// The Status of every row of a CSV file by its File text (the header left out). A File text that
 /// appears twice is recorded as "DUPLICATE".
 inline std::map<std::string, std::string> CsvStatus(const std::string& csvPath) {
     std::map<std::string, std::string> status;
-    bool ok = false;
-    auto records = ReadCsv(csvPath, &ok);
-    EXPECT_TRUE(ok) << "Python's csv module could not read " << csvPath;
+    auto records = CsvRecords(csvPath);
     for (std::size_t i = 1; i < records.size(); ++i) {
         EXPECT_EQ(records[i].size(), 7u) << "record " << i << " of " << csvPath;
         if (records[i].size() == 7) {

@@ -1,6 +1,6 @@
 // Runs a private copy of the built program as a child process, without a shell and without a display, and
 // reads back what it left: exit code, standard output and error, its activity log through unrtf, its CSV
-// file through Python's csv module.
+// file through Python's csv module (CsvReader.h).
 #pragma once
 
 #include <fcntl.h>
@@ -15,18 +15,19 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "../core/RunTool.h"
-#include "../core/TempDir.h"
+#include "CsvReader.h"
+#include "Files.h"
+#include "LogHtml.h"
+#include "RunTool.h"
+#include "TempDir.h"
 
 extern char** environ;
 
@@ -69,14 +70,6 @@ inline std::vector<std::string> ChildEnvironment(const std::map<std::string, std
         env.push_back(name + "=" + value);
     }
     return env;
-}
-
-/// The content of the file at `path` (empty when it cannot be read).
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
 }
 
 /// Spawn attributes under which a child starts with default signal handling (SIGPIPE included) and no
@@ -261,11 +254,7 @@ class ProgramCopy {
         if (!std::filesystem::exists(path)) {
             return {};
         }
-        int status = 0;
-        std::string html = RunTool("unrtf --html " + ShellQuote(path) + " 2>/dev/null", &status);
-        EXPECT_EQ(status, 0) << "unrtf could not read " << path;
-        auto body = html.find("<body>");
-        return body == std::string::npos ? html : html.substr(body);
+        return test::LogHtml(path);
     }
 
     TempDir dir;
@@ -317,30 +306,6 @@ inline ::testing::AssertionResult HasLinesInOrder(const std::string& html,
         pos = at + line.size();
     }
     return ::testing::AssertionSuccess();
-}
-
-/// The records of a CSV file as Python's csv module reads them (tests/tools/csv_fields.py).
-inline std::vector<std::vector<std::string>> CsvRecords(const std::string& csvPath) {
-    std::vector<std::vector<std::string>> records;
-    int status = 0;
-    std::string output = RunTool("python3 " + ShellQuote(std::string(VORLEX_TEST_TOOLS) + "/csv_fields.py") +
-                                     " " + ShellQuote(csvPath),
-                                 &status);
-    EXPECT_EQ(status, 0) << "python could not read " << csvPath;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream words(line);
-        for (std::string hex; words >> hex;) {
-            std::string field;
-            for (size_t i = 0; hex != "-" && i + 1 < hex.size(); i += 2) {
-                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-            }
-            fields.push_back(field);
-        }
-        records.push_back(fields);
-    }
-    return records;
 }
 
 /// Sets the last-write time of `path` (not following a link) `days` days after now: such an entry is young

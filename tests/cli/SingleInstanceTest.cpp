@@ -13,6 +13,7 @@
 
 using vorlex::test::Child;
 using vorlex::test::DaysLater;
+using vorlex::test::Exists;
 using vorlex::test::ProgramCopy;
 using vorlex::test::RunResult;
 using vorlex::test::TempDir;
@@ -20,10 +21,6 @@ using vorlex::test::WaitUntil;
 namespace fs = std::filesystem;
 
 namespace {
-
-bool Exists(const std::string& path) {
-    return fs::exists(path);
-}
 
 /// Starts the interactive window of `program` on the offscreen platform and waits until its start-up has
 /// run (it deletes the previous log once it holds the instance lock).

@@ -18,6 +18,7 @@
 using vorlex::test::Child;
 using vorlex::test::CsvRecords;
 using vorlex::test::DaysLater;
+using vorlex::test::Exists;
 using vorlex::test::HasLinesInOrder;
 using vorlex::test::LogLineHtml;
 using vorlex::test::MakeYoung;
@@ -32,11 +33,6 @@ namespace {
 const char* const kRed = "#ff0000";
 const char* const kBlack = "#000000";
 const char* const kBlue = "#0000ff";
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
 
 // Settings that would change the run if it read them as criteria, in a layout a rewrite would not keep.
 const char* const kSettings =

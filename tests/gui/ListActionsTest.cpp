@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/TempDir.h"
 #include "ConvenienceSeams.h"
+#include "TempDir.h"
 #include "ui/ListActions.h"
 
 using vorlex::test::EnvGuard;
