@@ -438,14 +438,14 @@ TEST(Kill, ARunKilledMidDeletionIsCompletedByTheNextRun) {
     const Snapshot before = TakeSnapshot(s.outside);
 
     // The list is in path order: once the first file is gone, the deletion runs.
-    pid_t pid = s.prog.Start({s.tree, "1"});
+    auto child = s.prog.Start({s.tree, "1"});
     const std::string first = bulk + "/k-00000";
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (Exists(first) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    kill(pid, SIGKILL);
-    RunResult killed = s.prog.Wait(pid);
+    child->Signal(SIGKILL);
+    RunResult killed = child->Wait();
     ASSERT_EQ(killed.signal, SIGKILL)
         << "the first run ended before it could be killed: " << killed.Describe();
     const std::size_t left = Names(bulk).size();

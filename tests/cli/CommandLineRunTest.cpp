@@ -131,7 +131,7 @@ TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
         }
         const std::string message = WithTree(r.message, tree.path);
         RunResult run = program.Run(args, DaysLater(100));
-        EXPECT_FALSE(run.hung);
+        EXPECT_FALSE(run.timedOut);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "Vorlex: " + message + "\n");
         EXPECT_EQ(run.out, "");
