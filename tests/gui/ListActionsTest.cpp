@@ -82,7 +82,7 @@ TEST(CopyLineText, DirectoryRowsAndQuotesInsideCells) {
               kHeading + "/srv/x/\t\"a\"\"b\"\t\"tab\there\"\t\"del\x7f\"\t7\t0\t\"Dir Deleted\"");
 }
 
-TEST(CopyLineText, StaysTwoLinesWhateverTheFileName) {
+TEST(CopyLineText, QuotesAFileNameOnlyForALineFeedOrTab) {
     // Blanks and quotes in a file name are copied as they are.
     EXPECT_EQ(ui::CopyLineText(FileRow("/srv/say \"hi\".txt")).substr(kHeading.size(), 17),
               "/srv/say \"hi\".txt");
