@@ -31,13 +31,24 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/RunTool.h"
-#include "../core/TempDir.h"
+#include "ChildProcess.h"
+#include "CsvReader.h"
+#include "Files.h"
+#include "RunTool.h"
+#include "TempDir.h"
 #include "app/Controller.h"
 #include "app/ControllerView.h"
 #include "platform/Time.h"
 
 namespace vorlex::adv {
+
+using test::CsvRecords;
+using test::Exists;
+using test::Names;
+using test::ReadWholeFile;
+using test::RunResult;
+using test::SetTimes;
+using test::WriteFile;
 
 /// Seconds the clock of the test build (VORLEX_EXE) is moved ahead in a run, so that files made by the test
 /// count as older than one day.
@@ -64,24 +75,6 @@ struct RunOptions {
     rlim_t openFiles = 0;                       ///< RLIMIT_NOFILE before exec; 0 keeps the test's own
 };
 
-/// How one run ended.
-struct RunResult {
-    bool timedOut = false;  ///< killed after RunOptions::timeoutSeconds
-    int exitCode = -1;      ///< the exit code, -1 when the process did not exit by itself
-    int signal = 0;         ///< the signal that ended it, 0 when it exited
-    std::string out;        ///< what it wrote to standard output
-    std::string err;        ///< what it wrote to standard error
-    long maxRssKiB = 0;     ///< its peak resident set (getrusage of the child)
-
-    /// A one-line description for failure messages.
-    std::string Describe() const {
-        std::ostringstream s;
-        s << "exit " << exitCode << ", signal " << signal << (timedOut ? ", TIMED OUT" : "")
-          << "; stderr: " << err;
-        return s.str();
-    }
-};
-
 /// A copy of the test build of the program (VORLEX_EXE, whose clock RunOptions::clockShiftSeconds moves) in
 /// a folder of its own (its data files live beside it), run like a scheduler would run it: arguments, no
 /// display, no boxes.
@@ -104,120 +97,31 @@ class ProgramCopy {
     std::string CsvPath() const { return Path("VorlexFiles.csv"); }
     std::string IniPath() const { return Path("Vorlex.ini"); }
 
-    /// Starts the program with `args`; returns its process id. Standard output and error go to files of
-    /// the suite, never into the program folder.
-    pid_t Start(const std::vector<std::string>& args, const RunOptions& options = {}) {
-        outPath_ = io_.path + "/run" + std::to_string(++runs_) + ".out";
-        errPath_ = io_.path + "/run" + std::to_string(runs_) + ".err";
-        // Everything the child needs is built before fork: the test may run other threads.
-        std::vector<std::string> argText{Exe()};
-        argText.insert(argText.end(), args.begin(), args.end());
-        std::vector<std::string> envText{"LC_ALL=en_US.UTF-8", "VORLEX_NO_BOXES=1"};
+    /// Starts the program with `args`, under `options` and in a fixed environment.
+    std::unique_ptr<test::Child> Start(const std::vector<std::string>& args,
+                                       const RunOptions& options = {}) const {
+        test::ChildOptions child;
+        child.environment = {"LC_ALL=en_US.UTF-8", "VORLEX_NO_BOXES=1"};
         for (const char* keep : {"PATH", "HOME", "TZ", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
             if (const char* v = std::getenv(keep)) {
-                envText.push_back(std::string(keep) + "=" + v);
+                child.environment.push_back(std::string(keep) + "=" + v);
             }
         }
         if (options.clockShiftSeconds != 0) {
-            envText.push_back("VORLEX_CLOCK_SHIFT=" + std::to_string(options.clockShiftSeconds));
+            child.environment.push_back("VORLEX_CLOCK_SHIFT=" + std::to_string(options.clockShiftSeconds));
         }
-        std::vector<char*> argv;
-        for (auto& a : argText) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        std::vector<char*> envp;
-        for (auto& e : envText) {
-            envp.push_back(e.data());
-        }
-        envp.push_back(nullptr);
-        const std::string exe = Exe();
-        std::fflush(nullptr);
-        pid_t pid = fork();
-        if (pid == 0) {
-            if (options.stackBytes != 0) {
-                struct rlimit rl {
-                    options.stackBytes, options.stackBytes
-                };
-                if (setrlimit(RLIMIT_STACK, &rl) != 0) {
-                    _exit(125);
-                }
-            }
-            if (options.openFiles != 0) {
-                struct rlimit rl {
-                    options.openFiles, options.openFiles
-                };
-                if (setrlimit(RLIMIT_NOFILE, &rl) != 0) {
-                    _exit(125);
-                }
-            }
-            close_range(3, ~0U, 0);  // the test's own descriptors must not count against a low limit
-            int out = open(outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            int null = open("/dev/null", O_RDONLY);
-            if (out < 0 || err < 0 || null < 0 || dup2(null, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) {
-                _exit(126);
-            }
-            close_range(3, ~0U, 0);  // the program starts with the three standard descriptors only
-            execve(exe.c_str(), argv.data(), envp.data());
-            _exit(127);
-        }
-        return pid;
-    }
-
-    /// Waits for the run started last, killing it after the timeout.
-    RunResult Wait(pid_t pid, const RunOptions& options = {}) {
-        RunResult r;
-        int status = 0;
-        struct rusage usage {};
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
-        for (;;) {
-            pid_t got = wait4(pid, &status, WNOHANG, &usage);
-            if (got == pid) {
-                break;
-            }
-            if (got < 0 && errno != EINTR) {
-                return r;
-            }
-            if (std::chrono::steady_clock::now() > deadline) {
-                r.timedOut = true;
-                kill(pid, SIGKILL);
-                while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-                }
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        if (WIFEXITED(status)) {
-            r.exitCode = WEXITSTATUS(status);
-        } else if (WIFSIGNALED(status)) {
-            r.signal = WTERMSIG(status);
-        }
-        r.maxRssKiB = usage.ru_maxrss;
-        r.out = ReadAll(outPath_);
-        r.err = ReadAll(errPath_);
-        return r;
+        child.stackBytes = options.stackBytes;
+        child.openFiles = options.openFiles;
+        return std::make_unique<test::Child>(Exe(), args, child);
     }
 
     /// Runs the program with `args` to its end (or its timeout).
-    RunResult Run(const std::vector<std::string>& args, const RunOptions& options = {}) {
-        return Wait(Start(args, options), options);
-    }
-
-    /// The whole content of `path` ("" when it cannot be read).
-    static std::string ReadAll(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
+    RunResult Run(const std::vector<std::string>& args, const RunOptions& options = {}) const {
+        return Start(args, options)->Wait(options.timeoutSeconds);
     }
 
   private:
     std::string folder_;
-    test::TempDir io_;
-    int runs_ = 0;
-    std::string outPath_;
-    std::string errPath_;
 };
 
 /// The three places of an end-to-end case: the tree the program cleans, a folder beside it that nothing
@@ -267,7 +171,7 @@ inline Snapshot TakeSnapshot(const std::string& root) {
             ssize_t n = readlink(p.c_str(), buf.data(), buf.size());
             d << " -> " << std::string(buf.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
         } else if (S_ISREG(st.st_mode)) {
-            d << " [" << ProgramCopy::ReadAll(p) << ']';
+            d << " [" << ReadWholeFile(p) << ']';
         } else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
             d << " rdev " << st.st_rdev;
         } else if (S_ISDIR(st.st_mode)) {
@@ -303,40 +207,6 @@ inline std::string SnapshotDifferences(const Snapshot& before, const Snapshot& a
         }
     }
     return diff;
-}
-
-/// True when `path` itself exists (a dangling link counts).
-inline bool Exists(const std::string& path) {
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0;
-}
-
-/// Writes `content` to `path` (created or truncated); true on success.
-inline bool WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    return static_cast<bool>(out.flush());
-}
-
-/// Sets the modified and accessed times of `path` itself (a link is not followed).
-inline void SetTimes(const std::string& path, std::int64_t sec, long nsec = 0) {
-    struct timespec ts[2] = {{static_cast<time_t>(sec), nsec}, {static_cast<time_t>(sec), nsec}};
-    utimensat(AT_FDCWD, path.c_str(), ts, AT_SYMLINK_NOFOLLOW);
-}
-
-/// The names in the directory `path`, "." and ".." left out.
-inline std::set<std::string> Names(const std::string& path) {
-    std::set<std::string> names;
-    if (DIR* dir = opendir(path.c_str())) {
-        while (dirent* e = readdir(dir)) {
-            const std::string n = e->d_name;
-            if (n != "." && n != "..") {
-                names.insert(n);
-            }
-        }
-        closedir(dir);
-    }
-    return names;
 }
 
 /// The lines of the program's activity log as unrtf reads them (timestamps included); `status` gets
@@ -391,40 +261,11 @@ inline std::string Joined(const std::vector<std::string>& lines) {
     return out;
 }
 
-/// The records of a CSV file as Python's csv module reads them (tests/tools/csv_fields.py), fields in
-/// UTF-8. `ok` is false when Python could not read the file.
-inline std::vector<std::vector<std::string>> ReadCsv(const std::string& csvPath, bool* ok = nullptr) {
-    const std::string script = std::string(VORLEX_TEST_TOOLS) + "/csv_fields.py";
-    int rc = -1;
-    const std::string output =
-        test::RunTool("python3 " + test::ShellQuote(script) + " " + test::ShellQuote(csvPath), &rc);
-    if (ok != nullptr) {
-        *ok = rc == 0;
-    }
-    std::vector<std::vector<std::string>> records;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream words(line);
-        for (std::string hex; words >> hex;) {
-            std::string field;
-            for (std::size_t i = 0; hex != "-" && i + 1 < hex.size(); i += 2) {
-                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-            }
-            fields.push_back(field);
-        }
-        records.push_back(fields);
-    }
-    return records;
-}
-
 /// The Status of every row of a CSV file by its File text (the header left out). A File text that
 /// appears twice is recorded as "DUPLICATE".
 inline std::map<std::string, std::string> CsvStatus(const std::string& csvPath) {
     std::map<std::string, std::string> status;
-    bool ok = false;
-    auto records = ReadCsv(csvPath, &ok);
-    EXPECT_TRUE(ok) << "Python's csv module could not read " << csvPath;
+    auto records = CsvRecords(csvPath);
     for (std::size_t i = 1; i < records.size(); ++i) {
         EXPECT_EQ(records[i].size(), 7u) << "record " << i << " of " << csvPath;
         if (records[i].size() == 7) {

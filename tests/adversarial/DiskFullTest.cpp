@@ -46,7 +46,7 @@ TEST(FullDisk, AnUnattendedRunReportsTheErrorEndsWithOneAndDeletesNothing) {
 
     ADV_EXPECT_FINISHED(r, 1);
     EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
-    EXPECT_EQ(ProgramCopy::ReadAll(prog.IniPath()), ini);
+    EXPECT_EQ(ReadWholeFile(prog.IniPath()), ini);
     EXPECT_EQ(Names(prog.Folder()), (std::set<std::string>{"vorlex", "Vorlex.ini"}))
         << "no half-written file and no temporary file is left";
     EXPECT_EQ(SnapshotDifferences(before, TakeSnapshot(tree)), "")
@@ -74,9 +74,9 @@ TEST(FullDisk, WhenTheDiskFillsAfterTheScanThePreviousFilesStayIntact) {
     c->Guarded([&] { c->SaveSettings(); });
     c->Guarded([&] { c->ScanNow(); });
     ASSERT_TRUE(view.messages.empty()) << view.messages.front().text;
-    const std::string csv = ProgramCopy::ReadAll(prog + "/VorlexFiles.csv");
-    const std::string rtf = ProgramCopy::ReadAll(prog + "/VorlexActivity.rtf");
-    const std::string ini = ProgramCopy::ReadAll(prog + "/Vorlex.ini");
+    const std::string csv = ReadWholeFile(prog + "/VorlexFiles.csv");
+    const std::string rtf = ReadWholeFile(prog + "/VorlexActivity.rtf");
+    const std::string ini = ReadWholeFile(prog + "/Vorlex.ini");
     ASSERT_NE(csv.find("old19.dat"), std::string::npos);
     ASSERT_NE(rtf.find("Finished."), std::string::npos);
     FillUp(prog + "/filler");
@@ -85,9 +85,9 @@ TEST(FullDisk, WhenTheDiskFillsAfterTheScanThePreviousFilesStayIntact) {
     c->SetDaysOld(7);
     c->Guarded([&] { c->SaveSettings(); });
 
-    EXPECT_EQ(ProgramCopy::ReadAll(prog + "/VorlexFiles.csv"), csv);
-    EXPECT_EQ(ProgramCopy::ReadAll(prog + "/VorlexActivity.rtf"), rtf);
-    EXPECT_EQ(ProgramCopy::ReadAll(prog + "/Vorlex.ini"), ini);
+    EXPECT_EQ(ReadWholeFile(prog + "/VorlexFiles.csv"), csv);
+    EXPECT_EQ(ReadWholeFile(prog + "/VorlexActivity.rtf"), rtf);
+    EXPECT_EQ(ReadWholeFile(prog + "/Vorlex.ini"), ini);
     EXPECT_EQ(Names(prog),
               (std::set<std::string>{"VorlexFiles.csv", "VorlexActivity.rtf", "Vorlex.ini", "filler"}));
     ASSERT_EQ(view.messages.size(), 2u);

@@ -202,7 +202,7 @@ TEST(LockedEntries, EntriesLockedByAnotherProcessAreKeptWithTheInUseReason) {
     RunResult r = s.prog.Run({s.tree, "1"});
 
     ADV_EXPECT_FINISHED(r, 0);
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/locked.dat"), "locked");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/locked.dat"), "locked");
     EXPECT_TRUE(Exists(s.tree + "/lockeddir"));
     EXPECT_EQ(Names(s.tree), (std::set<std::string>{"locked.dat", "lockeddir"}));
     auto status = CsvStatus(s.prog.CsvPath());
@@ -237,8 +237,8 @@ TEST(LockedEntries, EntriesUnderRecordLocksOfAnotherProcessAreKeptAsInUse) {
     RunResult r = s.prog.Run({s.tree, "1"});
 
     ADV_EXPECT_FINISHED(r, 0);
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/posix.db"), "posix");
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/ofd.db"), "ofd");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/posix.db"), "posix");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/ofd.db"), "ofd");
     EXPECT_EQ(Names(s.tree), (std::set<std::string>{"posix.db", "ofd.db", "posixdir", "ofddir"}));
     auto status = CsvStatus(s.prog.CsvPath());
     EXPECT_EQ(status[s.tree + "/posix.db"], "NOT Deleted");
@@ -293,7 +293,7 @@ TEST(LockedEntries, ImmutableEntriesAreKeptWithTheSystemsReason) {
     RunResult r = s.prog.Run({s.tree, "1"});
 
     ADV_EXPECT_FINISHED(r, 0);
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/frozen.dat"), "frozen");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/frozen.dat"), "frozen");
     EXPECT_EQ(Names(s.tree), (std::set<std::string>{"frozen.dat", "frozendir"}));
     auto status = CsvStatus(s.prog.CsvPath());
     EXPECT_EQ(status[s.tree + "/frozen.dat"], "NOT Deleted");

@@ -63,7 +63,7 @@ TEST(HostileNames, OneCsvRowPerFileAReadableLogAndOnlyTheMatchingFilesGo) {
     EXPECT_EQ(Names(s.tree), keep);
 
     bool ok = false;
-    auto records = ReadCsv(s.prog.CsvPath(), &ok);
+    auto records = CsvRecords(s.prog.CsvPath(), &ok);
     ASSERT_TRUE(ok) << "Python's csv module could not read the file";
     std::multiset<std::string> rows;
     for (std::size_t i = 1; i < records.size(); ++i) {

@@ -159,9 +159,7 @@ std::string EngineRound(SwapScene& s, std::uint64_t& swaps) {
 
 std::vector<std::pair<std::string, std::string>> CsvRows(const std::string& csv) {
     std::vector<std::pair<std::string, std::string>> rows;
-    bool ok = false;
-    auto records = ReadCsv(csv, &ok);
-    EXPECT_TRUE(ok);
+    auto records = CsvRecords(csv);
     for (std::size_t i = 1; i < records.size(); ++i) {
         if (records[i].size() == 7) {
             rows.emplace_back(records[i][0], records[i][6]);
@@ -440,14 +438,14 @@ TEST(Kill, ARunKilledMidDeletionIsCompletedByTheNextRun) {
     const Snapshot before = TakeSnapshot(s.outside);
 
     // The list is in path order: once the first file is gone, the deletion runs.
-    pid_t pid = s.prog.Start({s.tree, "1"});
+    auto child = s.prog.Start({s.tree, "1"});
     const std::string first = bulk + "/k-00000";
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (Exists(first) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    kill(pid, SIGKILL);
-    RunResult killed = s.prog.Wait(pid);
+    child->Signal(SIGKILL);
+    RunResult killed = child->Wait();
     ASSERT_EQ(killed.signal, SIGKILL)
         << "the first run ended before it could be killed: " << killed.Describe();
     const std::size_t left = Names(bulk).size();
@@ -502,8 +500,8 @@ TEST(ChangedSinceTheScan, FilesRewrittenOrReplacedAfterTheScanAreKeptWithTheirRe
 
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(Names(s.tree), (std::set<std::string>{"rewritten.dat", "replaced.dat"}));
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/rewritten.dat"), "rewritten");
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/replaced.dat"), "replaced");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/rewritten.dat"), "rewritten");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/replaced.dat"), "replaced");
     auto log = ControllerLog(*c);
     const std::map<std::string, std::string> reasons = {
         {"rewritten.dat", "Reason: The file was changed since the scan and is no longer old enough"},
@@ -556,8 +554,8 @@ TEST(ChangedSinceTheScan, FilesRewrittenWithTheirTimesPutBackAreKept) {
 
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(Names(s.tree), (std::set<std::string>{"longer.dat", "samesize.dat"}));
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/longer.dat"), "new and longer");
-    EXPECT_EQ(ProgramCopy::ReadAll(s.tree + "/samesize.dat"), "AS SCANNED");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/longer.dat"), "new and longer");
+    EXPECT_EQ(ReadWholeFile(s.tree + "/samesize.dat"), "AS SCANNED");
     auto log = ControllerLog(*c);
     for (const char* name : {"longer.dat", "samesize.dat"}) {
         const long at = IndexOf(log, "Could not delete " + s.tree + "/" + name);

@@ -84,7 +84,7 @@ TEST(Limits, TenThousandLevelsUnderASmallStackAndSixtyFourDescriptors) {
     EXPECT_EQ(files, 5u);
     EXPECT_EQ(dirs, static_cast<std::size_t>(kDepth));
     EXPECT_GT(longest, static_cast<std::size_t>(PATH_MAX) * 4);
-    const std::string rtf = ProgramCopy::ReadAll(s.prog.LogPath());
+    const std::string rtf = ReadWholeFile(s.prog.LogPath());
     EXPECT_NE(rtf.find(" 5 files deleted.\\par"), std::string::npos);
     EXPECT_NE(rtf.find(" 10000 empty directories deleted.\\par"), std::string::npos);
     EXPECT_EQ(rtf.find("Access denied"), std::string::npos);
@@ -169,7 +169,7 @@ TEST(Limits, FourHundredThousandEntriesInOneDirectory) {
     }
     EXPECT_EQ(deleted, static_cast<std::size_t>(kEntries));
     EXPECT_EQ(rows.size(), static_cast<std::size_t>(kEntries) + 1);  // and the emptied folder's row
-    const std::string rtf = ProgramCopy::ReadAll(s.prog.LogPath());
+    const std::string rtf = ReadWholeFile(s.prog.LogPath());
     EXPECT_NE(rtf.find(" 400000 files found under " + s.tree + "\\par"), std::string::npos);
     EXPECT_NE(rtf.find(" 400000 files deleted.\\par"), std::string::npos);
 }

@@ -46,7 +46,7 @@ TEST(Times, FutureTimesKeepEntriesAndTimesBefore1970AreOld) {
     EXPECT_EQ(SnapshotDifferences(before, TakeSnapshot(s.outside)), "");
     EXPECT_EQ(Names(s.tree), (std::set<std::string>{"future.dat", "future-ns.dat", "futuredir"}));
     bool ok = false;
-    auto records = ReadCsv(s.prog.CsvPath(), &ok);
+    auto records = CsvRecords(s.prog.CsvPath(), &ok);
     ASSERT_TRUE(ok);
     std::map<std::string, std::vector<std::string>> byPath;
     for (std::size_t i = 1; i < records.size(); ++i) {

@@ -1,6 +1,5 @@
 // The command line through the real program: refusals with their exit code and red bold log line, the usage
 // text, and the switches' effect on a real tree.
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,35 +8,21 @@
 #include "ProgramRun.h"
 #include "app/CommandLine.h"
 
+using vorlex::test::CsvFiles;
 using vorlex::test::CsvRecords;
 using vorlex::test::DaysLater;
+using vorlex::test::Exists;
 using vorlex::test::HasLinesInOrder;
 using vorlex::test::LogLineHtml;
 using vorlex::test::ProgramCopy;
 using vorlex::test::RunResult;
 using vorlex::test::TempDir;
-namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kRed = "#ff0000";
 const char* const kBlack = "#000000";
 const char* const kBlue = "#0000ff";
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
-
-/// The File cells of the CSV records after the header.
-std::vector<std::string> CsvFiles(const std::string& csvPath) {
-    std::vector<std::string> files;
-    auto records = CsvRecords(csvPath);
-    for (size_t i = 1; i < records.size(); ++i) {
-        files.push_back(records[i].empty() ? std::string() : records[i][0]);
-    }
-    return files;
-}
 
 /// `text` with "{tree}" replaced by `tree`.
 std::string WithTree(std::string text, const std::string& tree) {
@@ -146,7 +131,7 @@ TEST(CommandLineRun, EveryRefusalEndsWithCodeOneAndItsRedBoldLine) {
         }
         const std::string message = WithTree(r.message, tree.path);
         RunResult run = program.Run(args, DaysLater(100));
-        EXPECT_FALSE(run.hung);
+        EXPECT_FALSE(run.timedOut);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "Vorlex: " + message + "\n");
         EXPECT_EQ(run.out, "");

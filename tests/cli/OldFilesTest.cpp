@@ -17,8 +17,9 @@
 
 #include "ProgramRun.h"
 
-using vorlex::test::CsvRecords;
+using vorlex::test::CsvFiles;
 using vorlex::test::DaysLater;
+using vorlex::test::Exists;
 using vorlex::test::HasLinesInOrder;
 using vorlex::test::LogLineHtml;
 using vorlex::test::ProgramCopy;
@@ -32,22 +33,6 @@ namespace {
 
 const char* const kBlack = "#000000";
 constexpr std::int64_t kDay = 86400;
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
-
-/// The File cells of the CSV records after the header, sorted.
-std::vector<std::string> SortedCsvFiles(const std::string& csvPath) {
-    std::vector<std::string> files;
-    auto records = CsvRecords(csvPath);
-    for (size_t i = 1; i < records.size(); ++i) {
-        files.push_back(records[i].empty() ? std::string() : records[i][0]);
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 std::int64_t NowSeconds() {
     struct timeval now {};
@@ -192,7 +177,9 @@ TEST(ShippedProgram, DeletesFilesOldOnDiskAndKeepsThoseWithOneRecentTime) {
     ProgramCopy program(VORLEX_SHIPPED_EXE);
     RunResult run = program.Run({image.Path("data"), "30"}, {{"VORLEX_CLOCK_SHIFT", ""}});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(SortedCsvFiles(program.PathOf("VorlexFiles.csv")),
+    std::vector<std::string> listed = CsvFiles(program.PathOf("VorlexFiles.csv"));
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed,
               (std::vector<std::string>{image.Path("data/old.txt"), image.Path("data/sub/old too.txt")}));
     EXPECT_TRUE(HasLinesInOrder(program.LogHtml(),
                                 {LogLineHtml("Searching path " + image.Path("data"), kBlack, false),

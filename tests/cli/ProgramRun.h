@@ -1,6 +1,6 @@
 // Runs a private copy of the built program as a child process, without a shell and without a display, and
 // reads back what it left: exit code, standard output and error, its activity log through unrtf, its CSV
-// file through Python's csv module.
+// file through Python's csv module (CsvReader.h).
 #pragma once
 
 #include <fcntl.h>
@@ -15,34 +15,24 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "../core/RunTool.h"
-#include "../core/TempDir.h"
+#include "ChildProcess.h"
+#include "CsvReader.h"
+#include "Files.h"
+#include "LogHtml.h"
+#include "RunTool.h"
+#include "TempDir.h"
 
 extern char** environ;
 
 namespace vorlex::test {
-
-/// Seconds after which a child that has not ended counts as hung and is killed.
-inline constexpr int kHangGuardSeconds = 60;
-
-/// What a finished child left behind.
-struct RunResult {
-    int exitCode = -1;  ///< the exit status, -1 when the child did not exit normally
-    int signal = 0;     ///< the signal that ended the child, 0 when it exited
-    bool hung = false;  ///< the hang guard had to kill it
-    std::string out;    ///< standard output
-    std::string err;    ///< standard error
-};
 
 /// The child's environment: this process's, without DISPLAY and WAYLAND_DISPLAY (as `env -u DISPLAY` run by
 /// a scheduler), then `extra` set on top (an empty value removes the variable).
@@ -71,12 +61,14 @@ inline std::vector<std::string> ChildEnvironment(const std::map<std::string, std
     return env;
 }
 
-/// The content of the file at `path` (empty when it cannot be read).
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+/// Start options of a child in this process's environment changed by `extra` (see ChildEnvironment), in the
+/// working directory `workDir` (empty: the test's own).
+inline ChildOptions Inherited(const std::map<std::string, std::string>& extra = {},
+                              const std::string& workDir = {}) {
+    ChildOptions options;
+    options.environment = ChildEnvironment(extra);
+    options.workDir = workDir;
+    return options;
 }
 
 /// Spawn attributes under which a child starts with default signal handling (SIGPIPE included) and no
@@ -103,125 +95,6 @@ class DefaultSignals {
     posix_spawnattr_t attr_;
 };
 
-/// One started child. Its standard output and error go to files of their own, so a child that runs long
-/// never blocks on a full pipe.
-class Child {
-  public:
-    Child(const std::string& exe, const std::vector<std::string>& args,
-          const std::map<std::string, std::string>& extraEnv, const std::string& workDir = {}) {
-        outPath_ = streams_.path + "/stdout";
-        errPath_ = streams_.path + "/stderr";
-        std::vector<std::string> argv{exe};
-        argv.insert(argv.end(), args.begin(), args.end());
-        std::vector<char*> cargv;
-        for (auto& a : argv) {
-            cargv.push_back(a.data());
-        }
-        cargv.push_back(nullptr);
-        std::vector<std::string> env = ChildEnvironment(extraEnv);
-        std::vector<char*> cenv;
-        for (auto& e : env) {
-            cenv.push_back(e.data());
-        }
-        cenv.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (!workDir.empty()) {
-            posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
-        }
-        const DefaultSignals signals;
-        int rc = posix_spawn(&pid_, exe.c_str(), &actions, signals.Get(), cargv.data(), cenv.data());
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) {
-            ADD_FAILURE() << "cannot start " << exe << ": " << std::strerror(rc);
-            pid_ = -1;
-        }
-    }
-    ~Child() {
-        if (pid_ > 0 && !reaped_) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    pid_t Pid() const { return pid_; }
-
-    /// Sends `sig` to the child.
-    void Signal(int sig) const {
-        if (pid_ > 0 && !reaped_) {
-            kill(pid_, sig);
-        }
-    }
-
-    /// True while the child has not ended.
-    bool Running() {
-        if (pid_ <= 0 || reaped_) {
-            return false;
-        }
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            Reaped(status);
-            return false;
-        }
-        return true;
-    }
-
-    /// Waits for the end of the child; after `guardSeconds` it is killed and reported as hung.
-    RunResult Wait(int guardSeconds = kHangGuardSeconds) {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(guardSeconds);
-        while (Running()) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(pid_, SIGKILL);
-                int status = 0;
-                waitpid(pid_, &status, 0);
-                Reaped(status);
-                result_.hung = true;
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        result_.out = ReadWholeFile(outPath_);
-        result_.err = ReadWholeFile(errPath_);
-        return result_;
-    }
-
-  private:
-    void Reaped(int status) {
-        reaped_ = true;
-        if (WIFEXITED(status)) {
-            result_.exitCode = WEXITSTATUS(status);
-        } else if (WIFSIGNALED(status)) {
-            result_.signal = WTERMSIG(status);
-        }
-    }
-
-    TempDir streams_;
-    std::string outPath_;
-    std::string errPath_;
-    pid_t pid_ = -1;
-    bool reaped_ = false;
-    RunResult result_;
-};
-
-/// Polls `condition` until it holds or the hang guard runs out; returns whether it held.
-template <typename Condition>
-bool WaitUntil(Condition condition, int guardSeconds = kHangGuardSeconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(guardSeconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
 /// A private copy of a built program in a temporary folder: its settings, log and CSV files, and its
 /// single-instance key (the program file's full path), are its own.
 class ProgramCopy {
@@ -246,7 +119,7 @@ class ProgramCopy {
     std::unique_ptr<Child> Start(const std::vector<std::string>& args,
                                  const std::map<std::string, std::string>& extraEnv = {},
                                  const std::string& workDir = {}) const {
-        return std::make_unique<Child>(exe, args, extraEnv, workDir);
+        return std::make_unique<Child>(exe, args, Inherited(extraEnv, workDir));
     }
 
     /// Runs the copy with `args` to its end.
@@ -261,11 +134,7 @@ class ProgramCopy {
         if (!std::filesystem::exists(path)) {
             return {};
         }
-        int status = 0;
-        std::string html = RunTool("unrtf --html " + ShellQuote(path) + " 2>/dev/null", &status);
-        EXPECT_EQ(status, 0) << "unrtf could not read " << path;
-        auto body = html.find("<body>");
-        return body == std::string::npos ? html : html.substr(body);
+        return test::LogHtml(path);
     }
 
     TempDir dir;
@@ -317,30 +186,6 @@ inline ::testing::AssertionResult HasLinesInOrder(const std::string& html,
         pos = at + line.size();
     }
     return ::testing::AssertionSuccess();
-}
-
-/// The records of a CSV file as Python's csv module reads them (tests/tools/csv_fields.py).
-inline std::vector<std::vector<std::string>> CsvRecords(const std::string& csvPath) {
-    std::vector<std::vector<std::string>> records;
-    int status = 0;
-    std::string output = RunTool("python3 " + ShellQuote(std::string(VORLEX_TEST_TOOLS) + "/csv_fields.py") +
-                                     " " + ShellQuote(csvPath),
-                                 &status);
-    EXPECT_EQ(status, 0) << "python could not read " << csvPath;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream words(line);
-        for (std::string hex; words >> hex;) {
-            std::string field;
-            for (size_t i = 0; hex != "-" && i + 1 < hex.size(); i += 2) {
-                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-            }
-            fields.push_back(field);
-        }
-        records.push_back(fields);
-    }
-    return records;
 }
 
 /// Sets the last-write time of `path` (not following a link) `days` days after now: such an entry is young

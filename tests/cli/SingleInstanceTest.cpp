@@ -13,6 +13,7 @@
 
 using vorlex::test::Child;
 using vorlex::test::DaysLater;
+using vorlex::test::Exists;
 using vorlex::test::ProgramCopy;
 using vorlex::test::RunResult;
 using vorlex::test::TempDir;
@@ -20,10 +21,6 @@ using vorlex::test::WaitUntil;
 namespace fs = std::filesystem;
 
 namespace {
-
-bool Exists(const std::string& path) {
-    return fs::exists(path);
-}
 
 /// Starts the interactive window of `program` on the offscreen platform and waits until its start-up has
 /// run (it deletes the previous log once it holds the instance lock).
@@ -50,7 +47,7 @@ TEST(SingleInstance, SecondStartOfTheSameFileDoesNothingAndEndsWithZero) {
     auto window = StartWindow(program);
 
     RunResult second = program.Run({tree.path, "0"}, DaysLater(40));
-    EXPECT_FALSE(second.hung);
+    EXPECT_FALSE(second.timedOut);
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.out, "");
     EXPECT_EQ(second.err, NothingDone(program));
@@ -96,7 +93,7 @@ TEST(SingleInstance, UnattendedRunHoldsTheInstanceAgainstRepeatedStarts) {
     for (int start = 0; start < 20; ++start) {
         SCOPED_TRACE(start);
         RunResult again = program.Start({tree.path, "0"}, DaysLater(40))->Wait(10);
-        ASSERT_FALSE(again.hung);
+        ASSERT_FALSE(again.timedOut);
         EXPECT_EQ(again.exitCode, 0);
         EXPECT_EQ(again.err, NothingDone(program));
     }
@@ -147,7 +144,7 @@ time.sleep(120)
     Child squatter("/usr/bin/setpriv",
                    {"--reuid", "65534", "--regid", "65534", "--clear-groups", "/usr/bin/python3", "-c",
                     script, exe, tmp.path},
-                   {});
+                   vorlex::test::Inherited());
     ASSERT_TRUE(WaitUntil([&] { return Exists(tmp.path + "/vorlex-0") || !squatter.Running(); }));
     ASSERT_TRUE(squatter.Running()) << squatter.Wait().err;
     struct stat st {};

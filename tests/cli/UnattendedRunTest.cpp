@@ -18,6 +18,7 @@
 using vorlex::test::Child;
 using vorlex::test::CsvRecords;
 using vorlex::test::DaysLater;
+using vorlex::test::Exists;
 using vorlex::test::HasLinesInOrder;
 using vorlex::test::LogLineHtml;
 using vorlex::test::MakeYoung;
@@ -32,11 +33,6 @@ namespace {
 const char* const kRed = "#ff0000";
 const char* const kBlack = "#000000";
 const char* const kBlue = "#0000ff";
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
 
 // Settings that would change the run if it read them as criteria, in a layout a rewrite would not keep.
 const char* const kSettings =
@@ -88,7 +84,7 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
     fs::create_directory_symlink(outside.path, root + "/dir-link");
 
     RunResult run = program.Run({root, "30"}, DaysLater(40));
-    ASSERT_FALSE(run.hung);
+    ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
@@ -203,7 +199,7 @@ class TestDisplay {
   public:
     explicit TestDisplay(int base)
         : name_(":" + std::to_string(base + getpid() % 500)),
-          server_("/usr/bin/Xvfb", {name_, "-nolisten", "tcp"}, {}) {}
+          server_("/usr/bin/Xvfb", {name_, "-nolisten", "tcp"}, vorlex::test::Inherited()) {}
     ~TestDisplay() {
         server_.Signal(SIGTERM);
         server_.Wait();
@@ -280,7 +276,7 @@ TEST(UnattendedRun, TerminationSignalEndsARunWhoseBoxIsUp) {
         RunWithBox box(display.Name());
         box.run->Signal(sig);
         RunResult ended = box.run->Wait(20);
-        EXPECT_FALSE(ended.hung) << "the box kept the run from ending";
+        EXPECT_FALSE(ended.timedOut) << "the box kept the run from ending";
         EXPECT_EQ(ended.exitCode, 1);
         EXPECT_NE(ended.err.find("cannot be accessed."), std::string::npos) << ended.err;
         EXPECT_TRUE(Exists(box.old));
@@ -298,7 +294,7 @@ TEST(UnattendedRun, ABoxNobodyClicksClosesByItself) {
     RunWithBox box(display.Name());
     // Well beyond the box's minute: a run still there then waits for a click.
     RunResult ended = box.run->Wait(150);
-    EXPECT_FALSE(ended.hung) << "the box waited for a click";
+    EXPECT_FALSE(ended.timedOut) << "the box waited for a click";
     EXPECT_EQ(ended.exitCode, 1);
 }
 
@@ -326,7 +322,7 @@ TEST(UnattendedRun, TerminationRequestStopsTheRunWithCodeOne) {
     ASSERT_TRUE(child->Running());
     child->Signal(SIGTERM);
     RunResult run = child->Wait();
-    EXPECT_FALSE(run.hung);
+    EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.signal, 0);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Exists(old));
@@ -343,7 +339,7 @@ TEST(UnattendedRun, FatalSignalIsReportedInTheLog) {
     ASSERT_TRUE(child->Running());
     child->Signal(SIGSEGV);
     RunResult run = child->Wait();
-    EXPECT_FALSE(run.hung);
+    EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Exists(old));
     EXPECT_TRUE(HasLinesInOrder(

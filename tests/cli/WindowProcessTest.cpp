@@ -26,7 +26,7 @@ TEST(WindowProcess, TerminationRequestClosesTheWindowLikeTheTitleBar) {
     ASSERT_TRUE(window->Running());
     window->Signal(SIGTERM);
     RunResult run = window->Wait();
-    EXPECT_FALSE(run.hung);
+    EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0);
     // The log of the session is saved; the geometry is written, the criteria are not.
     EXPECT_TRUE(HasLinesInOrder(program.LogHtml(),

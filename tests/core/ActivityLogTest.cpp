@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RunTool.h"
+#include "LogHtml.h"
 #include "TempDir.h"
 #include "platform/FileAccess.h"
 #include "report/ActivityLog.h"
@@ -9,19 +9,13 @@
 
 using namespace vorlex::base;
 using namespace vorlex::report;
-using vorlex::test::RunTool;
-using vorlex::test::ShellQuote;
 
 namespace {
 
 std::string UnrtfHtml(const std::vector<LogEntry>& entries, vorlex::test::TempDir& dir) {
     std::string path = dir.path + "/VorlexActivity.rtf";
     EXPECT_EQ(vorlex::platform::ReplaceFileContent(path, RenderRtf(entries)), 0);
-    int status = 0;
-    std::string html = RunTool("unrtf --html " + ShellQuote(path) + " 2>/dev/null", &status);
-    EXPECT_EQ(status, 0);
-    auto body = html.find("<body>");
-    return body == std::string::npos ? html : html.substr(body);
+    return vorlex::test::LogHtml(path);
 }
 
 LogEntry Line(std::string ts, std::string msg, LogColour c, LogStyle s) {

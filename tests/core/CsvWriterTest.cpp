@@ -2,10 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <random>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -13,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CsvReader.h"
 #include "FileSizeLimit.h"
 #include "LineLog.h"
 #include "TempDir.h"
@@ -28,44 +27,11 @@ using vorlex::scan::Column;
 using vorlex::scan::ResultRow;
 using vorlex::scan::RowFormatter;
 using vorlex::scan::RowStatus;
+using vorlex::test::CsvRecords;
 using vorlex::test::ScopedTimeZone;
 using vorlex::test::Utc;
-using Records = std::vector<std::vector<std::string>>;
 
 namespace {
-
-/// The records of a CSV file as Python's csv module reads them (tests/tools/csv_fields.py).
-Records ReadWithPython(const std::string& csvPath) {
-    const std::string script =
-        (std::filesystem::path(VORLEX_TEST_DATA).parent_path() / "tools" / "csv_fields.py").string();
-    const std::string command = "python3 '" + script + "' '" + csvPath + "'";
-    Records records;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        ADD_FAILURE() << "cannot run " << command;
-        return records;
-    }
-    std::string output;
-    char buf[4096];
-    for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) {
-        output.append(buf, n);
-    }
-    EXPECT_EQ(pclose(pipe), 0) << "python could not read " << csvPath;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream words(line);
-        for (std::string hex; words >> hex;) {
-            std::string field;
-            for (std::size_t i = 0; hex != "-" && i + 1 < hex.size(); i += 2) {
-                field += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-            }
-            fields.push_back(field);
-        }
-        records.push_back(fields);
-    }
-    return records;
-}
 
 ResultRow Row(std::string path, std::uint64_t size = 1'536'000, RowStatus status = RowStatus::Found) {
     ResultRow r;
@@ -137,7 +103,7 @@ TEST(WriteCsvFile, HostilePathsStayOneRecordEachWhenReadBack) {
         "/data/???.txt",
     };
     const std::vector<std::string> expectedSizes = {"1500", "4882813", "0", "1", "1500", "1500", "1500"};
-    Records records = ReadWithPython(path);
+    auto records = CsvRecords(path);
     ASSERT_EQ(records.size(), rows.size() + 1);
     EXPECT_EQ(records[0], (std::vector<std::string>{"File", "Created", "Modified", "Accessed", "Age (Days)",
                                                     "Size (KB)", "Status"}));
@@ -174,12 +140,12 @@ TEST(WriteCsvFile, SeparatorsStayAndAnEmptyListGivesTheHeaderAlone) {
     std::vector<ResultRow> rows = {Row("/d/x")};
     ASSERT_EQ(WriteCsvFile(path, rows, RowFormatter(RegionalFormats{"%m/%d/%Y", "%H:%M:%S", "."}, kStart)),
               0);
-    EXPECT_EQ(ReadWithPython(path).at(1).at(5), "1.500");
+    EXPECT_EQ(CsvRecords(path).at(1).at(5), "1.500");
 
     // A short date with a comma is not quoted, so it splits into two fields.
     ASSERT_EQ(WriteCsvFile(path, rows, RowFormatter(RegionalFormats{"%a, %d %b %Y", "%H:%M", ","}, kStart)),
               0);
-    Records records = ReadWithPython(path);
+    auto records = CsvRecords(path);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].size(), 10u);
     EXPECT_EQ(records[1][8], "1500");

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
 #include "base/LogSink.h"
 #include "cleanup/CleanupHost.h"
 #include "platform/Time.h"
@@ -138,18 +139,6 @@ inline std::vector<scan::ResultRow> ScanRows(const std::string& root, platform::
     std::sort(rows.begin(), rows.end(),
               [](const scan::ResultRow& a, const scan::ResultRow& b) { return a.path < b.path; });
     return rows;
-}
-
-/// Sets the modified (and accessed) time of `path` itself, not following a link.
-inline void SetTimes(const std::string& path, std::int64_t sec) {
-    struct timespec ts[2] = {{static_cast<time_t>(sec), 0}, {static_cast<time_t>(sec), 0}};
-    utimensat(AT_FDCWD, path.c_str(), ts, AT_SYMLINK_NOFOLLOW);
-}
-
-/// True when `path` exists (a dangling link counts).
-inline bool Exists(const std::string& path) {
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0;
 }
 
 /// Everything about the tree `dir` that a deletion could change: per entry its type, mode, size, modified

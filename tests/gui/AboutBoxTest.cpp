@@ -98,7 +98,7 @@ TEST(AboutBox, WebAddressOpensInTheDefaultBrowser) {
     f.box.hide();
 }
 
-TEST(Glyphs, EveryButtonHasABuiltInPicture) {
+TEST(Glyphs, EachListedGlyphHasABuiltInPicture) {
     for (const char* name :
          {"edit-find", "edit-delete", "process-stop", "help-about", "help-contents", "window-close",
           "document-save", "folder-open", "view-list-details", "tools-check-spelling", "dialog-ok"}) {

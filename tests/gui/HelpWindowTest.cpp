@@ -1,9 +1,7 @@
 // Help: the pages shipped with the program, the help window with and without them, the context look-up
 // and F1.
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,11 +15,13 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/TempDir.h"
 #include "ConvenienceSeams.h"
+#include "Files.h"
+#include "TempDir.h"
 #include "ui/HelpWindow.h"
 
 using vorlex::test::NoMessageBoxes;
+using vorlex::test::ReadWholeFile;
 using vorlex::test::RecordingLauncher;
 namespace ui = vorlex::ui;
 namespace fs = std::filesystem;
@@ -33,13 +33,6 @@ const fs::path kHelpSource = fs::path(__FILE__).parent_path() / ".." / ".." / "d
 
 QString HelpFolder() {
     return QString::fromStdString(fs::canonical(kHelpSource).string()) + "/";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
 }
 
 /// Records the contexts ShowHelp is asked for, for one test.
@@ -69,7 +62,7 @@ TEST(HelpPages, ContentsAndBothContextPagesExistAndEveryLinkLeadsSomewhere) {
             continue;
         }
         ++pages;
-        const QString html = QString::fromStdString(ReadAll(entry.path()));
+        const QString html = QString::fromStdString(ReadWholeFile(entry.path()));
         EXPECT_TRUE(html.contains(QStringLiteral("<title>"))) << entry.path();
         for (auto it = link.globalMatch(html); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
@@ -82,7 +75,7 @@ TEST(HelpPages, ContentsAndBothContextPagesExistAndEveryLinkLeadsSomewhere) {
             // A link to a place in a page needs that place.
             if (m.hasCaptured(2)) {
                 std::set<QString> ids;
-                const QString targetHtml = QString::fromStdString(ReadAll(file));
+                const QString targetHtml = QString::fromStdString(ReadWholeFile(file));
                 for (auto ids_it = anchor.globalMatch(targetHtml); ids_it.hasNext();) {
                     ids.insert(ids_it.next().captured(1));
                 }

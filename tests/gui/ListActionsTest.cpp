@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/TempDir.h"
 #include "ConvenienceSeams.h"
+#include "TempDir.h"
 #include "ui/ListActions.h"
 
 using vorlex::test::EnvGuard;
@@ -82,7 +82,7 @@ TEST(CopyLineText, DirectoryRowsAndQuotesInsideCells) {
               kHeading + "/srv/x/\t\"a\"\"b\"\t\"tab\there\"\t\"del\x7f\"\t7\t0\t\"Dir Deleted\"");
 }
 
-TEST(CopyLineText, StaysTwoLinesWhateverTheFileName) {
+TEST(CopyLineText, QuotesAFileNameOnlyForALineFeedOrTab) {
     // Blanks and quotes in a file name are copied as they are.
     EXPECT_EQ(ui::CopyLineText(FileRow("/srv/say \"hi\".txt")).substr(kHeading.size(), 17),
               "/srv/say \"hi\".txt");

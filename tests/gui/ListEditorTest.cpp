@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 #include <pcre2.h>
 
-#include "../core/TempDir.h"
+#include "TempDir.h"
 #include "config/ListFile.h"
 #include "ui/ListEditor.h"
 #include "ui/MessageBoxes.h"

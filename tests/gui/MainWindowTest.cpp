@@ -16,8 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/RunTool.h"
-#include "../core/TempDir.h"
+#include "LogHtml.h"
+#include "TempDir.h"
 #include "gui/MainWindow.h"
 #include "platform/Paths.h"
 #include "ui/MessageBoxes.h"
@@ -116,11 +116,7 @@ TEST(MainWindow, StartAndCloseLeaveTheLogWithTheBoldBlueVersionLine) {
         EXPECT_EQ(w.Ctl().ExitCode(), 0);
     }
     EXPECT_TRUE(boxes.boxes.empty());
-    int status = 0;
-    std::string html = vorlex::test::RunTool(
-        "unrtf --html " + vorlex::test::ShellQuote(dir.path + "/VorlexActivity.rtf") + " 2>/dev/null",
-        &status);
-    EXPECT_EQ(status, 0);
+    const std::string html = vorlex::test::LogHtml(dir.path + "/VorlexActivity.rtf");
     EXPECT_NE(html.find("<font color=\"#0000ff\"><b>Vorlex Version 2.1 Release 1 Build 70"),
               std::string::npos)
         << html;

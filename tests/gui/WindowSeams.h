@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/TempDir.h"
+#include "TempDir.h"
 #include "base/LogSink.h"
 #include "gui/MainWindow.h"
 #include "ui/HelpWindow.h"
