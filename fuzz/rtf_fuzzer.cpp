@@ -18,6 +18,7 @@
 #include "FuzzCheck.h"
 #include "report/RtfWriter.h"
 
+using namespace vorlex::base;
 using namespace vorlex::report;
 
 namespace {
