@@ -82,8 +82,6 @@ class Controller : public base::LogSink, private cleanup::CleanupHost {
     // --- Settings and criteria -------------------------------------------------------------------
     /// The criteria and switches of the program, as the window shows them; every operation reads them here.
     const config::Settings& Settings() const { return criteria_.Get(); }
-    /// True for an unattended run given /SCAN: nothing is deleted.
-    bool ScanOnly() const { return scanOnly_; }
     /// Reads "Vorlex.ini" into the criteria and shows them; logs "Settings Read.".
     void ReadSettings();
     /// Writes the criteria to "Vorlex.ini"; logs "Settings Saved.". Throws config::WriteError.

@@ -37,19 +37,9 @@ struct TreeRootIdentity {
     std::uint64_t inode = 0;
 };
 
-/// The host of the clean-up passes, implemented by the program's controller. Besides the walk's needs
-/// (log sink, stop flag, keep-alive) it owns the counters and the result list.
-///
-/// The host's part of `DeleteFiles` (the "Delete Files" click, or the unattended run after a scan):
-///  1. clear StopRequested, set the busy state of the window (controls, Timer1, ProgressBar1);
-///  2. run cleanup::DeleteFiles on the result rows with the last scan's start path and `CutOffTime`;
-///     on Stopped: StopNow("Aborted by user.") and end here;
-///  3. unless `DoNotDeleteEmptyDirs`: run cleanup::DeleteEmptyDirs with the current text of DrivePathEdit,
-///     the last scan's `ScanStartTime` and the current value of DaysOldEdit (fraction cut off);
-///     on OutOfResources: show "RESOURCE ERROR: Too many directories." and abandon the run (an unattended
-///     run exits with code 1);
-///  4. save the activity log, rewrite the CSV file (it carries the final Status of every row), and give
-///     the controls back (DeleteBitBtn stays disabled).
+/// The host of the clean-up passes (the program's controller): besides the walk's needs (log sink, stop flag,
+/// keep-alive) it owns the counters and the result list. It runs DeleteFiles, then (unless
+/// `DoNotDeleteEmptyDirs`) DeleteEmptyDirs, then saves the log and rewrites the CSV file.
 class CleanupHost : public scan::WalkHost {
   public:
     /// The program's run counters.

@@ -23,18 +23,11 @@ struct FileDeletionRequest {
     const OwnFiles* ownFiles = nullptr;
 };
 
-/// `DeleteFiles`, the engine's part: logs "Deleting files..." (black, bold) and, when the switch is set,
-/// "Empty directories will not be deleted." (blue); then for each row in order: if StopRequested, returns
-/// Stopped at once; otherwise removes the row's file after looking it up again from the scan's root
-/// without following links (it must still be the listed file, by the row's device, inode, type and, where
-/// the file system has birth times, its created time, and still be old by `cutOffTime`; nothing is
-/// chmod-ed, so read-only files go too). Success: debug "Deleted File: " +
-/// path, FilesDeleted + 1, Status "Deleted". Otherwise: "Could not delete " + path and "Reason: " + the
-/// reason (the errno of the failed removal, or why the file was kept), both red, Status "NOT Deleted".
-/// After each row: RowChanged and KeepAlive. At the end: FilesDeleted + " files deleted." (black).
-/// Directory rows and the program's own files are never removed here. The start folder is opened once;
-/// when it is gone, cannot be opened or is no longer `scannedRoot`, the host is told why (PassFailed),
-/// every row is kept ("NOT Deleted" with the reason) and the pass ends with RootChanged.
+/// `DeleteFiles`: removes the file of each row in order ("Deleted" / "NOT Deleted" with the reason), each
+/// looked up again from the scan's root without following links; it must still be the listed file (device,
+/// inode, type, birth time where there is one) and still be old by `cutOffTime`. Stopped as soon as Stop is
+/// seen; directory rows and the program's own files are never removed. When the start folder is gone or is
+/// no longer `scannedRoot`, the host is told (PassFailed), every row is kept and the pass ends RootChanged.
 PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionRequest& request,
                         CleanupHost& host);
 

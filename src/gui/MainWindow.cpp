@@ -161,6 +161,7 @@ constexpr int kNoHelp = -1;
 struct ControlSpec {
     Kind kind;
     const char* name;
+    void (*keep)(TForm1&, QWidget*);  ///< stores the control in its member
     const char* caption;
     int x, y, width, height;
     const char* hint;
@@ -168,54 +169,73 @@ struct ControlSpec {
     int help = ui::kHelpGeneral;  ///< help page of F1; kNoHelp for none
 };
 
+/// Stores `w` in the window's member `Member`.
+template <auto Member>
+void Keep(TForm1& form, QWidget* w) {
+    form.*Member = static_cast<std::remove_reference_t<decltype(form.*Member)>>(w);
+}
+
 const char* const kPathHint = "Choose another drive/path to search. Includes subdirectories.";
 
 // In creation order, which is also the order of stacking.
 const ControlSpec kControls[] = {
-    {Kind::Frame, "Bevel1", "", 8, 3, 602, 194, nullptr},
-    {Kind::Label, "Label1", "Remove files older than", 16, 18, 0, 0, nullptr, nullptr, kNoHelp},
-    {Kind::Days, "DaysOldEdit", "", 132, 15, 61, 21, "Age files must be before being deleted."},
-    {Kind::Label, "Label2", "days.", 198, 18, 0, 0, nullptr, nullptr, kNoHelp},
-    {Kind::Check, "DelEmptyDirsCheckBox", "Delete Empty Directories", 266, 17, 151, 17, nullptr},
-    {Kind::Check, "AutoSaveOnExitCheckBox", "Auto Save Save on Exit", 266, 33, 151, 17, nullptr},
-    {Kind::Push, "SaveSettingsBitBtn", "Save Settings", 496, 16, 103, 25, "Save the current screen settings.",
-     "document-save"},
-    {Kind::Label, "DrivePathLabel", "Drive Path to Search: (Includes subdirectories)", 16, 56, 0, 0, nullptr,
-     nullptr, kNoHelp},
-    {Kind::PathEdit, "DrivePathEdit", "", 16, 56, 553, 21, kPathHint},
-    {Kind::Tool, "SelectDrivePathBtn", "...", 576, 56, 23, 21, kPathHint, "folder-open"},
-    {Kind::Toggle, "UseIncludeFilesButton", "Include Files", 16, 84, 81, 21,
-     "Toggle use of file types to include in the search."},
-    {Kind::PathEdit, "IncludeFilesEdit", "", 103, 84, 466, 21, "Include a file in the search."},
-    {Kind::Tool, "IncludeFilesSpeedButton", "...", 576, 84, 23, 21, "Include a file in the search.",
-     "view-list-details"},
-    {Kind::Toggle, "UseExcludeFilesButton", "Exclude Files", 16, 116, 81, 21,
-     "Toggle use of file types to exclude from the search."},
-    {Kind::PathEdit, "ExcludeFilesEdit", "", 103, 116, 466, 21, "Exclude a file in the search."},
-    {Kind::Tool, "ExcludeFilesSpeedButton", "...", 576, 116, 23, 21, "Exclude a file in the search.",
-     "view-list-details"},
-    {Kind::Toggle, "UseRegExButton", "Use RegEx", 16, 147, 81, 21,
+    {Kind::Frame, "Bevel1", Keep<&TForm1::Bevel1>, "", 8, 3, 602, 194, nullptr},
+    {Kind::Label, "Label1", Keep<&TForm1::Label1>, "Remove files older than", 16, 18, 0, 0, nullptr, nullptr,
+     kNoHelp},
+    {Kind::Days, "DaysOldEdit", Keep<&TForm1::DaysOldEdit>, "", 132, 15, 61, 21,
+     "Age files must be before being deleted."},
+    {Kind::Label, "Label2", Keep<&TForm1::Label2>, "days.", 198, 18, 0, 0, nullptr, nullptr, kNoHelp},
+    {Kind::Check, "DelEmptyDirsCheckBox", Keep<&TForm1::DelEmptyDirsCheckBox>, "Delete Empty Directories",
+     266, 17, 151, 17, nullptr},
+    {Kind::Check, "AutoSaveOnExitCheckBox", Keep<&TForm1::AutoSaveOnExitCheckBox>, "Auto Save Save on Exit",
+     266, 33, 151, 17, nullptr},
+    {Kind::Push, "SaveSettingsBitBtn", Keep<&TForm1::SaveSettingsBitBtn>, "Save Settings", 496, 16, 103, 25,
+     "Save the current screen settings.", "document-save"},
+    {Kind::Label, "DrivePathLabel", Keep<&TForm1::DrivePathLabel>,
+     "Drive Path to Search: (Includes subdirectories)", 16, 56, 0, 0, nullptr, nullptr, kNoHelp},
+    {Kind::PathEdit, "DrivePathEdit", Keep<&TForm1::DrivePathEdit>, "", 16, 56, 553, 21, kPathHint},
+    {Kind::Tool, "SelectDrivePathBtn", Keep<&TForm1::SelectDrivePathBtn>, "...", 576, 56, 23, 21, kPathHint,
+     "folder-open"},
+    {Kind::Toggle, "UseIncludeFilesButton", Keep<&TForm1::UseIncludeFilesButton>, "Include Files", 16, 84, 81,
+     21, "Toggle use of file types to include in the search."},
+    {Kind::PathEdit, "IncludeFilesEdit", Keep<&TForm1::IncludeFilesEdit>, "", 103, 84, 466, 21,
+     "Include a file in the search."},
+    {Kind::Tool, "IncludeFilesSpeedButton", Keep<&TForm1::IncludeFilesSpeedButton>, "...", 576, 84, 23, 21,
+     "Include a file in the search.", "view-list-details"},
+    {Kind::Toggle, "UseExcludeFilesButton", Keep<&TForm1::UseExcludeFilesButton>, "Exclude Files", 16, 116,
+     81, 21, "Toggle use of file types to exclude from the search."},
+    {Kind::PathEdit, "ExcludeFilesEdit", Keep<&TForm1::ExcludeFilesEdit>, "", 103, 116, 466, 21,
+     "Exclude a file in the search."},
+    {Kind::Tool, "ExcludeFilesSpeedButton", Keep<&TForm1::ExcludeFilesSpeedButton>, "...", 576, 116, 23, 21,
+     "Exclude a file in the search.", "view-list-details"},
+    {Kind::Toggle, "UseRegExButton", Keep<&TForm1::UseRegExButton>, "Use RegEx", 16, 147, 81, 21,
      "Toggle use of regular expression (RegEx).", nullptr, ui::kHelpRegEx},
-    {Kind::Combo, "RegExEdit", "", 103, 147, 438, 21,
+    {Kind::Combo, "RegExEdit", Keep<&TForm1::RegExEdit>, "", 103, 147, 438, 21,
      "Regular expression (RegEx) applied to path and filename.", nullptr, ui::kHelpRegEx},
-    {Kind::Tool, "CheckRegExSpeedButton", "\u2713", 546, 147, 23, 21,
+    {Kind::Tool, "CheckRegExSpeedButton", Keep<&TForm1::CheckRegExSpeedButton>, "\u2713", 546, 147, 23, 21,
      "Syntax check Regular Expression (RegEx) statement.", "tools-check-spelling", ui::kHelpRegEx},
-    {Kind::Tool, "ModifyRegExSpeedButton", "R", 576, 147, 23, 21,
+    {Kind::Tool, "ModifyRegExSpeedButton", Keep<&TForm1::ModifyRegExSpeedButton>, "R", 576, 147, 23, 21,
      "Manage popular Regular Expression (RegEx) list.", nullptr, ui::kHelpRegEx},
-    {Kind::Tool, "NOTRegExSpeedButton", "!", 103, 172, 23, 21,
+    {Kind::Tool, "NOTRegExSpeedButton", Keep<&TForm1::NOTRegExSpeedButton>, "!", 103, 172, 23, 21,
      "NOT boolean logic applied to Regular expression (RegEx) statement.", nullptr, ui::kHelpRegEx},
-    {Kind::Group, "RegExRadioGroup", "", 148, 162, 285, 31,
+    {Kind::Group, "RegExRadioGroup", Keep<&TForm1::RegExRadioGroup>, "", 148, 162, 285, 31,
      "Determines what part of the Path and File the Regular Expression is applied to.", nullptr,
      ui::kHelpRegEx},
-    {Kind::Push, "ScanNowBitBtn", "Scan Now", 8, 204, 89, 25,
+    {Kind::Push, "ScanNowBitBtn", Keep<&TForm1::ScanNowBitBtn>, "Scan Now", 8, 204, 89, 25,
      "Scan for files older than specified days and other criteria (Does not delete)", "edit-find"},
-    {Kind::Push, "DeleteBitBtn", "Delete Files", 105, 204, 89, 25, "Delete the files listed.", "edit-delete"},
-    {Kind::Push, "StopBitBtn", "&Stop", 201, 204, 75, 25, "Stop the current operation.", "process-stop"},
-    {Kind::Progress, "ProgressBar1", "", 289, 204, 321, 25, nullptr, nullptr, kNoHelp},
-    {Kind::Group, "Panel1", "", 8, 235, 601, 333, nullptr, nullptr, kNoHelp},
-    {Kind::Push, "AboutBitBtn", "&About...", 8, 574, 75, 25, "About Vorlex ...", "help-about"},
-    {Kind::Push, "HelpBitBtn", "&Help", 89, 574, 75, 25, "Display application help. [F1]", "help-contents"},
-    {Kind::Push, "CloseBitBtn", "&Close", 534, 574, 75, 25, "Exit the application.", "window-close"},
+    {Kind::Push, "DeleteBitBtn", Keep<&TForm1::DeleteBitBtn>, "Delete Files", 105, 204, 89, 25,
+     "Delete the files listed.", "edit-delete"},
+    {Kind::Push, "StopBitBtn", Keep<&TForm1::StopBitBtn>, "&Stop", 201, 204, 75, 25,
+     "Stop the current operation.", "process-stop"},
+    {Kind::Progress, "ProgressBar1", Keep<&TForm1::ProgressBar1>, "", 289, 204, 321, 25, nullptr, nullptr,
+     kNoHelp},
+    {Kind::Group, "Panel1", Keep<&TForm1::Panel1>, "", 8, 235, 601, 333, nullptr, nullptr, kNoHelp},
+    {Kind::Push, "AboutBitBtn", Keep<&TForm1::AboutBitBtn>, "&About...", 8, 574, 75, 25, "About Vorlex ...",
+     "help-about"},
+    {Kind::Push, "HelpBitBtn", Keep<&TForm1::HelpBitBtn>, "&Help", 89, 574, 75, 25,
+     "Display application help. [F1]", "help-contents"},
+    {Kind::Push, "CloseBitBtn", Keep<&TForm1::CloseBitBtn>, "&Close", 534, 574, 75, 25,
+     "Exit the application.", "window-close"},
 };
 
 QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
@@ -298,42 +318,8 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
 
 void TForm1::BuildControls() {
     for (const ControlSpec& c : kControls) {
-        MakeControl(c, this);
+        c.keep(*this, MakeControl(c, this));
     }
-    auto take = [this]<class T>(T*& member, const char* name) {
-        member = findChild<T*>(name, Qt::FindDirectChildrenOnly);
-        Q_ASSERT(member != nullptr);
-    };
-    take(Bevel1, "Bevel1");
-    take(Label1, "Label1");
-    take(DaysOldEdit, "DaysOldEdit");
-    take(Label2, "Label2");
-    take(DelEmptyDirsCheckBox, "DelEmptyDirsCheckBox");
-    take(AutoSaveOnExitCheckBox, "AutoSaveOnExitCheckBox");
-    take(SaveSettingsBitBtn, "SaveSettingsBitBtn");
-    take(DrivePathLabel, "DrivePathLabel");
-    take(DrivePathEdit, "DrivePathEdit");
-    take(SelectDrivePathBtn, "SelectDrivePathBtn");
-    take(UseIncludeFilesButton, "UseIncludeFilesButton");
-    take(IncludeFilesEdit, "IncludeFilesEdit");
-    take(IncludeFilesSpeedButton, "IncludeFilesSpeedButton");
-    take(UseExcludeFilesButton, "UseExcludeFilesButton");
-    take(ExcludeFilesEdit, "ExcludeFilesEdit");
-    take(ExcludeFilesSpeedButton, "ExcludeFilesSpeedButton");
-    take(UseRegExButton, "UseRegExButton");
-    take(RegExEdit, "RegExEdit");
-    take(CheckRegExSpeedButton, "CheckRegExSpeedButton");
-    take(ModifyRegExSpeedButton, "ModifyRegExSpeedButton");
-    take(NOTRegExSpeedButton, "NOTRegExSpeedButton");
-    take(RegExRadioGroup, "RegExRadioGroup");
-    take(ScanNowBitBtn, "ScanNowBitBtn");
-    take(DeleteBitBtn, "DeleteBitBtn");
-    take(StopBitBtn, "StopBitBtn");
-    take(ProgressBar1, "ProgressBar1");
-    take(Panel1, "Panel1");
-    take(AboutBitBtn, "AboutBitBtn");
-    take(HelpBitBtn, "HelpBitBtn");
-    take(CloseBitBtn, "CloseBitBtn");
 
     DaysOldEdit->setRange(config::kMinDaysOld, config::kMaxDaysOld);
     DaysOldEdit->setGroupSeparatorShown(true);
@@ -429,7 +415,8 @@ void TForm1::BuildControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { ProgressBar1->setValue((ProgressBar1->value() + 20) % 100); });
     Timer2 = new QTimer(this);
     Timer2->setInterval(3000);
     Timer2->setSingleShot(true);
@@ -445,10 +432,13 @@ void TForm1::BuildControls() {
     setWindowIcon(ui::AppIcon());
 
     // Criteria controls: each change of the user is handed to the controller.
-    connect(UseRegExButton, &QToolButton::clicked, this, &TForm1::UseRegExButtonClick);
-    connect(UseIncludeFilesButton, &QToolButton::clicked, this, &TForm1::UseIncludeFilesButtonClick);
-    connect(UseExcludeFilesButton, &QToolButton::clicked, this, &TForm1::UseExcludeFilesButtonClick);
-    connect(NOTRegExSpeedButton, &QToolButton::clicked, this, &TForm1::NOTRegExSpeedButtonClick);
+    connect(UseRegExButton, &QToolButton::clicked, this, [this] { controller_->ToggleUseRegEx(false); });
+    connect(UseIncludeFilesButton, &QToolButton::clicked, this,
+            [this] { controller_->ToggleUseIncludeFiles(false); });
+    connect(UseExcludeFilesButton, &QToolButton::clicked, this,
+            [this] { controller_->ToggleUseExcludeFiles(false); });
+    connect(NOTRegExSpeedButton, &QToolButton::clicked, this,
+            [this](bool on) { controller_->SetNotRegEx(on); });
     connect(CheckRegExSpeedButton, &QToolButton::clicked, this, &TForm1::CheckRegExSpeedButtonClick);
     connect(SelectDrivePathBtn, &QToolButton::clicked, this, &TForm1::DrivePathButtonClick);
     DrivePathEdit->installEventFilter(this);
@@ -456,10 +446,12 @@ void TForm1::BuildControls() {
     ExcludeFilesEdit->installEventFilter(this);
     connect(IncludeFilesSpeedButton, &QToolButton::clicked, this, &TForm1::IncludeFiles);
     connect(ExcludeFilesSpeedButton, &QToolButton::clicked, this, &TForm1::ExcludeFiles);
-    connect(ModifyRegExSpeedButton, &QToolButton::clicked, this, &TForm1::ModifyRegExSpeedButtonClick);
+    connect(ModifyRegExSpeedButton, &QToolButton::clicked, this,
+            [this] { Form4->Execute(config::ListEditorMode::RegEx); });
     connect(SaveSettingsBitBtn, &QPushButton::clicked, this, &TForm1::SaveSettingsBitBtnClick);
     connect(AutoSaveOnExitCheckBox, &QCheckBox::clicked, this, &TForm1::AutoSaveOnExitCheckBoxClick);
-    connect(DelEmptyDirsCheckBox, &QCheckBox::clicked, this, &TForm1::DelEmptyDirsCheckBoxClick);
+    connect(DelEmptyDirsCheckBox, &QCheckBox::clicked, this,
+            [this](bool on) { controller_->SetDeleteEmptyDirs(on); });
     connect(DaysOldEdit, &QSpinBox::valueChanged, this, [this](int v) {
         if (!refreshing_) {
             controller_->SetDaysOld(v);
@@ -492,8 +484,8 @@ void TForm1::BuildControls() {
     connect(ListView1, &QTableView::doubleClicked, this, [this] { CopyLine(); });
 
     // Bottom row, dialogs and help.
-    connect(AboutBitBtn, &QPushButton::clicked, this, &TForm1::AboutBitBtnClick);
-    connect(HelpBitBtn, &QPushButton::clicked, this, &TForm1::HelpBitBtnClick);
+    connect(AboutBitBtn, &QPushButton::clicked, this, [this] { AboutBox->exec(); });
+    connect(HelpBitBtn, &QPushButton::clicked, this, [] { ui::ShowHelp(ui::kHelpContents); });
     AboutBox = new ui::TAboutBox(
         this, *controller_, [this] { return controller_->DebugMode(); },
         [this](bool on) { controller_->SetDebugMode(on); });
@@ -693,22 +685,6 @@ void TForm1::AddRegExHistory(const std::string& expression) {
     refreshing_ = false;
 }
 
-void TForm1::UseRegExButtonClick() {
-    controller_->ToggleUseRegEx(false);
-}
-
-void TForm1::UseIncludeFilesButtonClick() {
-    controller_->ToggleUseIncludeFiles(false);
-}
-
-void TForm1::UseExcludeFilesButtonClick() {
-    controller_->ToggleUseExcludeFiles(false);
-}
-
-void TForm1::NOTRegExSpeedButtonClick() {
-    controller_->SetNotRegEx(NOTRegExSpeedButton->isChecked());
-}
-
 void TForm1::PaintRegExEdit(const QColor& colour) {
     QPalette p = RegExEdit->palette();
     p.setColor(QPalette::Base, colour);
@@ -768,10 +744,6 @@ void TForm1::ExcludeFiles() {
     }
 }
 
-void TForm1::ModifyRegExSpeedButtonClick() {
-    Form4->Execute(config::ListEditorMode::RegEx);
-}
-
 void TForm1::SaveSettingsBitBtnClick() {
     controller_->Guarded([this] {
         controller_->SetAutoSaveOnExit(AutoSaveOnExitCheckBox->isChecked());
@@ -782,10 +754,6 @@ void TForm1::SaveSettingsBitBtnClick() {
 void TForm1::AutoSaveOnExitCheckBoxClick() {
     controller_->SetAutoSaveOnExit(AutoSaveOnExitCheckBox->isChecked());
     controller_->Guarded([this] { controller_->SaveAutoSaveOnExit(); });
-}
-
-void TForm1::DelEmptyDirsCheckBoxClick() {
-    controller_->SetDeleteEmptyDirs(DelEmptyDirsCheckBox->isChecked());
 }
 
 std::optional<std::array<std::string, 7>> TForm1::SelectedRowCells() const {
@@ -817,14 +785,6 @@ void TForm1::ExplorerHere() {
 
 void TForm1::CmdPromptHere() {
     ui::CmdPromptHere(SelectedRowCells(), *controller_);
-}
-
-void TForm1::AboutBitBtnClick() {
-    AboutBox->exec();
-}
-
-void TForm1::HelpBitBtnClick() {
-    ui::ShowHelp(ui::kHelpContents);
 }
 
 void TForm1::ReadFormSettings() {
@@ -901,11 +861,6 @@ void TForm1::Panel1Resize() {
     RichEdit1->setGeometry(0, listHeight + 8, w, h - listHeight - 8);
 }
 
-void TForm1::Timer1Timer() {
-    int pos = ProgressBar1->value() + 20;
-    ProgressBar1->setValue(pos >= 100 ? 0 : pos);
-}
-
 void TForm1::Timer2Timer() {
     QLineEdit* line = RegExEdit->lineEdit();
     if (line != nullptr) {
@@ -973,19 +928,10 @@ void TForm1::ShowMessage(const Message& message) {
     ui::BoxRequest r;
     r.title = QString::fromUtf8(message.title);
     r.text = QString::fromUtf8(message.text);
-    switch (message.icon) {
-        case Message::Icon::Error:
-            r.icon = ui::BoxIcon::Error;
-            break;
-        case Message::Icon::Warning:
-            r.icon = ui::BoxIcon::Warning;
-            break;
-        case Message::Icon::Information:
-            r.icon = ui::BoxIcon::Information;
-            break;
-        case Message::Icon::None:
-            break;
-    }
+    // Same order as Message::Icon.
+    constexpr ui::BoxIcon kIcons[] = {ui::BoxIcon::None, ui::BoxIcon::Error, ui::BoxIcon::Warning,
+                                      ui::BoxIcon::Information};
+    r.icon = kIcons[static_cast<int>(message.icon)];
     ui::ShowMessageBox(isVisible() && windowOpacity() > 0 ? this : nullptr, r);
 }
 

@@ -80,24 +80,16 @@ class TForm1 final : public QWidget, public ControllerView {
     static void SetDirectoryChooser(DirectoryChooser chooser);
 
     // Handlers of the criteria controls.
-    void UseRegExButtonClick();
-    void UseIncludeFilesButtonClick();
-    void UseExcludeFilesButtonClick();
-    void NOTRegExSpeedButtonClick();
     void CheckRegExSpeedButtonClick();
     void DrivePathButtonClick();
     void IncludeFiles();
     void ExcludeFiles();
-    void ModifyRegExSpeedButtonClick();
     void SaveSettingsBitBtnClick();
     void AutoSaveOnExitCheckBoxClick();
-    void DelEmptyDirsCheckBoxClick();
     // Handlers of the result list and the bottom row.
     void CopyLine();
     void ExplorerHere();
     void CmdPromptHere();
-    void AboutBitBtnClick();
-    void HelpBitBtnClick();
     /// Applies the saved window geometry (interactive start).
     void ReadFormSettings();
     /// Saves the window geometry; a failure is logged and never stops the close.
@@ -110,8 +102,6 @@ class TForm1 final : public QWidget, public ControllerView {
 
     /// Splits the work panel: the list takes the upper half, the log the rest after an 8-pixel gap.
     void Panel1Resize();
-    /// Steps the busy bar.
-    void Timer1Timer();
     /// Gives the expression box its normal colour back after a syntax check.
     void Timer2Timer();
 

@@ -46,8 +46,6 @@ class RegEx {
     /// Sets the pattern text (UTF-8). The compiled form is discarded only when the text differs from the
     /// current one, so a run that sets the same pattern for every file compiles it once.
     void SetPattern(std::string_view pattern);
-    /// The current pattern text.
-    const std::string& Pattern() const { return pattern_; }
 
     /// Compiles the current pattern unless it is compiled already. Throws RegExError.
     void Compile();

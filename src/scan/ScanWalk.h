@@ -44,16 +44,10 @@ enum class ScanOutcome : std::uint8_t {
     RootRemoved,     ///< the start directory was removed during the walk: the caller abandons the run
 };
 
-/// `ScanTree`: walks the tree below `startPath` (normalised with platform::NormalizeDirectoryPath, so it
-/// gives the same file paths with or without a trailing '/'). In each directory (`ScanDirectory`):
-/// the file pass hands every entry that is not a directory (hidden files, links and FIFOs, sockets and
-/// devices included) to `matchFile`, checking StopRequested before each one and running KeepAlive after
-/// each; then, if Stop was requested, the walk ends with Stopped; otherwise the directory pass enters each
-/// subdirectory that is not hidden, in enumeration order, with its whole subtree. A subdirectory that
-/// cannot be entered logs "Access denied to directory " + path (black, regular) and the walk goes on;
-/// a mount point is not entered and logs "Skipped mount point " + path. Links are never followed.
-/// Exceptions thrown by `matchFile` leave the walk (every descriptor is closed). `root`, when given,
-/// receives the facts of the start directory as the walk opened it (kind stays File when it could not).
+/// `ScanTree`: walks the tree below `startPath` (normalised). In each directory every entry that is not a
+/// directory goes to `matchFile` (Stop checked before each), then each subdirectory that is not hidden is
+/// entered in enumeration order. Links are never followed and mount points never entered; a subdirectory
+/// that cannot be entered is logged and skipped. `root`, when given, receives the start directory's facts.
 ScanOutcome ScanTree(std::string_view startPath, WalkHost& host, const FileCallback& matchFile,
                      platform::EntryFacts* root = nullptr);
 
@@ -78,12 +72,8 @@ enum class InventoryOutcome : std::uint8_t {
     RootRemoved,     ///< the start directory was removed meanwhile; the list is empty
 };
 
-/// `ListDirectories`: replaces the content of `dirList` with every subdirectory below `rootPath` that can be
-/// listed: in each directory entered, the listing pass records each subdirectory, hidden ones included
-/// (a mount point is not recorded), running KeepAlive after each entry, listed or not; the descent pass
-/// then enters each subdirectory that is not hidden. The rows are then put in ascending order of Level,
-/// keeping walk order among equal levels. "Access denied to directory " lines as in ScanTree; no stop
-/// check. The root itself is never listed. Running out of descriptors also ends it with OutOfResources.
+/// `ListDirectories`: fills `dirList` with every subdirectory below `rootPath` (hidden ones listed but not
+/// entered; mount points and the root itself not listed), in ascending Level, walk order within a level.
 InventoryOutcome ListDirectories(std::string_view rootPath, WalkHost& host, DirListBox& dirList);
 
 /// ListDirectories below the start directory already open as `rootFd`, whose path is `rootPath`: the

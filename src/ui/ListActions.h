@@ -17,27 +17,19 @@ class QWidget;
 
 namespace vorlex::ui {
 
-/// The seven cell texts of one result row in column order: File (the full path, raw bytes of the name; a
-/// directory row ends in '/'), Created, Modified, Accessed, Age (Days), Size (KB), Status, as the list shows
-/// them.
+/// The seven cell texts of one result row in column order, as the list shows them (File: raw path bytes).
 using RowCells = std::array<std::string, 7>;
 
-/// The clipboard text of a row: the seven column headings joined by tabs, one line feed, then the row's
-/// cells joined by tabs, with no line break at the end. A cell holding a blank, a tab, a double quote or
-/// another control character is enclosed in double quotes with its quotes doubled; other cells are copied
-/// as they are. The File text is copied as it is, blanks and quotes included; only when it holds a tab or
-/// a control character (a file name may hold a line feed) is it quoted like a cell, so that the text
-/// always stays two tab-delimited lines.
+/// The clipboard text of a row: the column headings and the cells, each line joined by tabs, no final line
+/// break. A cell with a blank, tab, quote or control character is quoted (quotes doubled); the File text
+/// only when it holds a tab or control character, so the text always stays two tab-delimited lines.
 std::string CopyLineText(const RowCells& row);
 
-/// The folder a row stands for: the File text up to its last '/', without that '/' unless nothing else
-/// is left. A file row gives the file's folder, a directory row (ending in '/') the directory itself, and
-/// a file directly under the root gives "/". A text without any '/' gives an empty folder.
+/// The folder a row stands for: the File text up to its last '/' (kept only for "/"); empty without a '/'.
 std::string RowFolder(std::string_view fileText);
 
-/// "Copy Line to Clipboard": puts CopyLineText of `row` on `clipboard` (the application's clipboard when
-/// null), replacing its content, and logs "Copied to clipboard.". Without a selected row (`row` empty)
-/// nothing happens and nothing is logged.
+/// "Copy Line to Clipboard": puts CopyLineText of `row` on `clipboard` (the application's when null) and logs
+/// it. Without a selected row nothing happens.
 void CopyLine(const std::optional<RowCells>& row, base::LogSink& log, QClipboard* clipboard = nullptr);
 
 /// "Explorer Here": opens the user's file manager at the row's folder (platform::OpenFolder) and logs
@@ -59,12 +51,8 @@ struct ListViewPopupMenu {
     QAction* cmdPromptHere = nullptr;  ///< "Command Prompt Here", Ctrl+P
 };
 
-/// Builds `ListViewPopupMenu` for the result list `list` (which owns the menu): the three actions in
-/// order with their captions, their hints as status tips (shown in a QMainWindow's status bar while the
-/// item is under the mouse) and their shortcuts. The actions are also added to `list` with
-/// Qt::WidgetWithChildrenShortcut, so the shortcuts work while the list has the keyboard focus. The menu
-/// pops up on a right click on the list (its context-menu policy becomes Qt::CustomContextMenu). Each
-/// action calls its function when triggered. A double click on the list is not wired here.
+/// Builds `ListViewPopupMenu` for the result list `list` (which owns it): the three actions with their
+/// captions, hints and shortcuts (working while the list has the focus); the menu pops up on a right click.
 ListViewPopupMenu BuildListViewPopupMenu(QWidget* list, std::function<void()> onCopyLine,
                                          std::function<void()> onExplorerHere,
                                          std::function<void()> onCmdPromptHere);

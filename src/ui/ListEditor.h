@@ -57,37 +57,30 @@ class TForm4 : public QDialog {
     /// The dialog; `parent` is the main window (it stays a top-level window of its own).
     explicit TForm4(ListEditorContext context, QWidget* parent = nullptr);
 
-    /// The main window's fields Apply writes to: the include and exclude mask fields get the joined
-    /// ticked entries, the expression box's drop-down list gets new ticked expressions appended. Null
+    /// The main window's fields Apply writes the ticked entries to (mask fields, expression list); null
     /// targets are skipped.
     void SetTargets(QLineEdit* includeFilesEdit, QLineEdit* excludeFilesEdit, QComboBox* regExEdit);
 
     /// Sets ListEditorMode, the list the next opening works on.
     void SetMode(config::ListEditorMode mode);
-    /// The current mode.
-    config::ListEditorMode Mode() const { return mode_; }
 
     /// Sets the mode and shows the dialog modally; returns QDialog::Accepted after Apply, else Rejected.
     int Execute(config::ListEditorMode mode);
 
-    /// Runs on every opening: the caption of the mode, the list emptied and loaded from the mode's file
-    /// when it exists. Nothing of the main window is read.
+    /// Runs on every opening: the mode's caption, the list loaded from the mode's file.
     void FormShow();
     /// "Add" or the Insert key: asks for a new entry, checks it and adds it ticked at its sorted place.
     void AddFile();
     /// "Remove" or the Delete key: asks "Remove " + text + " ?" and removes the selected entry on Yes.
     void RemoveFile();
-    /// "Change" or a double-click: asks for a new text of the selected entry, checks it and replaces the
-    /// text where the entry stands, keeping its tick.
+    /// "Change" or a double-click: asks for a new text of the selected entry, checks it, keeps its tick.
     void ChangeFile();
-    /// "Apply" or Enter: saves the list to the mode's file and hands the ticked entries to the main window
-    /// (see SetTargets), logging what changed. The dialog then closes with result Accepted.
+    /// "Apply" or Enter: saves the list, hands the ticked entries to the targets, logs it, closes Accepted.
     void ApplyBitBtnClick();
     /// "Cancel": does nothing; the button's close result discards the edits.
     void CancelBitBtnClick();
 
-    /// Empties the list and fills it from the list file `path` (each entry to its sorted place, with its
-    /// tick). Returns 0 or the read error (platform::kErrorFileNotFound for a missing file).
+    /// Fills the list from the list file `path`. Returns 0 or the read error (kErrorFileNotFound if missing).
     int LoadFile(const std::string& path);
     /// Writes the list to `path` in display order. Returns 0 or the write error.
     int SaveFile(const std::string& path) const;
