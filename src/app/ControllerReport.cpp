@@ -16,8 +16,8 @@ using base::LogStyle;
 void Controller::WriteLog(std::string_view message, base::LogColour colour, LogStyle style) {
     report::LogEntry e;
     e.timestamp = report::LogTimestamp(env_.clock->Now(), formats_);
-    // The log holds text of the ANSI code page: what it lacks shows as '?'.
-    e.message = report::ToAnsiText(message);
+    // The log holds text of the user's ANSI code page: what it lacks shows as '?'.
+    e.message = report::ToAnsiText(message, formats_.ansiCodePage);
     e.colour = colour;
     e.style = style;
     log_.Append(std::move(e));
@@ -33,7 +33,7 @@ void Controller::WriteDebugLog(std::string_view message) {
 void Controller::WritePlainLines(const std::vector<std::string>& lines, base::LogColour colour) {
     for (const auto& line : lines) {
         report::LogEntry e;
-        e.message = report::ToAnsiText(line);
+        e.message = report::ToAnsiText(line, formats_.ansiCodePage);
         e.colour = colour;
         e.plain = true;
         log_.Append(std::move(e));

@@ -1,4 +1,4 @@
-// The user's regional formats: short date, long time, thousands separator and the collation order.
+// The user's regional formats: short date, long time, thousands separator, code page and collation order.
 #pragma once
 
 #include <array>
@@ -17,9 +17,10 @@ void InitLocale();
 
 /// The user's regional formats, read once from the current locale.
 struct RegionalFormats {
-    std::string shortDate;  ///< strftime pattern of the short date (nl_langinfo(D_FMT))
-    std::string longTime;   ///< strftime pattern of the long time (nl_langinfo(T_FMT))
-    std::string thousands;  ///< thousands separator; may be empty
+    std::string shortDate;    ///< strftime pattern of the short date (nl_langinfo(D_FMT))
+    std::string longTime;     ///< strftime pattern of the long time (nl_langinfo(T_FMT))
+    std::string thousands;    ///< thousands separator; may be empty
+    int ansiCodePage = 1252;  ///< the Windows code page of the LC_CTYPE language (CurrentAnsiCodePage)
 };
 
 /// The formats of the current locale (read again on each call; cache the result for hot paths).

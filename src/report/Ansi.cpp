@@ -1,6 +1,7 @@
 #include "report/Ansi.h"
 
 #include "base/Utf8.h"
+#include "platform/CodePage.h"
 
 namespace vorlex::report {
 
@@ -28,9 +29,10 @@ int Cp1252Byte(std::int32_t cp) {
     return -1;
 }
 
-std::string ToAnsiText(std::string_view text) {
+std::string ToAnsiText(std::string_view text, int codePage) {
     std::string out;
     out.reserve(text.size());
+    const platform::CodePage* page = nullptr;  // fetched at the first character beyond ASCII
     for (std::size_t pos = 0; pos < text.size();) {
         if (static_cast<unsigned char>(text[pos]) < 0x80) {
             out.push_back(text[pos++]);
@@ -39,7 +41,10 @@ std::string ToAnsiText(std::string_view text) {
         char32_t cp = 0;
         pos += base::DecodeUtf8(text, pos, cp);
         // Undecodable bytes (0xDC80..) have no place in the code page either.
-        if (Cp1252Byte(static_cast<std::int32_t>(cp)) < 0) {
+        if (page == nullptr) {
+            page = &platform::CodePage::Get(codePage);
+        }
+        if (!page->Has(cp)) {
             out.push_back('?');
         } else {
             base::AppendUtf8(out, cp);

@@ -14,7 +14,6 @@
 #include "platform/FileAccess.h"
 #include "platform/Locale.h"
 #include "platform/Worker.h"
-#include "report/Ansi.h"
 
 namespace vorlex::report {
 
@@ -58,8 +57,11 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t p, bool quotedField) 
     return p;
 }
 
-/// Appends `text` in Windows-1252; in a quoted field also doubles '"' and writes control characters as '?'.
-void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
+/// Appends `text` in code page `page`; in a quoted field also doubles '"' and writes control characters as
+/// '?'. The bytes a double-byte code page adds after a lead byte are never below 0x40, so they can be neither
+/// a quote, a comma nor a line break.
+void AppendEncoded(std::string& out, std::string_view text, bool quotedField,
+                   const platform::CodePage& page) {
     const std::size_t n = text.size();
     std::size_t p = 0;
     while (p < n) {
@@ -85,9 +87,10 @@ void AppendEncoded(std::string& out, std::string_view text, bool quotedField) {
         }
         char32_t c = 0;
         p += base::DecodeUtf8(text, p, c);
-        // C1 controls and undecodable bytes (0xDC80..) have no byte of their own either.
-        int mapped = Cp1252Byte(static_cast<std::int32_t>(c));
-        out += mapped >= 0 ? static_cast<char>(mapped) : '?';
+        // C1 controls and undecodable bytes (0xDC80..) have no bytes of their own either.
+        if (!page.Append(out, c)) {
+            out += '?';
+        }
     }
 }
 
@@ -105,12 +108,14 @@ void AppendHeader(std::string& out) {
 class CsvLines {
   public:
     explicit CsvLines(const scan::RowFormatter& formatter)
-        : formatter_(formatter), dates_(formatter.Formats()) {}
+        : formatter_(formatter),
+          page_(platform::CodePage::Get(formatter.Formats().ansiCodePage)),
+          dates_(formatter.Formats()) {}
 
     /// Appends the line of `row`, CR LF included.
     void AppendRow(std::string& out, const scan::ResultRow& row) {
         out += '"';
-        AppendEncoded(out, row.path, true);
+        AppendEncoded(out, row.path, true, page_);
         out += "\",";
         AppendDateTime(out, row.created, created_);
         out += ',';
@@ -124,7 +129,7 @@ class CsvLines {
         out.append(number, age.ptr);
         out += ',';
         const std::size_t sizeStart = out.size();
-        AppendEncoded(out, scan::FormatSizeKB(row.size, formatter_.Formats().thousands), false);
+        AppendEncoded(out, scan::FormatSizeKB(row.size, formatter_.Formats().thousands), false, page_);
         out.erase(std::remove(out.begin() + static_cast<std::ptrdiff_t>(sizeStart), out.end(), ','),
                   out.end());
         out += ',';
@@ -147,7 +152,7 @@ class CsvLines {
             scratch_.clear();
             formatter_.AppendDateTimeText(scratch_, t, dates_);
             last.text.clear();
-            AppendEncoded(last.text, scratch_, false);
+            AppendEncoded(last.text, scratch_, false, page_);
             last.sec = t.sec;
             last.valid = true;
         }
@@ -155,6 +160,7 @@ class CsvLines {
     }
 
     const scan::RowFormatter& formatter_;
+    const platform::CodePage& page_;
     platform::DateTimeFormatter dates_;
     std::string scratch_;
     LastText created_;
@@ -164,14 +170,14 @@ class CsvLines {
 
 }  // namespace
 
-void AppendWindows1252(std::string& out, std::string_view text) {
-    AppendEncoded(out, text, false);
+void AppendInCodePage(std::string& out, std::string_view text, const platform::CodePage& page) {
+    AppendEncoded(out, text, false, page);
 }
 
 std::string ToWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    AppendEncoded(out, text, false);
+    AppendEncoded(out, text, false, platform::CodePage::Get(1252));
     return out;
 }
 

@@ -1,4 +1,4 @@
-// The results CSV file: the result list as Windows-1252 text with a header line, replaced atomically.
+// The results CSV file: the result list in the user's ANSI code page with a header line, replaced atomically.
 #pragma once
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/LogSink.h"
+#include "platform/CodePage.h"
 #include "scan/ResultRow.h"
 #include "scan/RowFormat.h"
 
@@ -16,14 +17,15 @@ namespace vorlex::report {
 /// Name of the results file in the program folder.
 inline constexpr const char* kCsvFileName = "VorlexFiles.csv";
 
-/// Appends `text` (UTF-8, possibly invalid) in Windows-1252: a character the code page lacks and every
-/// undecodable byte become '?'. C1 control characters (U+0080..U+009F) count as lacking.
-void AppendWindows1252(std::string& out, std::string_view text);
+/// Appends `text` (UTF-8, possibly invalid) in code page `page`: a character the code page lacks and every
+/// undecodable byte become one '?' each. C1 control characters (U+0080..U+009F) count as lacking.
+void AppendInCodePage(std::string& out, std::string_view text, const platform::CodePage& page);
 
-/// `text` in Windows-1252 (see AppendWindows1252).
+/// `text` in Windows-1252 (see AppendInCodePage).
 std::string ToWindows1252(std::string_view text);
 
-/// The whole CSV text of `rows`, in their order, in Windows-1252, every line ending in CR LF:
+/// The whole CSV text of `rows`, in their order, in the code page of the formatter's formats
+/// (RegionalFormats::ansiCodePage), every line ending in CR LF:
 /// the header File,Created,Modified,Accessed,Age (Days),Size (KB),Status, then one line per row.
 /// The File field is the path in double quotes, with a double quote inside doubled and every control
 /// character (bytes below 0x20, 0x7F and C1 controls) written as '?', so each row stays one CSV record.

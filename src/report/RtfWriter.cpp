@@ -15,13 +15,11 @@ void AppendUnicode(std::string& out, std::int32_t cp) {
         int value = u > 32767 ? u - 65536 : u;
         out += "\\u";
         out += std::to_string(value);
-        if (fallback >= 0x80) {
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "\\'%02x", fallback);
-            out += hex;
-        } else {
-            out.push_back('?');
-        }
+        // A '?' fallback is written as \'3f too: unrtf skips the whole word after \uN when the fallback
+        // is a plain character, and with it the text that follows.
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "\\'%02x", fallback >= 0x80 ? fallback : '?');
+        out += hex;
     };
     if (cp >= 0x10000) {
         std::int32_t v = cp - 0x10000;

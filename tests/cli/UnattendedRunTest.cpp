@@ -1,6 +1,7 @@
 // A whole unattended run of the real program on a prepared tree, and the ways such a run can end early: an
 // output file held by another process, a termination request, a fatal signal.
 #include <fcntl.h>
+#include <locale.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ using vorlex::test::HasLinesInOrder;
 using vorlex::test::LogLineHtml;
 using vorlex::test::MakeYoung;
 using vorlex::test::ProgramCopy;
+using vorlex::test::PythonInCodePage;
 using vorlex::test::RunResult;
 using vorlex::test::TempDir;
 using vorlex::test::WaitUntil;
@@ -148,6 +151,117 @@ TEST(UnattendedRun, ScanAndDeleteOfAPreparedTree) {
     EXPECT_EQ(html.find("zzz"), std::string::npos);
     EXPECT_EQ(html.find("*.none"), std::string::npos);
     EXPECT_EQ(program.dir.Read("Vorlex.ini"), kSettings);
+}
+
+/// `html` with each character reference (&#N;) that unrtf writes replaced by the character in UTF-8.
+std::string WithCharacters(const std::string& html) {
+    std::string out;
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        const std::size_t end = html.find(';', i);
+        if (html.compare(i, 2, "&#") == 0 && end != std::string::npos && end - i < 10) {
+            const unsigned long cp = std::stoul(html.substr(i + 2, end - i - 2));
+            if (cp < 0x80) {
+                out += static_cast<char>(cp);
+            } else if (cp < 0x800) {
+                out += static_cast<char>(0xC0 | (cp >> 6));
+                out += static_cast<char>(0x80 | (cp & 0x3F));
+            } else {
+                out += static_cast<char>(0xE0 | (cp >> 12));
+                out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (cp & 0x3F));
+            }
+            i = end;
+        } else {
+            out += html[i];
+        }
+    }
+    return out;
+}
+
+// The CSV file is written in the code page of the user's language, the log keeps the characters of that code
+// page, and the date texts, the log's own and those inside its messages, keep every character.
+TEST(UnattendedRun, TheCsvAndTheLogFollowTheUsersLocale) {
+    struct Case {
+        const char* locale;
+        const char* codec;     // Python's name of the code page
+        const char* dateTime;  // the date-time text of the locale, as a regular expression
+        const char* size;      // the Size field of 2,000,000 bytes: the locale's separator, commas removed
+    };
+    const Case cases[] = {
+        {"en_US.UTF-8", "cp1252", R"(\d\d/\d\d/\d{4}( \d\d:\d\d:\d\d [AP]M)?)", "1953"},
+        {"de_DE.UTF-8", "cp1252", R"(\d\d\.\d\d\.\d{4}( \d\d:\d\d:\d\d)?)", "1.953"},
+        // Russian groups with U+202F, which 1251 lacks.
+        {"ru_RU.UTF-8", "cp1251", R"(\d\d\.\d\d\.\d{4}( \d\d:\d\d:\d\d)?)", "1?953"},
+        {"ja_JP.UTF-8", "cp932",
+         "\\d{4}\xE5\xB9\xB4\\d\\d\xE6\x9C\x88\\d\\d\xE6\x97\xA5( "
+         "\\d\\d\xE6\x99\x82\\d\\d\xE5\x88\x86\\d\\d\xE7\xA7\x92)?",
+         "1953"},
+        {"tr_TR.UTF-8", "cp1254", R"(\d\d-\d\d-\d{4}( \d\d:\d\d:\d\d)?)", "1.953"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const locale_t installed = newlocale(LC_ALL_MASK, c.locale, static_cast<locale_t>(nullptr));
+        if (installed == static_cast<locale_t>(nullptr)) {
+            GTEST_SKIP() << c.locale
+                         << " is not installed and cannot be used (scripts/setup.sh test makes it)";
+        }
+        freelocale(installed);
+        ProgramCopy program;
+        TempDir parent;
+        // Cyrillic, Japanese and Turkish in the folder's name, which the log shows, and in the files' names.
+        const std::string folder =
+            "\xD0\x96\xD1\x83\xD0\xBA \xE6\x97\xA5\xE6\x9C\xAC \xC4\x9F\xC4\xB1\xC5\x9F";
+        const std::string root = parent.Dir(folder);
+        const std::vector<std::string> names = {
+            "big \xE2\x82\xAC \xC3\xA9.bin", "\xD0\x96\xD1\x83\xD0\xBA.txt", "\xE6\x97\xA5\xE6\x9C\xAC.txt",
+            "\xC4\x9F\xC4\xB1\xC5\x9F.txt"};
+        for (const std::string& name : names) {
+            parent.File(folder + "/" + name, name == names[0] ? std::string(2'000'000, 'x') : "x");
+        }
+        RunResult run = program.Run({root, "0", "/SCAN"}, [&] {
+            auto env = DaysLater(1);
+            env["LC_ALL"] = c.locale;
+            return env;
+        }());
+        ASSERT_FALSE(run.timedOut);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+
+        bool ok = false;
+        const auto records = CsvRecords(program.PathOf("VorlexFiles.csv"), &ok, c.codec);
+        ASSERT_TRUE(ok);
+        ASSERT_EQ(records.size(), names.size() + 1);
+        std::vector<std::string> paths;
+        for (const std::string& name : names) {
+            paths.push_back(root + "/" + name);
+        }
+        std::vector<std::string> expected = PythonInCodePage(paths, c.codec);
+        std::vector<std::string> files;
+        const std::regex dateTime(c.dateTime);
+        for (std::size_t i = 1; i < records.size(); ++i) {
+            ASSERT_EQ(records[i].size(), 7u);
+            files.push_back(records[i][0]);
+            for (std::size_t k = 1; k <= 3; ++k) {
+                EXPECT_TRUE(std::regex_match(records[i][k], dateTime)) << records[i][k];
+            }
+            if (records[i][0] == expected[0]) {
+                EXPECT_EQ(records[i][5], c.size);
+            }
+        }
+        std::sort(files.begin(), files.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(files, expected);
+
+        const std::string log = WithCharacters(program.LogHtml());
+        const std::string searched = PythonInCodePage({root}, c.codec).at(0);
+        EXPECT_NE(log.find("Searching path " + searched + "<br>"), std::string::npos) << log;
+        std::smatch cutOff;
+        EXPECT_TRUE(std::regex_search(log, cutOff, std::regex("\\(Created before (.*)\\)<br>")));
+        EXPECT_TRUE(std::regex_match(cutOff[1].str(), dateTime)) << cutOff[1];
+        // Each line's own time stamp too.
+        EXPECT_TRUE(std::regex_search(
+            log, std::regex("<font color=\"#000000\">" + std::string(c.dateTime) + " </font>")))
+            << log;
+    }
 }
 
 TEST(UnattendedRun, ARunThatMatchesNothingEndsWithZeroAndNoCsv) {

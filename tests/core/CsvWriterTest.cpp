@@ -133,6 +133,51 @@ TEST(WriteCsvFile, HostilePathsStayOneRecordEachWhenReadBack) {
     EXPECT_NE(raw.find("\"/data/caf\xE9 \x80 \x8C.txt\""), std::string::npos);
 }
 
+TEST(WriteCsvFile, EachCodePageIsWhatPythonsCodecReadsBack) {
+    ScopedTimeZone tz("UTC0");
+    vorlex::test::TempDir dir;
+    const std::string path = dir.path + "/" + kCsvFileName;
+    // Greek, Turkish, Polish, Han, Hangul, Hebrew, Arabic, Thai, Baltic and Western letters, quote and comma.
+    const std::string common =
+        "/d/\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1 \xC4\x9F\xC5\x9F\xC4\xB0\xC4\xB1 "
+        "\xC5\x82\xC3\xB3"
+        "d\xC5\xBA \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xED\x95\x9C\xEA\xB5\xAD "
+        "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD8\xB3\xD9\x84\xD8\xA7\xD9\x85 "
+        "\xE0\xB9\x84\xE0\xB8\x97\xE0\xB8\xA2 "
+        "\xC4\x85\xC4\x8D\xC4\x97\xC5\xB3 \xC3\xA9\xC3\x9F\xC5\x92\xE2\x84\xA2 \"q\",x.txt";
+    // Cyrillic, kana and the yen sign, which glibc's 950 lacks while Python's holds them.
+    const std::string more = "/d/\xD0\x96\xD1\x83\xD0\xBA \xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88 \xC2\xA5.txt";
+    const std::pair<int, const char*> pages[] = {{1250, "cp1250"}, {1251, "cp1251"}, {1253, "cp1253"},
+                                                 {1254, "cp1254"}, {1255, "cp1255"}, {1256, "cp1256"},
+                                                 {1257, "cp1257"}, {874, "cp874"},   {932, "cp932"},
+                                                 {936, "cp936"},   {949, "cp949"},   {950, "cp950"}};
+    for (const auto& [codePage, codec] : pages) {
+        std::vector<ResultRow> rows = {Row(common)};
+        if (codePage != 950) {
+            rows.push_back(Row(more, 5'000'000'000ULL));
+        }
+        // A Japanese date and time, and a no-break space between thousands.
+        const RowFormatter formatter(
+            RegionalFormats{"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5",
+                            "%H\xE6\x99\x82%M\xE5\x88\x86%S\xE7\xA7\x92", "\xC2\xA0", codePage},
+            kStart);
+        ASSERT_EQ(WriteCsvFile(path, rows, formatter), 0) << codePage;
+        bool ok = false;
+        const auto records = CsvRecords(path, &ok, codec);
+        ASSERT_TRUE(ok) << codePage;
+        ASSERT_EQ(records.size(), rows.size() + 1) << codePage;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            std::vector<std::string> cells{rows[i].path};
+            for (Column c : {Column::Created, Column::Modified, Column::Accessed, Column::AgeDays,
+                             Column::SizeKB, Column::Status}) {
+                cells.push_back(formatter.CellText(rows[i], c));
+            }
+            EXPECT_EQ(records[i + 1], vorlex::test::PythonInCodePage(cells, codec))
+                << codePage << " row " << i;
+        }
+    }
+}
+
 TEST(WriteCsvFile, SeparatorsStayAndAnEmptyListGivesTheHeaderAlone) {
     ScopedTimeZone tz("UTC0");
     vorlex::test::TempDir dir;
@@ -293,6 +338,8 @@ TEST(ToWindows1252, MapsTheCodePageAndReplacesTheRest) {
 TEST(Cp1252Byte, AgreesWithTheSystemsConverterOnEveryCodePoint) {
     iconv_t cd = iconv_open("WINDOWS-1252", "UTF-32LE");
     ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    const vorlex::platform::CodePage& windows1252 = vorlex::platform::CodePage::Get(1252);
+    ASSERT_EQ(windows1252.Number(), 1252);
     int mismatches = 0;
     for (std::uint32_t cp = 0; cp <= 0x10FFFF; ++cp) {
         if (cp >= 0xD800 && cp <= 0xDFFF) {
@@ -312,6 +359,13 @@ TEST(Cp1252Byte, AgreesWithTheSystemsConverterOnEveryCodePoint) {
         const int got = vorlex::report::Cp1252Byte(static_cast<std::int32_t>(cp));
         if (got != want && ++mismatches <= 5) {
             ADD_FAILURE() << "U+" << std::hex << cp << ": " << got << " instead of " << want;
+        }
+        // The table the CSV file is written with in 1252 locales gives the same bytes.
+        std::string bytes;
+        const int fromTable =
+            windows1252.Append(bytes, cp) && bytes.size() == 1 ? static_cast<unsigned char>(bytes[0]) : -1;
+        if (fromTable != want && ++mismatches <= 5) {
+            ADD_FAILURE() << "table U+" << std::hex << cp << ": " << fromTable << " instead of " << want;
         }
     }
     iconv_close(cd);

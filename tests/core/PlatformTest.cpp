@@ -20,6 +20,7 @@
 #include "ScopedLocale.h"
 #include "TempDir.h"
 #include "TimeZone.h"
+#include "platform/CodePage.h"
 #include "platform/Errors.h"
 #include "platform/FileAccess.h"
 #include "platform/Locale.h"
@@ -328,4 +329,34 @@ TEST(Locale, GroupsThousandsAndFormatsMidnightAsDateAlone) {
     RegionalFormats named{"%a %d %b %Y", "%H:%M:%S", ""};
     CivilTime t{2026, 12, 9, 13, 5, 7, 0};
     EXPECT_EQ(FormatDateTime(t, named), "Wed 09 Dec 2026 13:05:07");
+}
+
+TEST(Locale, TheCodePageIsTheOneWindowsGivesTheLanguageOfLcCtype) {
+    const std::pair<const char*, int> names[] = {
+        {"C", 1252},           {"POSIX", 1252},          {"C.UTF-8", 1252},
+        {"en_US.UTF-8", 1252}, {"de_DE", 1252},          {"pt_BR.UTF-8", 1252},
+        {"hi_IN.UTF-8", 1252}, {"cs_CZ.UTF-8", 1250},    {"pl_PL", 1250},
+        {"ru_RU.UTF-8", 1251}, {"uk_UA.UTF-8", 1251},    {"sr_RS.UTF-8", 1251},
+        {"sr_RS@latin", 1250}, {"el_GR.UTF-8", 1253},    {"tr_TR.UTF-8", 1254},
+        {"uz_UZ.UTF-8", 1254}, {"uz_UZ@cyrillic", 1251}, {"he_IL.UTF-8", 1255},
+        {"ar_EG.UTF-8", 1256}, {"fa_IR", 1256},          {"lt_LT.UTF-8", 1257},
+        {"et_EE", 1257},       {"vi_VN", 1258},          {"th_TH.UTF-8", 874},
+        {"ja_JP.UTF-8", 932},  {"ja_JP.eucJP", 932},     {"zh_CN.UTF-8", 936},
+        {"zh_SG.UTF-8", 936},  {"ko_KR.UTF-8", 949},     {"zh_TW.UTF-8", 950},
+        {"zh_HK.UTF-8", 950},  {"sah_RU", 1251},
+    };
+    for (const auto& [name, codePage] : names) {
+        EXPECT_EQ(AnsiCodePageOf(name), codePage) << name;
+    }
+    // The formats carry the code page of LC_CTYPE, whatever the other categories say.
+    for (const auto& [ctype, codePage] :
+         {std::pair{"ja_JP.UTF-8", 932}, std::pair{"tr_TR.UTF-8", 1254}, std::pair{"C", 1252}}) {
+        vorlex::test::ScopedLocale all(LC_ALL, "en_US.UTF-8");
+        vorlex::test::ScopedLocale scoped(LC_CTYPE, ctype);
+        if (!all.Ok() || !scoped.Ok()) {
+            GTEST_SKIP() << ctype << " or en_US.UTF-8 is not installed (scripts/setup.sh test makes them)";
+        }
+        EXPECT_EQ(CurrentFormats().ansiCodePage, codePage) << ctype;
+        EXPECT_EQ(CurrentFormats().shortDate, "%m/%d/%Y") << ctype;
+    }
 }

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/CodePage.h"
+
 namespace vorlex::platform {
 
 void InitLocale() {
@@ -21,6 +23,7 @@ RegionalFormats CurrentFormats() {
     f.longTime = nl_langinfo(T_FMT);
     const struct lconv* lc = localeconv();
     f.thousands = lc != nullptr && lc->thousands_sep != nullptr ? lc->thousands_sep : "";
+    f.ansiCodePage = CurrentAnsiCodePage();
     if (f.shortDate.empty()) {
         f.shortDate = "%m/%d/%y";
     }
