@@ -576,6 +576,8 @@ void TForm1::FitFont() {
         l->adjustSize();
     }
     ListView1->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+    // A desktop theme may give headers a font of their own, which the window's would not replace.
+    ListView1->horizontalHeader()->setFont(f);
 }
 
 void TForm1::ApplyScale(const QRect& area) {
