@@ -252,7 +252,8 @@ TEST(MainWindow, LargerDesktopFontGrowsTheLayoutProportionally) {
 
 // Wherever a saved position and size would put it, the window opens inside the available area of a screen:
 // shrunk to a small one (its layout scaled for that screen, nothing cut off), or moved back from where a
-// larger screen used to be.
+// larger screen used to be. A window that fits opens where it was and saves the same numbers back: the
+// position is the frame's (the offscreen frame is 2 pixels wide), the size the client's.
 TEST(MainWindow, OpensInsideTheAvailableAreaOfItsScreen) {
     QScreen* small = nullptr;
     for (QScreen* s : QGuiApplication::screens()) {
@@ -266,6 +267,7 @@ TEST(MainWindow, OpensInsideTheAvailableAreaOfItsScreen) {
         int pixels;
         QRect saved;
         QRect area;
+        bool kept = false;  ///< fits as saved
     };
     const Case cases[] = {
         {"larger than the small screen", 11, QRect(smallArea.x() + 20, 10, 1200, 900), smallArea},
@@ -273,6 +275,7 @@ TEST(MainWindow, OpensInsideTheAvailableAreaOfItsScreen) {
         {"large font on the small screen", 22, QRect(smallArea.x() + 20, 10, 1234, 1248), smallArea},
         {"larger than the large screen", 11, QRect(-100, -100, 4000, 3000), largeArea},
         {"on a screen no longer there", 16, QRect(9000, 5000, 900, 900), largeArea},
+        {"inside the large screen", 11, QRect(100, 120, 700, 650), largeArea, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -303,6 +306,18 @@ TEST(MainWindow, OpensInsideTheAvailableAreaOfItsScreen) {
         EXPECT_TRUE(w.ClippedCaptions(w.font()).isEmpty())
             << w.ClippedCaptions(w.font()).join("; ").toStdString();
         EXPECT_TRUE(boxes.boxes.empty());
+        if (c.kept) {
+            EXPECT_EQ(w.frameGeometry().topLeft(), c.saved.topLeft());
+            EXPECT_EQ(w.size(), c.saved.size());
+        }
         w.close();
+        if (c.kept) {
+            const std::string ini = dir.Read("Vorlex.ini");
+            for (const QString& key :
+                 {QString("Left=%1\n").arg(c.saved.x()), QString("Top=%1\n").arg(c.saved.y()),
+                  QString("Width=%1\n").arg(c.saved.width()), QString("Height=%1\n").arg(c.saved.height())}) {
+                EXPECT_NE(ini.find(key.toStdString()), std::string::npos) << key.toStdString() << ini;
+            }
+        }
     }
 }
