@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
@@ -44,6 +45,7 @@
 #include "ui/ListActions.h"
 #include "ui/ListEditor.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Scale.h"
 
 namespace vorlex::app {
 
@@ -79,8 +81,14 @@ class DaysSpinBox : public QSpinBox {
     }
 };
 
-// The window was designed with an 8-point sans-serif font, 11 pixels high.
-constexpr int kFontPixels = 11;
+/// Where the window opens before any saved position applies.
+constexpr QPoint kDesignPosition(297, 198);
+
+/// The least designed height the window is shrunk to on a small screen: the panel at a third of its 333.
+constexpr int kLeastDesignHeight = 402;
+
+/// Point size of the NOT button's caption at scale 1.
+constexpr double kNotCaptionPoints = 10;
 
 QColor ToQColor(base::LogColour c) {
     return QColor(c.r, c.g, c.b);
@@ -127,15 +135,13 @@ TForm1::TForm1(Environment env, QWidget* parent) : QWidget(parent) {
     controller_ = std::make_unique<Controller>(*this, std::move(env));
     setObjectName("TForm1");
     setWindowTitle("Vorlex");
-    QFont f = font();
-    f.setPixelSize(kFontPixels);
-    setFont(f);
-    resize(kDesignWidth, kDesignHeight);
-    move(297, 198);
     BuildControls();
-    FitFont();
     SetTabOrder();
-    setMinimumSize(kDesignWidth, kDesignHeight);
+    const QRect area = screen() != nullptr ? screen()->availableGeometry() : QRect();
+    ApplyScale(area);
+    PlaceInside(
+        QRect(kDesignPosition, QSize(ui::Scaled(kDesignWidth, scale_), ui::Scaled(kDesignHeight, scale_))),
+        area);
 
     logFlush_ = new QTimer(this);
     logFlush_->setSingleShot(true);
@@ -157,7 +163,10 @@ enum class Kind { Frame, Label, Days, Check, Push, PathEdit, Toggle, Tool, Combo
 /// The help page of a control F1 does not reach.
 constexpr int kNoHelp = -1;
 
-/// One control at its designed place; a label (width 0) takes the size of its caption.
+/// How a control follows the window's size beyond the scaled design (none: it keeps its place and size).
+enum Anchor : unsigned { kGrowRight = 1, kGrowDown = 2, kFollowRight = 4, kFollowBottom = 8 };
+
+/// One control at its designed place (scale 1); a label (width 0) takes the size of its caption.
 struct ControlSpec {
     Kind kind;
     const char* name;
@@ -167,6 +176,7 @@ struct ControlSpec {
     const char* hint;
     const char* glyph = nullptr;  ///< icon name (ui::Glyph); a tool button with one shows no caption
     int help = ui::kHelpGeneral;  ///< help page of F1; kNoHelp for none
+    unsigned anchors = 0;         ///< Anchor flags
 };
 
 /// Stores `w` in the window's member `Member`.
@@ -179,7 +189,8 @@ const char* const kPathHint = "Choose another drive/path to search. Includes sub
 
 // In creation order, which is also the order of stacking.
 const ControlSpec kControls[] = {
-    {Kind::Frame, "Bevel1", Keep<&TForm1::Bevel1>, "", 8, 3, 602, 194, nullptr},
+    {Kind::Frame, "Bevel1", Keep<&TForm1::Bevel1>, "", 8, 3, 602, 194, nullptr, nullptr, ui::kHelpGeneral,
+     kGrowRight},
     {Kind::Label, "Label1", Keep<&TForm1::Label1>, "Remove files older than", 16, 18, 0, 0, nullptr, nullptr,
      kNoHelp},
     {Kind::Days, "DaysOldEdit", Keep<&TForm1::DaysOldEdit>, "", 132, 15, 61, 21,
@@ -229,13 +240,14 @@ const ControlSpec kControls[] = {
      "Stop the current operation.", "process-stop"},
     {Kind::Progress, "ProgressBar1", Keep<&TForm1::ProgressBar1>, "", 289, 204, 321, 25, nullptr, nullptr,
      kNoHelp},
-    {Kind::Group, "Panel1", Keep<&TForm1::Panel1>, "", 8, 235, 601, 333, nullptr, nullptr, kNoHelp},
+    {Kind::Group, "Panel1", Keep<&TForm1::Panel1>, "", 8, 235, 601, 333, nullptr, nullptr, kNoHelp,
+     kGrowRight | kGrowDown},
     {Kind::Push, "AboutBitBtn", Keep<&TForm1::AboutBitBtn>, "&About...", 8, 574, 75, 25, "About Vorlex ...",
-     "help-about"},
+     "help-about", ui::kHelpGeneral, kFollowBottom},
     {Kind::Push, "HelpBitBtn", Keep<&TForm1::HelpBitBtn>, "&Help", 89, 574, 75, 25,
-     "Display application help. [F1]", "help-contents"},
+     "Display application help. [F1]", "help-contents", ui::kHelpGeneral, kFollowBottom},
     {Kind::Push, "CloseBitBtn", Keep<&TForm1::CloseBitBtn>, "&Close", 534, 574, 75, 25,
-     "Exit the application.", "window-close"},
+     "Exit the application.", "window-close", ui::kHelpGeneral, kFollowRight | kFollowBottom},
 };
 
 QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
@@ -289,12 +301,6 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
             break;
     }
     w->setObjectName(c.name);
-    if (c.width == 0) {
-        w->adjustSize();
-        w->move(c.x, c.y);
-    } else {
-        w->setGeometry(c.x, c.y, c.width, c.height);
-    }
     if (c.hint != nullptr) {
         w->setStatusTip(QString::fromUtf8(c.hint));
     }
@@ -303,9 +309,6 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
         b->setIcon(ui::Glyph(c.glyph));
         if (c.kind == Kind::Tool) {
             b->setText(QString());
-            b->setIconSize(QSize(14, 14));
-        } else {
-            b->setIconSize(QSize(16, 16));
         }
     }
     if (c.help != kNoHelp) {
@@ -318,13 +321,12 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
 
 void TForm1::BuildControls() {
     for (const ControlSpec& c : kControls) {
-        c.keep(*this, MakeControl(c, this));
+        controls_.push_back(MakeControl(c, this));
+        c.keep(*this, controls_.back());
     }
 
     DaysOldEdit->setRange(config::kMinDaysOld, config::kMaxDaysOld);
     DaysOldEdit->setGroupSeparatorShown(true);
-    // The label stands right above its box.
-    DrivePathLabel->move(16, 56 - DrivePathLabel->height() - 1);
     DrivePathLabel->setBuddy(DrivePathEdit);
     RegExEdit->setEditable(true);
     RegExEdit->setMaxVisibleItems(10);
@@ -353,7 +355,6 @@ void TForm1::BuildControls() {
     for (int i = 0; i < 3; ++i) {
         auto* rb = new QRadioButton(items[i], RegExRadioGroup);
         rb->setObjectName(QString("RegExRadioItem%1").arg(i));
-        rb->setGeometry(i * 95, 6, 95, 20);
         rb->setStatusTip(RegExRadioGroup->statusTip());
         RegExRadioButtons->addButton(rb, i);
     }
@@ -387,12 +388,7 @@ void TForm1::BuildControls() {
     ListView1->verticalHeader()->setVisible(false);
     // Fixed row heights keep a million rows cheap: the view never measures them.
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    ListView1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ListView1->horizontalHeader()->setHighlightSections(false);
-    const int widths[] = {350, 130, 130, 130, 70, 100, 100};
-    for (int i = 0; i < 7; ++i) {
-        ListView1->setColumnWidth(i, widths[i]);
-    }
     ListView1->setStatusTip("Search results.");
 
     RichEdit1 = new QPlainTextEdit(Panel1);
@@ -411,7 +407,6 @@ void TForm1::BuildControls() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(true);
-    StatusBar1->setGeometry(0, kDesignHeight - 19, kDesignWidth, 19);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
@@ -514,8 +509,6 @@ void TForm1::BuildControls() {
     ui::SetHelpContext(ListView1, ui::kHelpGeneral);
     ui::SetHelpContext(RichEdit1, ui::kHelpGeneral);
     ui::InstallHelpKey(this);
-
-    Panel1Resize();
 }
 
 QStringList TForm1::ClippedCaptions(const QFont& font) const {
@@ -562,26 +555,62 @@ QStringList TForm1::ClippedCaptions(const QFont& font) const {
 }
 
 void TForm1::FitFont() {
-    QFont f = font();
-    for (int px = kFontPixels; px >= 8; --px) {
+    QFont f = QApplication::font();
+    for (int px = ui::Scaled(ui::kDesignFontPixels, scale_); px >= 8; --px) {
         f.setPixelSize(px);
         if (ClippedCaptions(f).isEmpty()) {
             break;
         }
     }
     setFont(f);
-    QFont radioFont = f;
-    for (QWidget* w :
-         {static_cast<QWidget*>(ModifyRegExSpeedButton), static_cast<QWidget*>(NOTRegExSpeedButton)}) {
-        QFont wf = w->font();
-        wf.setFamily(f.family());
-        w->setFont(wf);
-    }
+    // The two bold captions have fonts of their own.
+    QFont modify = ModifyRegExSpeedButton->font();
+    modify.setFamily(f.family());
+    modify.setPixelSize(f.pixelSize());
+    ModifyRegExSpeedButton->setFont(modify);
+    QFont notFont = NOTRegExSpeedButton->font();
+    notFont.setFamily(f.family());
+    notFont.setPointSizeF(kNotCaptionPoints * scale_);
+    NOTRegExSpeedButton->setFont(notFont);
     for (QLabel* l : {Label1, Label2, DrivePathLabel}) {
         l->adjustSize();
     }
-    DrivePathLabel->move(16, DrivePathEdit->y() - DrivePathLabel->height() - 1);
     ListView1->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+    // A desktop theme may give headers a font of their own, which the window's would not replace.
+    ListView1->horizontalHeader()->setFont(f);
+}
+
+void TForm1::ApplyScale(const QRect& area) {
+    // Without a screen there is no limit.
+    const QSize room = area.isValid() ? area.marginsRemoved(ui::FrameMargins(this)).size()
+                                      : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The desktop's font sets the scale; a screen too small for the scaled design lowers it, never below 1.
+    scale_ = std::max(1.0, std::min({ui::DesktopScale(), room.width() / static_cast<double>(kDesignWidth),
+                                     room.height() / static_cast<double>(kLeastDesignHeight)}));
+    for (size_t i = 0; i < std::size(kControls); ++i) {
+        if (kControls[i].glyph != nullptr) {
+            const int side = ui::Scaled(kControls[i].kind == Kind::Tool ? 14 : 16, scale_);
+            static_cast<QAbstractButton*>(controls_[i])->setIconSize(QSize(side, side));
+        }
+    }
+    const int widths[] = {350, 130, 130, 130, 70, 100, 100};
+    for (int i = 0; i < 7; ++i) {
+        ListView1->setColumnWidth(i, ui::Scaled(widths[i], scale_));
+    }
+    LayoutAnchored();
+    FitFont();
+    setMinimumSize(
+        QSize(ui::Scaled(kDesignWidth, scale_), ui::Scaled(kDesignHeight, scale_)).boundedTo(room));
+    LayoutAnchored();
+}
+
+void TForm1::PlaceInside(const QRect& wanted, const QRect& area) {
+    const QMargins frame = ui::FrameMargins(this);
+    const QSize size = wanted.size().expandedTo(minimumSize());
+    const QRect outer = area.isValid() ? ui::FitInside(QRect(wanted.topLeft(), size.grownBy(frame)), area)
+                                       : QRect(wanted.topLeft(), size.grownBy(frame));
+    resize(outer.size().shrunkBy(frame));
+    move(outer.topLeft());
 }
 
 void TForm1::SetTabOrder() {
@@ -790,8 +819,11 @@ void TForm1::CmdPromptHere() {
 void TForm1::ReadFormSettings() {
     config::WindowGeometry current{x(), y(), width(), height(), config::WindowState::Normal};
     config::WindowGeometry g = controller_->SavedWindowGeometry(current);
-    resize(std::max(g.width, minimumWidth()), std::max(g.height, minimumHeight()));
-    move(g.left, g.top);
+    // A position or size saved on another (larger) screen is brought inside the screen it lands on.
+    const QRect wanted(g.left, g.top, g.width, g.height);
+    const QRect area = ui::AvailableAreaFor(wanted, this);
+    ApplyScale(area);
+    PlaceInside(wanted, area);
     if (g.state == config::WindowState::Maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -800,7 +832,9 @@ void TForm1::ReadFormSettings() {
 void TForm1::SaveFormSettings() {
     // The normal bounds also for a maximised or minimised window.
     QRect r = (isMaximized() || isMinimized()) && normalGeometry().isValid() ? normalGeometry() : geometry();
-    config::WindowGeometry g{r.x(), r.y(), r.width(), r.height(),
+    // The position is that of the frame, as move() takes it back; the size is the client's.
+    const QMargins frame = ui::FrameMargins(this);
+    config::WindowGeometry g{r.x() - frame.left(), r.y() - frame.top(), r.width(), r.height(),
                              isMaximized()   ? config::WindowState::Maximized
                              : isMinimized() ? config::WindowState::Minimized
                                              : config::WindowState::Normal};
@@ -819,14 +853,32 @@ void TForm1::Init() {
 }
 
 void TForm1::LayoutAnchored() {
-    const int dw = width() - kDesignWidth;
-    const int dh = height() - kDesignHeight;
-    Bevel1->setGeometry(8, 3, 602 + dw, 194);
-    Panel1->setGeometry(8, 235, 601 + dw, 333 + dh);
-    AboutBitBtn->move(8, 574 + dh);
-    HelpBitBtn->move(89, 574 + dh);
-    CloseBitBtn->move(534 + dw, 574 + dh);
-    StatusBar1->setGeometry(0, height() - 19, width(), 19);
+    if (controls_.empty()) {
+        return;  // a resize while the controls are being made
+    }
+    const int dw = width() - ui::Scaled(kDesignWidth, scale_);
+    const int dh = height() - ui::Scaled(kDesignHeight, scale_);
+    for (size_t i = 0; i < std::size(kControls); ++i) {
+        const ControlSpec& c = kControls[i];
+        QRect r = ui::Scaled(QRect(c.x, c.y, c.width, c.height), scale_);
+        r.setWidth(r.width() + ((c.anchors & kGrowRight) != 0 ? dw : 0));
+        r.setHeight(r.height() + ((c.anchors & kGrowDown) != 0 ? dh : 0));
+        r.translate((c.anchors & kFollowRight) != 0 ? dw : 0, (c.anchors & kFollowBottom) != 0 ? dh : 0);
+        if (c.width == 0) {
+            controls_[i]->move(r.topLeft());
+        } else {
+            controls_[i]->setGeometry(r);
+        }
+    }
+    // The label stands right above its box.
+    DrivePathLabel->move(DrivePathEdit->x(),
+                         DrivePathEdit->y() - DrivePathLabel->height() - ui::Scaled(1, scale_));
+    for (QAbstractButton* b : RegExRadioButtons->buttons()) {
+        b->setGeometry(ui::Scaled(QRect(RegExRadioButtons->id(b) * 95, 6, 95, 20), scale_));
+    }
+    const int bar = ui::Scaled(19, scale_);
+    StatusBar1->setGeometry(0, height() - bar, width(), bar);
+    Panel1Resize();
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
@@ -857,8 +909,9 @@ void TForm1::Panel1Resize() {
     const int h = Panel1->height();
     const int w = Panel1->width();
     const int listHeight = h / 2;
+    const int gap = ui::Scaled(8, scale_);
     ListView1->setGeometry(0, 0, w, listHeight);
-    RichEdit1->setGeometry(0, listHeight + 8, w, h - listHeight - 8);
+    RichEdit1->setGeometry(0, listHeight + gap, w, h - listHeight - gap);
 }
 
 void TForm1::Timer2Timer() {

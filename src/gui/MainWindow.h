@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/Controller.h"
 #include "app/ControllerView.h"
@@ -44,7 +45,8 @@ class GuiResultModel;
 class TForm1 final : public QWidget, public ControllerView {
     Q_OBJECT
   public:
-    /// Designed client size; also the minimum size.
+    /// Designed client size at scale 1. At the layout scale it is also the minimum size, cut to the screen's
+    /// available area where that is smaller.
     static constexpr int kDesignWidth = 617;
     static constexpr int kDesignHeight = 624;
 
@@ -90,7 +92,8 @@ class TForm1 final : public QWidget, public ControllerView {
     void CopyLine();
     void ExplorerHere();
     void CmdPromptHere();
-    /// Applies the saved window geometry (interactive start).
+    /// Applies the saved window geometry (interactive start), brought inside the available area of the
+    /// screen it lands on; the layout is scaled for that screen first.
     void ReadFormSettings();
     /// Saves the window geometry; a failure is logged and never stops the close.
     void SaveFormSettings();
@@ -100,7 +103,11 @@ class TForm1 final : public QWidget, public ControllerView {
     QMenu* RegExPopupMenu = nullptr;
     QMenu* ListViewPopupMenu = nullptr;
 
-    /// Splits the work panel: the list takes the upper half, the log the rest after an 8-pixel gap.
+    /// The factor the designed pixel numbers are scaled by: the desktop font's pixel size over 11, lowered
+    /// where the screen is too small for it, never below 1.
+    double LayoutScale() const { return scale_; }
+
+    /// Splits the work panel: the list takes the upper half, the log the rest after an 8-pixel gap (scaled).
     void Panel1Resize();
     /// Gives the expression box its normal colour back after a syntax check.
     void Timer2Timer();
@@ -158,9 +165,17 @@ class TForm1 final : public QWidget, public ControllerView {
 
   private:
     void BuildControls();
-    /// Picks the largest font size (designed: 11 pixels) at which every caption fits its designed place.
+    /// Picks the largest font size, up to 11 pixels at the layout scale, at which every caption fits its
+    /// place.
     void FitFont();
     void SetTabOrder();
+    /// Sets the layout scale for a screen whose available area is `area` (invalid: no limit), then the
+    /// icon sizes, column widths, font, minimum size and every control's place.
+    void ApplyScale(const QRect& area);
+    /// Gives the window the client size of `wanted` (at least the minimum) and its frame the position of
+    /// `wanted`, moved and shrunk so that the frame lies inside `area` (invalid: as it is).
+    void PlaceInside(const QRect& wanted, const QRect& area);
+    /// Places every control from its designed place at the layout scale, following the window's size.
     void LayoutAnchored();
     /// The seven cells of the selected row (File as raw bytes), or nothing without a selection.
     std::optional<std::array<std::string, 7>> SelectedRowCells() const;
@@ -172,6 +187,8 @@ class TForm1 final : public QWidget, public ControllerView {
     void RunOperation(F&& op);
 
     std::unique_ptr<Controller> controller_;
+    std::vector<QWidget*> controls_;  ///< the controls of the control table, in its order
+    double scale_ = 1;
     QElapsedTimer keepAlive_;
     QTimer* logFlush_ = nullptr;
     size_t logShown_ = 0;

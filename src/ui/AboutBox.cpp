@@ -13,6 +13,7 @@
 #include "base/LogSink.h"
 #include "platform/Launch.h"
 #include "ui/Glyphs.h"
+#include "ui/Scale.h"
 
 namespace vorlex::ui {
 
@@ -25,10 +26,11 @@ constexpr int kClientHeight = 271;
 constexpr const char* kNotice1 = "Finds files older than a given age and deletes them.";
 constexpr const char* kNotice2 = "Deleted files do not go to the trash: check the list first.";
 
-QLabel* MakeLabel(QWidget* parent, const char* objectName, int x, int y) {
+/// A label at the designed place (x, y) grown by `scale`.
+QLabel* MakeLabel(QWidget* parent, const char* objectName, int x, int y, double scale) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
-    label->move(x, y);
+    label->move(Scaled(x, scale), Scaled(y, scale));
     return label;
 }
 
@@ -51,7 +53,10 @@ TAboutBox::TAboutBox(QWidget* parent, base::LogSink& log, std::function<bool()> 
       setDebug_(std::move(setDebug)) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About..."));
-    setFixedSize(kClientWidth, kClientHeight);
+    // Designed places, grown by the desktop font's scale.
+    const double s = DesktopScale();
+    auto at = [s](int x, int y, int width, int height) { return Scaled(QRect(x, y, width, height), s); };
+    setFixedSize(at(0, 0, kClientWidth, kClientHeight).size());
     setSizeGripEnabled(false);
 
     // Panel1: a lowered outer bevel with a raised inner one.
@@ -59,26 +64,26 @@ TAboutBox::TAboutBox(QWidget* parent, base::LogSink& log, std::function<bool()> 
     panel_->setObjectName(QStringLiteral("Panel1"));
     panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel_->setLineWidth(1);
-    panel_->setGeometry(8, 8, 360, 218);
+    panel_->setGeometry(at(8, 8, 360, 218));
     auto* inner = new QFrame(panel_);
     inner->setFrameStyle(QFrame::Panel | QFrame::Raised);
     inner->setLineWidth(1);
-    inner->setGeometry(1, 1, 358, 216);
+    inner->setGeometry(at(1, 1, 358, 216));
 
     auto* bevel = new QFrame(panel_);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(17, 10, 66, 66);
+    bevel->setGeometry(at(17, 10, 66, 66));
 
     programIcon_ = new QLabel(panel_);
     programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
-    programIcon_->setGeometry(17, 10, 65, 65);
+    programIcon_->setGeometry(at(17, 10, 65, 65));
     programIcon_->setScaledContents(true);
-    programIcon_->setPixmap(AppIcon().pixmap(QSize(64, 64)));
+    programIcon_->setPixmap(AppIcon().pixmap(programIcon_->size()));
 
-    productName_ = MakeLabel(panel_, "ProductName", 88, 21);
+    productName_ = MakeLabel(panel_, "ProductName", 88, 21, s);
     QFont nameFont = productName_->font();
-    nameFont.setPixelSize(24);
+    nameFont.setPixelSize(Scaled(24, s));
     nameFont.setBold(true);
     productName_->setFont(nameFont);
     QPalette navy = productName_->palette();
@@ -88,18 +93,20 @@ TAboutBox::TAboutBox(QWidget* parent, base::LogSink& log, std::function<bool()> 
     productName_->adjustSize();
 
     // The version label looks like plain text: its click is a hidden switch, announced nowhere.
-    version_ = MakeLabel(panel_, "Version", 88, 51);
+    version_ = MakeLabel(panel_, "Version", 88, 51, s);
     version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     version_->installEventFilter(this);
 
-    notice1_ = MakeLabel(panel_, "Notice1", 16, 81);
-    notice2_ = MakeLabel(panel_, "Notice2", 16, 99);
+    notice1_ = MakeLabel(panel_, "Notice1", 16, 81, s);
+    notice2_ = MakeLabel(panel_, "Notice2", 16, 99, s);
 
     urlLabel_ = new QLabel(panel_);
     urlLabel_->setObjectName(QStringLiteral("URLLabel"));
     urlLabel_->setAlignment(Qt::AlignCenter);
     // At least the designed 13 pixels, more where the desktop's font is taller.
-    urlLabel_->setGeometry(2, 196, 356, std::max(13, urlLabel_->fontMetrics().height()));
+    const QRect url = at(2, 196, 356, 13);
+    urlLabel_->setGeometry(url.x(), url.y(), url.width(),
+                           std::max(url.height(), urlLabel_->fontMetrics().height()));
     QFont urlFont = urlLabel_->font();
     urlFont.setUnderline(true);
     urlLabel_->setFont(urlFont);
@@ -112,7 +119,8 @@ TAboutBox::TAboutBox(QWidget* parent, base::LogSink& log, std::function<bool()> 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("OKBitBtn"));
     okButton_->setIcon(Glyph("dialog-ok"));
-    okButton_->setGeometry(150, 240, 76, 25);
+    okButton_->setGeometry(at(150, 240, 76, 25));
+    okButton_->setIconSize(QSize(Scaled(16, s), Scaled(16, s)));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -133,7 +141,8 @@ void TAboutBox::showEvent(QShowEvent* event) {
     FormShow();
     if (QWidget* main = parentWidget(); main != nullptr && main->isVisible()) {
         const QRect area = main->frameGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        const QRect centred(area.center() - QPoint(width() / 2, height() / 2), size());
+        move(FitInside(centred, AvailableAreaFor(centred, main)).topLeft());
     }
     QDialog::showEvent(event);
 }

@@ -42,7 +42,7 @@ class TAboutBox : public QDialog {
     QPushButton* OKBitBtn() const { return okButton_; }  ///< the OK button (`OKBitBtn`)
 
   protected:
-    /// `FormShow`: fills the texts and centres the box on the main window.
+    /// `FormShow`: fills the texts and centres the box on the main window, inside its screen.
     void showEvent(QShowEvent* event) override;
     /// Turns clicks on the version label and the web address into their actions.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -17,6 +18,7 @@
 #include "platform/Paths.h"
 #include "ui/Glyphs.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Scale.h"
 
 namespace vorlex::ui {
 
@@ -57,7 +59,12 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Vorlex Help"));
     setWindowIcon(AppIcon());
-    resize(780, 600);
+    const double scale = DesktopScale();
+    QSize size(Scaled(780, scale), Scaled(600, scale));
+    if (const QScreen* s = screen()) {
+        size = size.boundedTo(s->availableGeometry().size());
+    }
+    resize(size);
 
     auto* contents = MakeToolButton(this, QStringLiteral("&Contents"), "go-home");
     back_ = MakeToolButton(this, QStringLiteral("&Back"), "go-previous");

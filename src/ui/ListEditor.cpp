@@ -13,6 +13,7 @@
 
 #include "platform/Errors.h"
 #include "ui/PromptForEntry.h"
+#include "ui/Scale.h"
 
 namespace vorlex::ui {
 
@@ -45,11 +46,13 @@ QString FromUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+/// A button at its designed place `place` grown by `scale`.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint, QRect place,
-                        const QIcon& icon) {
+                        const QIcon& icon, double scale) {
     auto* b = new QPushButton(QIcon(icon), QString::fromUtf8(caption), parent);
     b->setObjectName(QString::fromUtf8(name));
-    b->setGeometry(place);
+    b->setGeometry(Scaled(place, scale));
+    b->setIconSize(QSize(Scaled(16, scale), Scaled(16, scale)));
     b->setToolTip(QString::fromUtf8(hint));
     b->setStatusTip(QString::fromUtf8(hint));
     b->setProperty("helpContext", kHelpContext);
@@ -82,32 +85,33 @@ TForm4::TForm4(ListEditorContext context, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       context_(std::move(context)) {
     setObjectName(QStringLiteral("TForm4"));
+    const double scale = DesktopScale();
     QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
+    font.setPointSizeF(8 * scale);
     setFont(font);
-    setFixedSize(335, 238);
+    setFixedSize(Scaled(QRect(0, 0, 335, 238), scale).size());
     setProperty("helpContext", kHelpContext);
 
     JvCheckListBox1 = new QListWidget(this);
     JvCheckListBox1->setObjectName(QStringLiteral("JvCheckListBox1"));
-    JvCheckListBox1->setGeometry(8, 8, 225, 220);
+    JvCheckListBox1->setGeometry(Scaled(QRect(8, 8, 225, 220), scale));
     JvCheckListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     JvCheckListBox1->setProperty("helpContext", kHelpContext);
     JvCheckListBox1->installEventFilter(this);
 
     QStyle* s = style();
     AddBitBtn = MakeButton(this, "AddBitBtn", "Add", "Add an entry into the list. [Insert key]",
-                           QRect(248, 8, 75, 25), QIcon::fromTheme(QStringLiteral("list-add")));
-    RemoveBitBtn =
-        MakeButton(this, "RemoveBitBtn", "Remove", "Remove and entry from the list. [Delete key]",
-                   QRect(248, 46, 75, 25),
-                   QIcon::fromTheme(QStringLiteral("list-remove"), s->standardIcon(QStyle::SP_TrashIcon)));
+                           QRect(248, 8, 75, 25), QIcon::fromTheme(QStringLiteral("list-add")), scale);
+    RemoveBitBtn = MakeButton(
+        this, "RemoveBitBtn", "Remove", "Remove and entry from the list. [Delete key]",
+        QRect(248, 46, 75, 25),
+        QIcon::fromTheme(QStringLiteral("list-remove"), s->standardIcon(QStyle::SP_TrashIcon)), scale);
     ChangeBitBtn = MakeButton(this, "ChangeBitBtn", "Change", "Edit the selected entry in the list.",
-                              QRect(248, 83, 75, 25), QIcon());
+                              QRect(248, 83, 75, 25), QIcon(), scale);
     CancelBitBtn = MakeButton(this, "CancelBitBtn", "Cancel", "Cancel any changes.", QRect(248, 168, 75, 25),
-                              s->standardIcon(QStyle::SP_DialogCancelButton));
+                              s->standardIcon(QStyle::SP_DialogCancelButton), scale);
     ApplyBitBtn = MakeButton(this, "ApplyBitBtn", "Apply", "Apply changes and close.",
-                             QRect(248, 203, 75, 25), s->standardIcon(QStyle::SP_DialogOkButton));
+                             QRect(248, 203, 75, 25), s->standardIcon(QStyle::SP_DialogOkButton), scale);
     ApplyBitBtn->setDefault(true);
 
     connect(AddBitBtn, &QPushButton::clicked, this, [this] { AddFile(); });

@@ -48,8 +48,9 @@ bool ListOrderLess(const QString& a, const QString& b);
 /// file order. ClearRegExHistory uses it to fill the expression history in the editor's order.
 std::vector<config::ListEntry> SortedListEntries(std::vector<config::ListEntry> entries);
 
-/// The list editor dialog (caption by mode, 335 x 238 client pixels, Tahoma 8 pt). Created once by the main
-/// window and shown modally with Execute(); it can be built and driven without the main window (tests).
+/// The list editor dialog (caption by mode, 335 x 238 client pixels and Tahoma 8 pt, both grown by the
+/// desktop font's scale). Created once by the main window and shown modally with Execute(); it can be built
+/// and driven without the main window (tests).
 class TForm4 : public QDialog {
     Q_OBJECT
 

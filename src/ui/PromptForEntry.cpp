@@ -47,7 +47,7 @@ void CentreOn(QWidget* widget, QWidget* centreOn) {
     int x = area.left() + (area.width() - size.width()) / 2;
     int y = area.top() + (area.height() - size.height()) / 2;
     if (screen != nullptr) {
-        const QRect s = screen->geometry();
+        const QRect s = screen->availableGeometry();
         x = x < s.left() ? s.left() : std::min(x, s.left() + s.width() - size.width());
         y = y < s.top() ? s.top() : std::min(y, s.top() + s.height() - size.height());
     }

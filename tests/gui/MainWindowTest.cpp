@@ -4,14 +4,20 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTextBlock>
+#include <QToolButton>
 
+#include <cmath>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -20,6 +26,8 @@
 #include "TempDir.h"
 #include "gui/MainWindow.h"
 #include "platform/Paths.h"
+#include "ui/AboutBox.h"
+#include "ui/ListEditor.h"
 #include "ui/MessageBoxes.h"
 
 using vorlex::app::TForm1;
@@ -37,6 +45,22 @@ struct BoxRecorder {
         });
     }
     ~BoxRecorder() { vorlex::ui::SetMessageBoxHook({}); }
+};
+
+/// Makes the application's (the desktop's) font `pixels` high for as long as it lives.
+class DesktopFont {
+  public:
+    explicit DesktopFont(int pixels) : saved_(QApplication::font()) {
+        QFont f = saved_;
+        f.setPixelSize(pixels);
+        QApplication::setFont(f);
+    }
+    ~DesktopFont() { QApplication::setFont(saved_); }
+    DesktopFont(const DesktopFont&) = delete;
+    DesktopFont& operator=(const DesktopFont&) = delete;
+
+  private:
+    QFont saved_;
 };
 
 vorlex::app::Environment TestEnv(const TempDir& dir) {
@@ -172,4 +196,128 @@ TEST(MainWindow, DebugLinesAppearOnlyInDebugModeAndInGreen) {
     w.FlushLog();
     // The view follows the end of the log.
     EXPECT_TRUE(w.RichEdit1->document()->lastBlock().text().endsWith("shown"));
+}
+
+// A desktop font larger than the designed 11 pixels grows every designed number by its ratio to 11: the
+// window, its minimum, the controls, the columns, and the fixed dialogs; every caption still fits.
+TEST(MainWindow, LargerDesktopFontGrowsTheLayoutProportionally) {
+    TempDir designDir;
+    // The font at scale 1: the largest at which the captions fit their designed places.
+    const int designPixels = TForm1(TestEnv(designDir)).font().pixelSize();
+    for (const int pixels : {16, 22}) {
+        SCOPED_TRACE(pixels);
+        DesktopFont desktop(pixels);
+        TempDir dir;
+        TForm1 w(TestEnv(dir));
+        w.show();
+        const double scale = pixels / 11.0;
+        auto px = [scale](int n) { return static_cast<int>(std::lround(n * scale)); };
+        // Both edges are scaled, so that controls touching in the design still touch.
+        auto rect = [&px](int x, int y, int width, int height) {
+            return QRect(px(x), px(y), px(x + width) - px(x), px(y + height) - px(y));
+        };
+        EXPECT_DOUBLE_EQ(w.LayoutScale(), scale);
+        EXPECT_EQ(w.size(), QSize(px(617), px(624)));
+        EXPECT_EQ(w.minimumSize(), w.size());
+        EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()));
+        EXPECT_EQ(w.Bevel1->geometry(), rect(8, 3, 602, 194));
+        EXPECT_EQ(w.DrivePathEdit->geometry(), rect(16, 56, 553, 21));
+        EXPECT_EQ(w.RegExEdit->geometry(), rect(103, 147, 438, 21));
+        EXPECT_EQ(w.Panel1->geometry(), rect(8, 235, 601, 333));
+        EXPECT_EQ(w.RichEdit1->y() - w.ListView1->height(), px(8));
+        EXPECT_EQ(w.CloseBitBtn->geometry(), rect(534, 574, 75, 25));
+        EXPECT_EQ(w.StatusBar1->geometry(), QRect(0, w.height() - px(19), w.width(), px(19)));
+        EXPECT_EQ(w.ListView1->columnWidth(0), px(350));
+        EXPECT_EQ(w.ListView1->columnWidth(4), px(70));
+        // The font grows at least as much as the layout, never beyond the desktop's.
+        EXPECT_GE(w.font().pixelSize(), static_cast<int>(designPixels * scale));
+        EXPECT_LE(w.font().pixelSize(), pixels);
+        EXPECT_TRUE(w.ClippedCaptions(w.font()).isEmpty())
+            << w.ClippedCaptions(w.font()).join("; ").toStdString();
+        EXPECT_GE(w.ListView1->verticalHeader()->defaultSectionSize(), QFontMetrics(w.font()).height());
+        EXPECT_LT(w.DrivePathLabel->geometry().bottom(), w.DrivePathEdit->y());
+        EXPECT_EQ(w.Form4->size(), QSize(px(335), px(238)));
+        EXPECT_EQ(w.Form4->ApplyBitBtn->geometry(), rect(248, 203, 75, 25));
+        EXPECT_EQ(w.AboutBox->size(), QSize(px(376), px(271)));
+        EXPECT_EQ(w.AboutBox->OKBitBtn()->geometry(), rect(150, 240, 76, 25));
+
+        // Growing keeps the anchors at the scaled design.
+        w.resize(w.width() + 200, w.height() + 100);
+        QApplication::processEvents();
+        EXPECT_EQ(w.Panel1->geometry(), rect(8, 235, 601, 333).adjusted(0, 0, 200, 100));
+        EXPECT_EQ(w.CloseBitBtn->geometry(), rect(534, 574, 75, 25).translated(200, 100));
+        w.close();
+    }
+}
+
+// Wherever a saved position and size would put it, the window opens inside the available area of a screen:
+// shrunk to a small one (its layout scaled for that screen, nothing cut off), or moved back from where a
+// larger screen used to be. A window that fits opens where it was and saves the same numbers back: the
+// position is the frame's (the offscreen frame is 2 pixels wide), the size the client's.
+TEST(MainWindow, OpensInsideTheAvailableAreaOfItsScreen) {
+    QScreen* small = nullptr;
+    for (QScreen* s : QGuiApplication::screens()) {
+        small = s->name() == "small" ? s : small;
+    }
+    ASSERT_NE(small, nullptr);
+    const QRect smallArea = small->availableGeometry();
+    const QRect largeArea = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* what;
+        int pixels;
+        QRect saved;
+        QRect area;
+        bool kept = false;  ///< fits as saved
+    };
+    const Case cases[] = {
+        {"larger than the small screen", 11, QRect(smallArea.x() + 20, 10, 1200, 900), smallArea},
+        {"partly off the small screen", 11, QRect(smallArea.x() + 300, 200, 617, 624), smallArea},
+        {"large font on the small screen", 22, QRect(smallArea.x() + 20, 10, 1234, 1248), smallArea},
+        {"larger than the large screen", 11, QRect(-100, -100, 4000, 3000), largeArea},
+        {"on a screen no longer there", 16, QRect(9000, 5000, 900, 900), largeArea},
+        {"inside the large screen", 11, QRect(100, 120, 700, 650), largeArea, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DesktopFont desktop(c.pixels);
+        TempDir dir;
+        dir.File("Vorlex.ini", QString("[Vorlex]\nLeft=%1\nTop=%2\nWidth=%3\nHeight=%4\nWindowState=0\n")
+                                   .arg(c.saved.x())
+                                   .arg(c.saved.y())
+                                   .arg(c.saved.width())
+                                   .arg(c.saved.height())
+                                   .toStdString());
+        BoxRecorder boxes;
+        TForm1 w(TestEnv(dir));
+        w.show();
+        w.Init();
+        QApplication::processEvents();
+        EXPECT_TRUE(c.area.contains(w.frameGeometry()))
+            << w.frameGeometry().x() << "," << w.frameGeometry().y() << " " << w.width() << "x" << w.height();
+        EXPECT_EQ(w.minimumSize(), w.minimumSize().boundedTo(c.area.size()));
+        QWidget* const visible[] = {w.Bevel1,      w.SaveSettingsBitBtn, w.SelectDrivePathBtn, w.Panel1,
+                                    w.AboutBitBtn, w.HelpBitBtn,         w.CloseBitBtn,        w.StatusBar1};
+        for (QWidget* control : visible) {
+            EXPECT_TRUE(w.rect().contains(control->geometry())) << control->objectName().toStdString();
+        }
+        EXPECT_GT(w.ListView1->height(), 0);
+        EXPECT_LT(w.Bevel1->geometry().bottom(), w.ScanNowBitBtn->y());
+        EXPECT_LT(w.Panel1->geometry().bottom(), w.CloseBitBtn->y());
+        EXPECT_TRUE(w.ClippedCaptions(w.font()).isEmpty())
+            << w.ClippedCaptions(w.font()).join("; ").toStdString();
+        EXPECT_TRUE(boxes.boxes.empty());
+        if (c.kept) {
+            EXPECT_EQ(w.frameGeometry().topLeft(), c.saved.topLeft());
+            EXPECT_EQ(w.size(), c.saved.size());
+        }
+        w.close();
+        if (c.kept) {
+            const std::string ini = dir.Read("Vorlex.ini");
+            for (const QString& key :
+                 {QString("Left=%1\n").arg(c.saved.x()), QString("Top=%1\n").arg(c.saved.y()),
+                  QString("Width=%1\n").arg(c.saved.width()), QString("Height=%1\n").arg(c.saved.height())}) {
+                EXPECT_NE(ini.find(key.toStdString()), std::string::npos) << key.toStdString() << ini;
+            }
+        }
+    }
 }
