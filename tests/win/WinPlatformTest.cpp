@@ -72,10 +72,12 @@ void SetTimes(const fs::path& p, long long modified, long long created = -1) {
 struct Collect final : WalkVisitor {
     std::map<std::string, EntryFacts> facts;
     std::map<std::string, bool> hidden;
+    std::map<std::string, bool> notEntered;
     WalkControl OnEntry(const WalkEntry& e) override {
         const std::string path = std::string(e.directory) + std::string(e.name);
         facts[path] = e.facts;
         hidden[path] = e.hidden;
+        notEntered[path] = e.mountPoint;
         return WalkControl::Continue;
     }
     WalkControl AfterEntries(std::string_view) override { return WalkControl::Continue; }
@@ -112,6 +114,26 @@ TEST(WinWalk, EntryFactsMatchTheHandleFacts) {
         EXPECT_EQ(walked.size, stat.size) << path;
     }
     EXPECT_EQ(c.facts[root + "a.txt"].size, 5u);
+}
+
+// A system directory is never entered, and the directory inventory does not list it (it skips directories
+// marked as never entered); a hidden one is listed but not entered.
+TEST(WinWalk, SystemDirectoryIsNeitherEnteredNorListed) {
+    WinTempDir t;
+    t.Make("sys/inner.txt");
+    t.Make("hid/inner.txt");
+    SetFileAttributesW((t.path / "sys").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY);
+    SetFileAttributesW((t.path / "hid").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    if ((GetFileAttributesW((t.path / "sys").c_str()) & FILE_ATTRIBUTE_SYSTEM) == 0) {
+        GTEST_SKIP() << "the system attribute cannot be set on a directory here";
+    }
+    Collect c;
+    ASSERT_EQ(WalkTree(t.Root(), c), WalkResult::Completed);
+    const std::string root = t.Root();
+    EXPECT_TRUE(c.notEntered[root + "sys"]);
+    EXPECT_FALSE(c.notEntered[root + "hid"]);
+    EXPECT_FALSE(c.facts.count(root + "sys/inner.txt"));
+    EXPECT_FALSE(c.facts.count(root + "hid/inner.txt"));
 }
 
 RemoveResult RemoveAgain(const WinTempDir& t, const std::string& name, const EntryFacts& listed,

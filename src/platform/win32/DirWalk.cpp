@@ -67,18 +67,22 @@ WalkResult Walker::Fail(int err, WalkSummary* summary) {
 WalkResult Walker::ListTop() {
     Frame& frame = stack_.back();
     bool stopped = false;
-    const int err = win::ListDirectory(frame.handle, volume_,
-                                       [&](std::string_view name, const EntryFacts& facts, bool hidden) {
-                                           const WalkEntry entry{path_, name, facts, hidden, false};
-                                           if (visitor_.OnEntry(entry) == WalkControl::Stop) {
-                                               stopped = true;
-                                               return false;
-                                           }
-                                           if (facts.kind == EntryKind::Directory) {
-                                               frame.subdirectories.push_back({std::string(name), hidden});
-                                           }
-                                           return true;
-                                       });
+    const auto visit = [&](std::string_view name, const EntryFacts& facts, DWORD attributes) {
+        const bool hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        // A system directory is neither entered nor listed as a directory: it is handed over as a directory
+        // on another volume would be.
+        const bool system = facts.kind == EntryKind::Directory && (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        const WalkEntry entry{path_, name, facts, hidden || system, system};
+        if (visitor_.OnEntry(entry) == WalkControl::Stop) {
+            stopped = true;
+            return false;
+        }
+        if (facts.kind == EntryKind::Directory && !system) {
+            frame.subdirectories.push_back({std::string(name), hidden});
+        }
+        return true;
+    };
+    const int err = win::ListDirectory(frame.handle, volume_, visit);
     if (stopped) {
         return WalkResult::Stopped;
     }
@@ -266,7 +270,7 @@ int CountDirectoryEntries(const std::string& path, std::size_t limit, std::size_
         return win::LastWin32();
     }
     const int err =
-        win::ListDirectory(h, 0, [&](std::string_view, const EntryFacts&, bool) { return ++count < limit; });
+        win::ListDirectory(h, 0, [&](std::string_view, const EntryFacts&, DWORD) { return ++count < limit; });
     CloseHandle(h);
     return err;
 }

@@ -285,7 +285,7 @@ int OpenDirectoryAt(const DirHandle& dir, std::string_view name, DirHandle& out)
 int CountEntries(const DirHandle& dir, std::size_t limit, std::size_t& count) {
     count = 0;
     return win::ListDirectory(win::ToHandle(dir.Fd()), 0,
-                              [&](std::string_view, const EntryFacts&, bool) { return ++count < limit; });
+                              [&](std::string_view, const EntryFacts&, DWORD) { return ++count < limit; });
 }
 
 int StatHandle(const DirHandle& handle, EntryFacts& out) {

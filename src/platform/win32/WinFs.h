@@ -71,9 +71,9 @@ inline constexpr ACCESS_MASK kListAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRI
 /// Every share mode: opening never disturbs another program.
 inline constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-/// Calls `visit(name, facts, hidden)` for every entry of the open directory `dir` ("." and ".." left out),
-/// restarting at its first entry; `volume` is the directory's volume serial. `visit` returns false to stop.
-/// Returns 0 or the error code of the failed read.
+/// Calls `visit(name, facts, attributes)` for every entry of the open directory `dir` ("." and ".." left
+/// out), restarting at its first entry; `volume` is the directory's volume serial. `visit` returns false to
+/// stop. Returns 0 or the error code of the failed read.
 template <class Visit>
 int ListDirectory(HANDLE dir, std::uint64_t volume, Visit&& visit);
 

@@ -29,8 +29,7 @@ int ListDirectory(HANDLE dir, std::uint64_t volume, Visit&& visit) {
                           info->LastAccessTime.QuadPart, info->ChangeTime.QuadPart,
                           static_cast<std::uint64_t>(info->EndOfFile.QuadPart), volume,
                           static_cast<std::uint64_t>(info->FileId.QuadPart), 1, facts);
-                if (!visit(std::string_view(name), facts,
-                           (info->FileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0)) {
+                if (!visit(std::string_view(name), facts, info->FileAttributes)) {
                     return 0;
                 }
             }
