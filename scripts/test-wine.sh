@@ -84,7 +84,8 @@ fi
 # Masks and the expression.
 rm -rf "$c/e2e"
 for f in a1.log a2.txt keep.log sub/b3.log; do make_file "$f" $old $old; done
-vorlex 'C:\e2e' 30 /I "*.log" /E "keep*" /SCAN
+# The folder names an environment variable, %NAME% as on Windows.
+vorlex '%SystemDrive%\e2e' 30 /I "*.log" /E "keep*" /SCAN
 check "scan exits 0" [ "$rc" = 0 ]
 check "include mask lists a1.log" csv_has 'C:/e2e/a1.log' Found
 check "include mask lists sub/b3.log" csv_has 'C:/e2e/sub/b3.log' Found

@@ -172,6 +172,24 @@ TEST(WinRemove, FileOpenWithoutSharingIsInUseAndKept) {
     EXPECT_NE(GetFileAttributesW(p.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "read-only stays set";
 }
 
+// A program that lets others delete its open file still has it open: the removal's own open shares nothing,
+// so any open handle with data access makes the file "in use".
+TEST(WinRemove, FileOpenThatAllowsDeletionIsStillInUse) {
+    WinTempDir t;
+    const fs::path p = t.Make("shared.txt");
+    SetTimes(p, kOld);
+    EntryFacts listed;
+    ASSERT_EQ(StatPath(t.Root() + "shared.txt", listed), 0);
+    HANDLE held = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const RemoveResult r = RemoveAgain(t, "shared.txt", listed);
+    CloseHandle(held);
+    EXPECT_EQ(r.status, RemoveStatus::Failed);
+    EXPECT_EQ(r.error, kErrorInUse);
+    EXPECT_TRUE(fs::exists(p));
+}
+
 TEST(WinRemove, AnotherFileUnderTheNameIsKept) {
     WinTempDir t;
     const fs::path p = t.Make("f.txt");
