@@ -122,6 +122,20 @@ check "RTF log read back by unrtf" grep -q "Could not delete C:/e2e/busy.txt" <<
 check "RTF log ends with Finished." grep -q "Finished\." <<<"$log"
 check "RTF log keeps its colours" grep -q 'font color' <<<"$(unrtf --html "$rtf" 2>/dev/null)"
 
+# The program's own files are known by identity (volume serial and file ID) and never deleted, old or not.
+rm -rf "$c/e2e"
+mkdir -p "$c/e2e/prog"
+cp "$build/vorlex.exe" "$c/e2e/prog/"
+cp -r "$build/VorlexHelp" "$c/e2e/prog/"
+for f in prog/vorlex.exe prog/VorlexHelp/index.html; do tool times "C:\\e2e\\${f//\//\\}" $old $old; done
+make_file junk.txt $old $old
+rc=0
+wine64 'C:\e2e\prog\vorlex.exe' 'C:\e2e' 30 >/dev/null 2>&1 || rc=$?
+check "run over its own folder exits 0" [ "$rc" = 0 ]
+check "old file beside the program's folder deleted" gone junk.txt
+check "the program file kept" kept prog/vorlex.exe
+check "the help pages kept" kept prog/VorlexHelp/index.html
+
 # Refused runs.
 vorlex 'C:\no such folder' 30
 check "missing folder exits 1" [ "$rc" = 1 ]
