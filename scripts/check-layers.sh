@@ -2,7 +2,7 @@
 # Checks the layers of src/: each folder includes only the layers below it, the core includes neither Qt
 # nor operating-system headers, and only the platform layer reads the environment or links.
 # Layers, lowest first: base, platform, scan, then report, cleanup and config, then the UI-free part of app,
-# then the windows (ui, gui).
+# then the windows (ui, gui) or, in a build without Qt, the console start (console).
 # Usage: scripts/check-layers.sh   (exit status 1 and one line per breach when a rule is broken)
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -28,6 +28,7 @@ declare -A allowed=(
   [cleanup]='base platform scan'
   [config]='base platform scan'
   [app]='base platform scan report cleanup config'
+  [console]='base platform scan report cleanup config app'
 )
 
 # Qt and the system's own headers: the platform layer alone calls the operating system.

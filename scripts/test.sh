@@ -2,7 +2,8 @@
 # Installs what is missing, checks the layers (scripts/check-layers.sh), builds Vorlex and runs the whole
 # test suite.
 # With CI=true the build is warning-free (-Werror) and the suite runs a second time under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the tests that start threads under ThreadSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the tests that start threads under ThreadSanitizer;
+# the Windows program is cross-built and tested under Wine (also with VORLEX_WINE=1).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh" test
@@ -25,6 +26,11 @@ if [ "${CI:-}" = true ]; then
   (cd "$here" && git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror)
 fi
 build_and_test "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLEX_WERROR=$werror
+
+if [ "${CI:-}" = true ] || [ "${VORLEX_WINE:-}" = 1 ]; then
+  echo "== Windows program, cross-built and run under Wine =="
+  bash "$here/scripts/test-wine.sh"
+fi
 
 if [ "${CI:-}" = true ] || [ "${VORLEX_SANITIZE:-}" = 1 ]; then
   echo "== Test suite under AddressSanitizer + UndefinedBehaviorSanitizer =="
