@@ -482,6 +482,9 @@ void TForm1::BuildControls() {
     ListViewPopupMenu = popup.menu;
     ListViewPopupMenu->setObjectName("ListViewPopupMenu");
     connect(ListView1, &QTableView::doubleClicked, this, [this] { CopyLine(); });
+    // A pop-up menu is a window of its own: the hints of its items stop there unless passed on.
+    RegExPopupMenu->installEventFilter(this);
+    ListViewPopupMenu->installEventFilter(this);
 
     // Bottom row, dialogs and help.
     connect(AboutBitBtn, &QPushButton::clicked, this, [this] { AboutBox->exec(); });
@@ -837,6 +840,10 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Panel1 && e->type() == QEvent::Resize) {
         Panel1Resize();
+    }
+    if (e->type() == QEvent::StatusTip && (watched == RegExPopupMenu || watched == ListViewPopupMenu)) {
+        StatusBar1->showMessage(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
     }
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* w = static_cast<QWidget*>(watched);
