@@ -993,6 +993,8 @@ void TForm1::RunOperation(F&& op) {
     operating_ = false;
     FlushLog();
     if (closePending_ && !controller_->Ending()) {
+        // The close that came during the run ends as any title-bar close: with the geometry saved.
+        SaveFormSettings();
         controller_->ExitProgram(0);
     }
 }

@@ -275,3 +275,31 @@ TEST(WindowRun, AClickWaitingDuringADebugScanStartsNoSecondScan) {
     EXPECT_FALSE(w.Ctl().Busy());
     EXPECT_TRUE(w.ScanNowBitBtn->isEnabled());
 }
+
+// Closing through the title bar while a scan runs stops the scan, then saves the window's geometry as the
+// title-bar close always does, and ends.
+TEST(WindowRun, TitleBarCloseDuringAScanSavesTheGeometryAndEnds) {
+    TempDir dir;
+    TempDir tree;
+    tree.File("a.txt", "x");
+    dir.File("Vorlex.ini", "[Vorlex]\nDrivePath=" + tree.path + "\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    w.resize(700, 650);
+    bool closedWhileBusy = false;
+    QTimer::singleShot(0, &w, [&w, &closedWhileBusy] {
+        closedWhileBusy = w.Ctl().Busy();
+        w.close();
+    });
+    // Long enough since the last event pass for the run's keep-alive to let events run.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    w.ScanNowBitBtn->click();
+    ASSERT_TRUE(closedWhileBusy);
+    EXPECT_TRUE(w.Ctl().Ending());
+    EXPECT_EQ(w.Ctl().ExitCode(), 0);
+    EXPECT_EQ(IniValue(dir, "Width"), "700");
+    EXPECT_EQ(IniValue(dir, "Height"), "650");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
