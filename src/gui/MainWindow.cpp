@@ -926,6 +926,8 @@ void TForm1::FlushLog() {
     cursor.endEditBlock();
     // Keep the last line in view.
     RichEdit1->verticalScrollBar()->setValue(RichEdit1->verticalScrollBar()->maximum());
+    // Painted now: the caller may wait next without letting events run (the debug pause).
+    RichEdit1->viewport()->repaint();
     if (isActiveWindow()) {
         RichEdit1->setFocus();
     }
@@ -990,6 +992,9 @@ void TForm1::RunOperation(F&& op) {
     }
     operating_ = true;
     controller_->Guarded(op);
+    // Clicks queued while the run let no events through (the debug pause) reach the guard above now,
+    // instead of each starting another run once it has ended.
+    QCoreApplication::processEvents();
     operating_ = false;
     FlushLog();
     if (closePending_ && !controller_->Ending()) {
