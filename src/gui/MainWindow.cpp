@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -467,6 +469,13 @@ void TForm1::BuildControls() {
             controller_->SetRegExTarget(id);
         }
     });
+    // Typing opens the history list; the keys typed while it is open still edit the box.
+    connect(RegExEdit->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (RegExEdit->count() > 0 && !RegExEdit->view()->isVisible()) {
+            RegExEdit->showPopup();
+        }
+    });
+    RegExEdit->view()->installEventFilter(this);
     RegExPopupMenu = new QMenu(RegExEdit);
     RegExPopupMenu->setObjectName("RegExPopupMenu");
     QAction* clearHistory = RegExPopupMenu->addAction("Clear RegEx History");
@@ -844,6 +853,18 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::StatusTip && (watched == RegExPopupMenu || watched == ListViewPopupMenu)) {
         StatusBar1->showMessage(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
+    }
+    if (watched == RegExEdit->view() && e->type() == QEvent::KeyPress) {
+        // The open list keeps its navigation keys (arrows, pages, Enter, Escape); editing keys go to the box.
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool editing = (!key->text().isEmpty() && key->text().at(0).isPrint()) ||
+                             key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+                             key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                             key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
+        if (editing && (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0) {
+            QApplication::sendEvent(RegExEdit->lineEdit(), e);
+            return true;
+        }
     }
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* w = static_cast<QWidget*>(watched);

@@ -1,5 +1,6 @@
 // The criteria block of the real main window: toggles and their exclusions, the syntax check with its
 // colours, the expression history, the directory chooser and F1.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -295,6 +296,56 @@ TEST(CriteriaControls, HistoryGrowsOncePerExpressionAndClearingKeepsTheTickedEnt
     std::filesystem::remove(dir.path + "/Vorlex.regex");
     actions[0]->trigger();
     EXPECT_EQ(w.RegExEdit->count(), 0);
+}
+
+// Typing in the expression box opens its list (when it has items); the keys typed meanwhile still reach the
+// box, which keeps exactly the typed text and its cursor: nothing is completed.
+TEST(CriteriaControls, TypingOpensTheHistoryListWithoutCompleting) {
+    TempDir dir;
+    ASSERT_EQ(vorlex::config::WriteListFile(dir.path + "/Vorlex.regex", {{"abcdef", true}, {"abx", true}}),
+              0);
+    dir.File("Vorlex.ini", "[Vorlex]\nUseRegEx=1\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    QApplication::setActiveWindow(&w);
+    QLineEdit* line = w.RegExEdit->lineEdit();
+    ASSERT_EQ(w.RegExEdit->count(), 2);
+    line->setFocus();
+    // Keys go where the window system sends them: to an open pop-up's focus, else to the focused control.
+    auto typeKeys = [](const QString& text) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* target = popup != nullptr && popup->focusWidget() != nullptr ? popup->focusWidget()
+                          : popup != nullptr                                  ? popup
+                                                                              : QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        TypeKeys(target, text);
+    };
+    typeKeys("a");
+    EXPECT_TRUE(w.RegExEdit->view()->isVisible());
+    typeKeys("b");
+    EXPECT_TRUE(w.RegExEdit->view()->isVisible());
+    EXPECT_EQ(line->text(), "ab");
+    EXPECT_EQ(line->cursorPosition(), 2);
+    EXPECT_EQ(w.RegExEdit->currentText(), "ab");
+    EXPECT_EQ(w.Ctl().Settings().regExEdit, "ab");
+    // A key typed with the cursor inside the text goes there.
+    line->setCursorPosition(1);
+    typeKeys("z");
+    EXPECT_EQ(line->text(), "azb");
+    EXPECT_EQ(line->cursorPosition(), 2);
+    w.RegExEdit->hidePopup();
+
+    // An empty history opens nothing.
+    std::filesystem::remove(dir.path + "/Vorlex.regex");
+    w.RegExPopupMenu->actions()[0]->trigger();
+    ASSERT_EQ(w.RegExEdit->count(), 0);
+    line->setFocus();
+    typeKeys("q");
+    EXPECT_FALSE(w.RegExEdit->view()->isVisible());
+    EXPECT_EQ(line->text(), "q");
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST(CriteriaControls, ChoosingADirectoryLogsThePathOnlyInDebugMode) {
