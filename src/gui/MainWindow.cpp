@@ -22,6 +22,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -78,6 +80,28 @@ class DaysSpinBox : public QSpinBox {
         input = textFromValue(maximum());
         pos = static_cast<int>(input.size());
         return QValidator::Acceptable;
+    }
+};
+
+/// A sticky toggle: when on, the inside of its pressed frame is exactly its palette's button colour. Styles
+/// shade a pressed button's colour (Fusion by a gradient, Windows by a dither), which would lose the green.
+class ToggleButton : public QToolButton {
+  public:
+    using QToolButton::QToolButton;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (!isChecked()) {
+            QToolButton::paintEvent(e);
+            return;
+        }
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        p.drawPrimitive(QStyle::PE_PanelButtonTool, opt);
+        const int frame = std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, this));
+        p.fillRect(rect().adjusted(frame, frame, -frame, -frame), palette().color(QPalette::Button));
+        p.drawControl(QStyle::CE_ToolButtonLabel, opt);
     }
 };
 
@@ -271,7 +295,7 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
         }
         case Kind::Toggle:
         case Kind::Tool: {
-            auto* b = new QToolButton(parent);
+            auto* b = c.kind == Kind::Toggle ? new ToggleButton(parent) : new QToolButton(parent);
             b->setText(caption);
             if (c.kind == Kind::Toggle) {
                 b->setCheckable(true);

@@ -12,11 +12,14 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -191,6 +194,47 @@ TEST(CriteriaControls, UseRegExSwitchesBothMasksOffAndOffAgainLeavesThemOff) {
     w.SaveSettingsBitBtn->click();
     EXPECT_NE(dir.Read("Vorlex.ini").find("NOTRegEx=1"), std::string::npos) << dir.Read("Vorlex.ini");
     EXPECT_NE(dir.Read("Vorlex.ini").find("UseRegEx=0"), std::string::npos);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// An "on" toggle shows exactly its light green on screen, whatever the style: most pixels inside its frame
+// are that colour (the caption and the frame take the rest); an "off" toggle shows none of it.
+TEST(CriteriaControls, OnTogglesPaintExactlyTheirGreenInEveryStyle) {
+    TempDir dir;
+    dir.File("Vorlex.ini", "[Vorlex]\nUseIncludeFiles=1\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    ASSERT_TRUE(w.UseIncludeFilesButton->isChecked());
+    ASSERT_FALSE(w.UseRegExButton->isChecked());
+    auto greenShare = [](QToolButton* b) {
+        const QImage image = b->grab().toImage();
+        const QRect inner = image.rect().adjusted(3, 3, -3, -3);
+        int green = 0;
+        for (int y = inner.top(); y <= inner.bottom(); ++y) {
+            for (int x = inner.left(); x <= inner.right(); ++x) {
+                green += image.pixelColor(x, y).rgb() == kOn.rgb() ? 1 : 0;
+            }
+        }
+        return static_cast<double>(green) / (inner.width() * inner.height());
+    };
+    for (const char* name : {"Fusion", "Windows"}) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<QStyle> style(QStyleFactory::create(name));
+        ASSERT_NE(style, nullptr);
+        for (QToolButton* b : {w.UseIncludeFilesButton, w.UseRegExButton}) {
+            b->setStyle(style.get());
+        }
+        const QImage on = w.UseIncludeFilesButton->grab().toImage();
+        EXPECT_EQ(on.pixelColor(4, on.height() / 2), kOn)
+            << on.pixelColor(4, on.height() / 2).name().toStdString();
+        EXPECT_GT(greenShare(w.UseIncludeFilesButton), 0.5);
+        EXPECT_EQ(greenShare(w.UseRegExButton), 0.0);
+        for (QToolButton* b : {w.UseIncludeFilesButton, w.UseRegExButton}) {
+            b->setStyle(nullptr);
+        }
+    }
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
