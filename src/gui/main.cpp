@@ -67,7 +67,6 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vorlex");
-    QApplication::setApplicationDisplayName("Vorlex");
     QApplication::setWindowIcon(vorlex::ui::AppIcon());
     vorlex::platform::InitLocale();  // QApplication may have changed the C locale
     vorlex::app::TForm1 window(std::move(env));
