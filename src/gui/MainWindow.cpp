@@ -851,7 +851,7 @@ void TForm1::Init() {
     }
     // The saved window geometry is applied before the window becomes visible.
     ReadFormSettings();
-    setWindowOpacity(1.0);
+    show();
 }
 
 void TForm1::LayoutAnchored() {
@@ -986,7 +986,7 @@ void TForm1::ShowMessage(const Message& message) {
     constexpr ui::BoxIcon kIcons[] = {ui::BoxIcon::None, ui::BoxIcon::Error, ui::BoxIcon::Warning,
                                       ui::BoxIcon::Information};
     r.icon = kIcons[static_cast<int>(message.icon)];
-    ui::ShowMessageBox(isVisible() && windowOpacity() > 0 ? this : nullptr, r);
+    ui::ShowMessageBox(isVisible() ? this : nullptr, r);
 }
 
 void TForm1::KeepAlive() {

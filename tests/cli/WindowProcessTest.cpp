@@ -124,3 +124,21 @@ TEST(WindowProcess, BoxTitleReachesTheWindowManagerExactly) {
     ASSERT_FALSE(start.box.empty());
     EXPECT_EQ(WindowManagerTitle(display.Name(), start.box), "_NET_WM_NAME(UTF8_STRING) = \"Vorlex:\"\n");
 }
+
+// On a display without compositing a start-up that fails shows its box alone: the main window, which
+// appears only once start-up has succeeded, is never mapped.
+TEST(WindowProcess, FailedStartUpShowsItsBoxWithoutTheMainWindow) {
+    if (!HasDisplayTools()) {
+        GTEST_SKIP() << "needs Xvfb, xwininfo and xprop";
+    }
+    TestDisplay display(450);
+    ASSERT_TRUE(display.Ready());
+    StartUpBox start(display.Name());
+    ASSERT_FALSE(start.box.empty());
+    for (const auto& [id, name] : NamedWindows(display.Name())) {
+        if (name == "Vorlex") {
+            const std::string state = RunTool("xwininfo -display " + display.Name() + " -id " + id);
+            EXPECT_NE(state.find("Map State: IsUnMapped"), std::string::npos) << state;
+        }
+    }
+}
