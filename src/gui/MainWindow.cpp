@@ -32,7 +32,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -43,6 +42,7 @@
 #include "gui/GuiResultModel.h"
 #include "scan/RowFormat.h"
 #include "ui/AboutBox.h"
+#include "ui/DirectoryChooser.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListActions.h"
@@ -119,32 +119,6 @@ const QColor kSyntaxFailed(0xFF, 0xAB, 0xAB);
 TForm1::DirectoryChooser& Chooser() {
     static TForm1::DirectoryChooser chooser;
     return chooser;
-}
-
-// The directory dialog: starts at `start`; a typed name that does not exist is accepted only when the user
-// answers Yes to creating it (the directory itself is not created here).
-std::optional<QString> ChooseDirectory(QWidget* parent, const QString& start) {
-    for (;;) {
-        QFileDialog dialog(parent, "Select Directory", start);
-        dialog.setFileMode(QFileDialog::Directory);
-        dialog.setOption(QFileDialog::ShowDirsOnly, true);
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-            return std::nullopt;
-        }
-        QString chosen = dialog.selectedFiles().first();
-        if (QFileInfo(chosen).isDir()) {
-            return chosen;
-        }
-        ui::BoxRequest ask;
-        ask.title = "Vorlex:";
-        ask.text = "The specified directory does not exist. Create it?";
-        ask.icon = ui::BoxIcon::Question;
-        ask.buttons = ui::BoxButtons::YesNo;
-        if (ui::ShowMessageBox(parent, ask) == ui::BoxResult::Yes) {
-            return chosen;
-        }
-    }
 }
 
 }  // namespace
@@ -760,7 +734,7 @@ void TForm1::DrivePathButtonClick() {
     QString start = !shown.isEmpty() && QFileInfo(shown).isDir()
                         ? shown
                         : QString::fromUtf8(controller_->Env().currentPath);
-    std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ChooseDirectory(this, start);
+    std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ui::ChooseDirectory(this, start);
     if (chosen) {
         DrivePathEdit->setText(*chosen);
         controller_->SetDrivePath(chosen->toStdString());

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -433,6 +434,59 @@ TEST(CriteriaControls, ChoosingADirectoryLogsThePathOnlyInDebugMode) {
     EXPECT_EQ(w.DrivePathEdit->text(), QString::fromStdString(tree.path));
     EXPECT_EQ(w.Ctl().LogModel().Entries().size(), before);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The directory chooser takes a typed name of a directory that does not exist yet: it asks whether to
+// create it; No goes back to the chooser, Yes takes the name (and creates nothing).
+TEST(CriteriaControls, ChooserTakesATypedNewDirectoryAfterAskingYes) {
+    TempDir dir;
+    TempDir tree;
+    dir.File("Vorlex.ini", "[Vorlex]\nDrivePath=" + tree.path + "\n");
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    std::vector<vorlex::ui::BoxRequest> boxes;
+    std::vector<vorlex::ui::BoxResult> answers{vorlex::ui::BoxResult::No, vorlex::ui::BoxResult::Yes};
+    vorlex::ui::SetMessageBoxHook([&](const vorlex::ui::BoxRequest& r) {
+        boxes.push_back(r);
+        const auto answer = answers.empty() ? vorlex::ui::BoxResult::Ok : answers.front();
+        if (!answers.empty()) {
+            answers.erase(answers.begin());
+        }
+        return answer;
+    });
+    const QString wanted = QString::fromStdString(tree.path + "/new folder");
+    bool stayedAfterNo = false;
+    // The user, once the chooser is up: types the new name and confirms, answers No, confirms again.
+    QTimer::singleShot(0, &w, [&] {
+        QWidget* chooser = QApplication::activeModalWidget();
+        ASSERT_NE(chooser, nullptr);
+        auto* edit = chooser->findChild<QLineEdit*>("DirectoryEdit");
+        auto* ok = chooser->findChild<QPushButton*>("OkButton");
+        if (edit == nullptr || ok == nullptr) {
+            ADD_FAILURE() << "the chooser offers no place to type a directory";
+            static_cast<QDialog*>(chooser)->reject();
+            return;
+        }
+        EXPECT_EQ(edit->text().toStdString(), tree.path);
+        edit->setText(wanted);
+        ok->click();
+        stayedAfterNo = chooser->isVisible();
+        ok->click();
+    });
+    w.SelectDrivePathBtn->click();
+    vorlex::ui::SetMessageBoxHook({});
+
+    EXPECT_TRUE(stayedAfterNo);
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.title, "Vorlex:");
+        EXPECT_EQ(box.text, "The specified directory does not exist. Create it?");
+        EXPECT_EQ(box.buttons, vorlex::ui::BoxButtons::YesNo);
+    }
+    EXPECT_EQ(w.DrivePathEdit->text(), wanted);
+    EXPECT_EQ(w.Ctl().Settings().drivePath, wanted.toStdString());
+    EXPECT_FALSE(std::filesystem::exists(wanted.toStdString()));
 }
 
 TEST(CriteriaControls, F1AsksForTheHelpOfTheFocusedControl) {
