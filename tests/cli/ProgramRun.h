@@ -95,7 +95,8 @@ class DefaultSignals {
     posix_spawnattr_t attr_;
 };
 
-/// An X display of the test's own (Xvfb), numbered from `base` and the test's process id.
+/// An X display of the test's own (Xvfb), numbered from `base` and the test's process id. Tests that may
+/// run at once use bases 500 apart, so their displays never share a number.
 class TestDisplay {
   public:
     explicit TestDisplay(int base)

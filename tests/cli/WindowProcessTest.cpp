@@ -118,7 +118,7 @@ TEST(WindowProcess, BoxTitleReachesTheWindowManagerExactly) {
     if (!HasDisplayTools()) {
         GTEST_SKIP() << "needs Xvfb, xwininfo and xprop";
     }
-    TestDisplay display(400);
+    TestDisplay display(1200);
     ASSERT_TRUE(display.Ready());
     StartUpBox start(display.Name());
     ASSERT_FALSE(start.box.empty());
@@ -131,7 +131,7 @@ TEST(WindowProcess, FailedStartUpShowsItsBoxWithoutTheMainWindow) {
     if (!HasDisplayTools()) {
         GTEST_SKIP() << "needs Xvfb, xwininfo and xprop";
     }
-    TestDisplay display(450);
+    TestDisplay display(1700);
     ASSERT_TRUE(display.Ready());
     StartUpBox start(display.Name());
     ASSERT_FALSE(start.box.empty());
