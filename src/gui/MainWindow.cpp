@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +23,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -29,7 +33,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -40,6 +43,7 @@
 #include "gui/GuiResultModel.h"
 #include "scan/RowFormat.h"
 #include "ui/AboutBox.h"
+#include "ui/DirectoryChooser.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListActions.h"
@@ -90,6 +94,28 @@ constexpr int kLeastDesignHeight = 402;
 /// Point size of the NOT button's caption at scale 1.
 constexpr double kNotCaptionPoints = 10;
 
+/// A sticky toggle: when on, the inside of its pressed frame is exactly its palette's button colour. Styles
+/// shade a pressed button's colour (Fusion by a gradient, Windows by a dither), which would lose the green.
+class ToggleButton : public QToolButton {
+  public:
+    using QToolButton::QToolButton;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (!isChecked()) {
+            QToolButton::paintEvent(e);
+            return;
+        }
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        p.drawPrimitive(QStyle::PE_PanelButtonTool, opt);
+        const int frame = std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, this));
+        p.fillRect(rect().adjusted(frame, frame, -frame, -frame), palette().color(QPalette::Button));
+        p.drawControl(QStyle::CE_ToolButtonLabel, opt);
+    }
+};
+
 QColor ToQColor(base::LogColour c) {
     return QColor(c.r, c.g, c.b);
 }
@@ -101,32 +127,6 @@ const QColor kSyntaxFailed(0xFF, 0xAB, 0xAB);
 TForm1::DirectoryChooser& Chooser() {
     static TForm1::DirectoryChooser chooser;
     return chooser;
-}
-
-// The directory dialog: starts at `start`; a typed name that does not exist is accepted only when the user
-// answers Yes to creating it (the directory itself is not created here).
-std::optional<QString> ChooseDirectory(QWidget* parent, const QString& start) {
-    for (;;) {
-        QFileDialog dialog(parent, "Select Directory", start);
-        dialog.setFileMode(QFileDialog::Directory);
-        dialog.setOption(QFileDialog::ShowDirsOnly, true);
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-            return std::nullopt;
-        }
-        QString chosen = dialog.selectedFiles().first();
-        if (QFileInfo(chosen).isDir()) {
-            return chosen;
-        }
-        ui::BoxRequest ask;
-        ask.title = "Vorlex:";
-        ask.text = "The specified directory does not exist. Create it?";
-        ask.icon = ui::BoxIcon::Question;
-        ask.buttons = ui::BoxButtons::YesNo;
-        if (ui::ShowMessageBox(parent, ask) == ui::BoxResult::Yes) {
-            return chosen;
-        }
-    }
 }
 
 }  // namespace
@@ -281,7 +281,7 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
         }
         case Kind::Toggle:
         case Kind::Tool: {
-            auto* b = new QToolButton(parent);
+            auto* b = c.kind == Kind::Toggle ? new ToggleButton(parent) : new QToolButton(parent);
             b->setText(caption);
             if (c.kind == Kind::Toggle) {
                 b->setCheckable(true);
@@ -462,6 +462,13 @@ void TForm1::BuildControls() {
             controller_->SetRegExTarget(id);
         }
     });
+    // Typing opens the history list; the keys typed while it is open still edit the box.
+    connect(RegExEdit->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (RegExEdit->count() > 0 && !RegExEdit->view()->isVisible()) {
+            RegExEdit->showPopup();
+        }
+    });
+    RegExEdit->view()->installEventFilter(this);
     RegExPopupMenu = new QMenu(RegExEdit);
     RegExPopupMenu->setObjectName("RegExPopupMenu");
     QAction* clearHistory = RegExPopupMenu->addAction("Clear RegEx History");
@@ -477,6 +484,9 @@ void TForm1::BuildControls() {
     ListViewPopupMenu = popup.menu;
     ListViewPopupMenu->setObjectName("ListViewPopupMenu");
     connect(ListView1, &QTableView::doubleClicked, this, [this] { CopyLine(); });
+    // A pop-up menu is a window of its own: the hints of its items stop there unless passed on.
+    RegExPopupMenu->installEventFilter(this);
+    ListViewPopupMenu->installEventFilter(this);
 
     // Bottom row, dialogs and help.
     connect(AboutBitBtn, &QPushButton::clicked, this, [this] { AboutBox->exec(); });
@@ -753,7 +763,7 @@ void TForm1::DrivePathButtonClick() {
     QString start = !shown.isEmpty() && QFileInfo(shown).isDir()
                         ? shown
                         : QString::fromUtf8(controller_->Env().currentPath);
-    std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ChooseDirectory(this, start);
+    std::optional<QString> chosen = Chooser() ? Chooser()(this, start) : ui::ChooseDirectory(this, start);
     if (chosen) {
         DrivePathEdit->setText(*chosen);
         controller_->SetDrivePath(chosen->toStdString());
@@ -849,7 +859,7 @@ void TForm1::Init() {
     }
     // The saved window geometry is applied before the window becomes visible.
     ReadFormSettings();
-    setWindowOpacity(1.0);
+    show();
 }
 
 void TForm1::LayoutAnchored() {
@@ -889,6 +899,22 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Panel1 && e->type() == QEvent::Resize) {
         Panel1Resize();
+    }
+    if (e->type() == QEvent::StatusTip && (watched == RegExPopupMenu || watched == ListViewPopupMenu)) {
+        StatusBar1->showMessage(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    if (watched == RegExEdit->view() && e->type() == QEvent::KeyPress) {
+        // The open list keeps its navigation keys (arrows, pages, Enter, Escape); editing keys go to the box.
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool editing = (!key->text().isEmpty() && key->text().at(0).isPrint()) ||
+                             key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+                             key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                             key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
+        if (editing && (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0) {
+            QApplication::sendEvent(RegExEdit->lineEdit(), e);
+            return true;
+        }
     }
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* w = static_cast<QWidget*>(watched);
@@ -972,6 +998,8 @@ void TForm1::FlushLog() {
     cursor.endEditBlock();
     // Keep the last line in view.
     RichEdit1->verticalScrollBar()->setValue(RichEdit1->verticalScrollBar()->maximum());
+    // Painted now: the caller may wait next without letting events run (the debug pause).
+    RichEdit1->viewport()->repaint();
     if (isActiveWindow()) {
         RichEdit1->setFocus();
     }
@@ -985,7 +1013,7 @@ void TForm1::ShowMessage(const Message& message) {
     constexpr ui::BoxIcon kIcons[] = {ui::BoxIcon::None, ui::BoxIcon::Error, ui::BoxIcon::Warning,
                                       ui::BoxIcon::Information};
     r.icon = kIcons[static_cast<int>(message.icon)];
-    ui::ShowMessageBox(isVisible() && windowOpacity() > 0 ? this : nullptr, r);
+    ui::ShowMessageBox(isVisible() ? this : nullptr, r);
 }
 
 void TForm1::KeepAlive() {
@@ -1036,9 +1064,14 @@ void TForm1::RunOperation(F&& op) {
     }
     operating_ = true;
     controller_->Guarded(op);
+    // Clicks queued while the run let no events through (the debug pause) reach the guard above now,
+    // instead of each starting another run once it has ended.
+    QCoreApplication::processEvents();
     operating_ = false;
     FlushLog();
     if (closePending_ && !controller_->Ending()) {
+        // The close that came during the run ends as any title-bar close: with the geometry saved.
+        SaveFormSettings();
         controller_->ExitProgram(0);
     }
 }

@@ -59,7 +59,7 @@ class TForm1 final : public QWidget, public ControllerView {
     /// Restores the window if minimised and brings it to the front (a second start asked for it).
     void BringToFront();
 
-    /// The start-up sequence: runs once the window exists (transparent until it ends).
+    /// The start-up sequence: runs once the window exists; shows the window when start-up succeeds.
     void Init();
 
     // ControllerView

@@ -67,8 +67,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vorlex");
-    QApplication::setApplicationDisplayName("Vorlex");
     QApplication::setWindowIcon(vorlex::ui::AppIcon());
+    // The program ends only through ExitProgram, with its code: a start-up box, which can be the only
+    // window, must not end it with code 0 when it closes.
+    QApplication::setQuitOnLastWindowClosed(false);
     vorlex::platform::InitLocale();  // QApplication may have changed the C locale
     vorlex::app::TForm1 window(std::move(env));
     window.Ctl().InstallCrashReport();
@@ -88,9 +90,7 @@ int main(int argc, char** argv) {
         });
     }
 
-    // The window stays fully transparent until the start-up sequence has run.
-    window.setWindowOpacity(0.0);
-    window.show();
+    // The window appears only once the start-up sequence has succeeded (Init shows it).
     QTimer::singleShot(0, &window, [&window] { window.Init(); });
     return QApplication::exec();
 }

@@ -30,6 +30,9 @@ struct EntryFacts {
     TimeValue accessed;         ///< last-access time (atime)
     bool hasBirthTime = false;  ///< `created` is a real birth time (not the status-change time)
     bool mountRoot = false;     ///< the entry is the root of a mount
+
+    /// True when the owner-write bit is clear (the read-only attribute on Windows).
+    bool ReadOnly() const { return (mode & 0200u) == 0; }
 };
 
 /// True when `name` is hidden, that is when it starts with '.'.

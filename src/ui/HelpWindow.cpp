@@ -154,10 +154,16 @@ void ShowHelp(int context) {
         Hook()(context);
         return;
     }
+    // Over an open modal dialog the window belongs to the dialog: a window of the main window's would be
+    // blocked by the dialog, seen but neither scrolled, clicked nor closed.
+    QWidget* owner =
+        QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : BoxParent();
     static QPointer<HelpWindow> window;
     if (window.isNull()) {
-        window = new HelpWindow(DefaultHelpFolder(), BoxParent());
+        window = new HelpWindow(DefaultHelpFolder(), owner);
         window->setAttribute(Qt::WA_DeleteOnClose);
+    } else if (window->parentWidget() != owner) {
+        window->setParent(owner, window->windowFlags());
     }
     window->ShowContext(context);
     window->show();

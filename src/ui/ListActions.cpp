@@ -110,8 +110,10 @@ void ExplorerHere(const std::optional<RowCells>& row, base::LogSink& log) {
     }
     const std::string folder = RowFolder(*file);
     const int error = platform::OpenFolder(folder);
-    if (error != 0 && log.DebugMode()) {
-        log.WriteDebugLog("Could not start xdg-open for " + folder + ": " + platform::ErrorText(error));
+    if (error != 0) {
+        log.WriteLog("Could not start xdg-open for " + folder + ": " + platform::ErrorText(error), base::kRed,
+                     base::LogStyle::Regular);
+        return;
     }
     log.WriteLog("Explorer opened to " + folder, base::kBlack, base::LogStyle::Regular);
 }
@@ -123,9 +125,11 @@ void CmdPromptHere(const std::optional<RowCells>& row, base::LogSink& log) {
     }
     const std::string folder = RowFolder(*file);
     const int error = platform::OpenTerminal(folder);
-    if (error != 0 && log.DebugMode()) {
-        log.WriteDebugLog("Could not start " + platform::TerminalProgram() + " in " + folder + ": " +
-                          platform::ErrorText(error));
+    if (error != 0) {
+        log.WriteLog("Could not start " + platform::TerminalProgram() + " in " + folder + ": " +
+                         platform::ErrorText(error),
+                     base::kRed, base::LogStyle::Regular);
+        return;
     }
     log.WriteLog("Command Prompt opened to " + folder, base::kBlack, base::LogStyle::Regular);
 }

@@ -33,14 +33,14 @@ std::string RowFolder(std::string_view fileText);
 void CopyLine(const std::optional<RowCells>& row, base::LogSink& log, QClipboard* clipboard = nullptr);
 
 /// "Explorer Here": opens the user's file manager at the row's folder (platform::OpenFolder) and logs
-/// "Explorer opened to " + folder, also when the file manager could not be started (a debug line then
-/// gives the reason). Without a selected row nothing happens and nothing is logged.
+/// "Explorer opened to " + folder; when it could not be started, logs the reason in red instead. Without
+/// a selected row nothing happens and nothing is logged.
 void ExplorerHere(const std::optional<RowCells>& row, base::LogSink& log);
 
 /// "Command Prompt Here": opens a terminal whose shell starts in the row's folder (platform::OpenTerminal)
-/// and logs "Command Prompt opened to " + folder, also when the terminal could not be started, for example
-/// because the folder no longer exists (a debug line then gives the reason). Without a selected row
-/// nothing happens and nothing is logged.
+/// and logs "Command Prompt opened to " + folder; when it could not be started (none installed, or the
+/// folder no longer exists), logs the reason in red instead. Without a selected row nothing happens and
+/// nothing is logged.
 void CmdPromptHere(const std::optional<RowCells>& row, base::LogSink& log);
 
 /// The context menu `ListViewPopupMenu` of the result list and its three actions.

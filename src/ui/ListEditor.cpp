@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "platform/Errors.h"
+#include "ui/HelpWindow.h"
 #include "ui/PromptForEntry.h"
 #include "ui/Scale.h"
 
@@ -22,9 +23,6 @@ namespace {
 /// The entry's bytes as loaded, so entries the user does not change are saved byte for byte even when
 /// they are not valid UTF-8.
 constexpr int kRawRole = Qt::UserRole + 1;
-
-/// The help topic of every control of the dialog (read by the help handler).
-constexpr int kHelpContext = 60;
 
 const char* Caption(config::ListEditorMode mode) {
     switch (mode) {
@@ -55,7 +53,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     b->setIconSize(QSize(Scaled(16, scale), Scaled(16, scale)));
     b->setToolTip(QString::fromUtf8(hint));
     b->setStatusTip(QString::fromUtf8(hint));
-    b->setProperty("helpContext", kHelpContext);
     return b;
 }
 
@@ -90,13 +87,14 @@ TForm4::TForm4(ListEditorContext context, QWidget* parent)
     font.setPointSizeF(8 * scale);
     setFont(font);
     setFixedSize(Scaled(QRect(0, 0, 335, 238), scale).size());
-    setProperty("helpContext", kHelpContext);
+    // Every control of the dialog shares its help page.
+    SetHelpContext(this, kHelpGeneral);
+    InstallHelpKey(this);
 
     JvCheckListBox1 = new QListWidget(this);
     JvCheckListBox1->setObjectName(QStringLiteral("JvCheckListBox1"));
     JvCheckListBox1->setGeometry(Scaled(QRect(8, 8, 225, 220), scale));
     JvCheckListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    JvCheckListBox1->setProperty("helpContext", kHelpContext);
     JvCheckListBox1->installEventFilter(this);
 
     QStyle* s = style();

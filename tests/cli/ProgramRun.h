@@ -95,6 +95,36 @@ class DefaultSignals {
     posix_spawnattr_t attr_;
 };
 
+/// An X display of the test's own (Xvfb), numbered from `base` and the test's process id. Tests that may
+/// run at once use bases 500 apart, so their displays never share a number.
+class TestDisplay {
+  public:
+    explicit TestDisplay(int base)
+        : name_(":" + std::to_string(base + getpid() % 500)),
+          server_("/usr/bin/Xvfb", {name_, "-nolisten", "tcp"}, vorlex::test::Inherited()) {}
+    ~TestDisplay() {
+        server_.Signal(SIGTERM);
+        server_.Wait();
+    }
+    TestDisplay(const TestDisplay&) = delete;
+    TestDisplay& operator=(const TestDisplay&) = delete;
+
+    /// True once the server answers. A socket file alone may be left from an earlier server of that number.
+    bool Ready() {
+        const std::string probe = "xwininfo -display " + name_ + " -root 2>/dev/null";
+        return WaitUntil([&] {
+                   return !server_.Running() ||
+                          vorlex::test::RunTool(probe).find("Window id") != std::string::npos;
+               }) &&
+               server_.Running();
+    }
+    const std::string& Name() const { return name_; }
+
+  private:
+    std::string name_;
+    Child server_;
+};
+
 /// A private copy of a built program in a temporary folder: its settings, log and CSV files, and its
 /// single-instance key (the program file's full path), are its own.
 class ProgramCopy {

@@ -28,6 +28,7 @@ using vorlex::test::ProgramCopy;
 using vorlex::test::PythonInCodePage;
 using vorlex::test::RunResult;
 using vorlex::test::TempDir;
+using vorlex::test::TestDisplay;
 using vorlex::test::WaitUntil;
 namespace fs = std::filesystem;
 
@@ -307,35 +308,6 @@ TEST(UnattendedRun, OutputFileHeldByAnotherProcessEndsWithCodeOne) {
 }
 
 namespace {
-
-/// An X display of the test's own (Xvfb), numbered from `base` and the test's process id.
-class TestDisplay {
-  public:
-    explicit TestDisplay(int base)
-        : name_(":" + std::to_string(base + getpid() % 500)),
-          server_("/usr/bin/Xvfb", {name_, "-nolisten", "tcp"}, vorlex::test::Inherited()) {}
-    ~TestDisplay() {
-        server_.Signal(SIGTERM);
-        server_.Wait();
-    }
-    TestDisplay(const TestDisplay&) = delete;
-    TestDisplay& operator=(const TestDisplay&) = delete;
-
-    /// True once the server answers. A socket file alone may be left from an earlier server of that number.
-    bool Ready() {
-        const std::string probe = "xwininfo -display " + name_ + " -root 2>/dev/null";
-        return WaitUntil([&] {
-                   return !server_.Running() ||
-                          vorlex::test::RunTool(probe).find("Window id") != std::string::npos;
-               }) &&
-               server_.Running();
-    }
-    const std::string& Name() const { return name_; }
-
-  private:
-    std::string name_;
-    Child server_;
-};
 
 /// An unattended run on `display` whose log is held by this process (so it refuses with a box), started and
 /// waited for until its box is up. The lock goes with the object.

@@ -1,8 +1,10 @@
 // The criteria block of the real main window: toggles and their exclusions, the syntax check with its
 // colours, the expression history, the directory chooser and F1.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,11 +13,14 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +198,47 @@ TEST(CriteriaControls, UseRegExSwitchesBothMasksOffAndOffAgainLeavesThemOff) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// An "on" toggle shows exactly its light green on screen, whatever the style: most pixels inside its frame
+// are that colour (the caption and the frame take the rest); an "off" toggle shows none of it.
+TEST(CriteriaControls, OnTogglesPaintExactlyTheirGreenInEveryStyle) {
+    TempDir dir;
+    dir.File("Vorlex.ini", "[Vorlex]\nUseIncludeFiles=1\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    ASSERT_TRUE(w.UseIncludeFilesButton->isChecked());
+    ASSERT_FALSE(w.UseRegExButton->isChecked());
+    auto greenShare = [](QToolButton* b) {
+        const QImage image = b->grab().toImage();
+        const QRect inner = image.rect().adjusted(3, 3, -3, -3);
+        int green = 0;
+        for (int y = inner.top(); y <= inner.bottom(); ++y) {
+            for (int x = inner.left(); x <= inner.right(); ++x) {
+                green += image.pixelColor(x, y).rgb() == kOn.rgb() ? 1 : 0;
+            }
+        }
+        return static_cast<double>(green) / (inner.width() * inner.height());
+    };
+    for (const char* name : {"Fusion", "Windows"}) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<QStyle> style(QStyleFactory::create(name));
+        ASSERT_NE(style, nullptr);
+        for (QToolButton* b : {w.UseIncludeFilesButton, w.UseRegExButton}) {
+            b->setStyle(style.get());
+        }
+        const QImage on = w.UseIncludeFilesButton->grab().toImage();
+        EXPECT_EQ(on.pixelColor(4, on.height() / 2), kOn)
+            << on.pixelColor(4, on.height() / 2).name().toStdString();
+        EXPECT_GT(greenShare(w.UseIncludeFilesButton), 0.5);
+        EXPECT_EQ(greenShare(w.UseRegExButton), 0.0);
+        for (QToolButton* b : {w.UseIncludeFilesButton, w.UseRegExButton}) {
+            b->setStyle(nullptr);
+        }
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST(CriteriaControls, SyntaxCheckColoursTheBoxLogsAndColourComesBack) {
     TempDir dir;
     dir.File("Vorlex.ini", "[Vorlex]\nUseRegEx=1\n");
@@ -297,6 +343,56 @@ TEST(CriteriaControls, HistoryGrowsOncePerExpressionAndClearingKeepsTheTickedEnt
     EXPECT_EQ(w.RegExEdit->count(), 0);
 }
 
+// Typing in the expression box opens its list (when it has items); the keys typed meanwhile still reach the
+// box, which keeps exactly the typed text and its cursor: nothing is completed.
+TEST(CriteriaControls, TypingOpensTheHistoryListWithoutCompleting) {
+    TempDir dir;
+    ASSERT_EQ(vorlex::config::WriteListFile(dir.path + "/Vorlex.regex", {{"abcdef", true}, {"abx", true}}),
+              0);
+    dir.File("Vorlex.ini", "[Vorlex]\nUseRegEx=1\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    QApplication::setActiveWindow(&w);
+    QLineEdit* line = w.RegExEdit->lineEdit();
+    ASSERT_EQ(w.RegExEdit->count(), 2);
+    line->setFocus();
+    // Keys go where the window system sends them: to an open pop-up's focus, else to the focused control.
+    auto typeKeys = [](const QString& text) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* target = popup != nullptr && popup->focusWidget() != nullptr ? popup->focusWidget()
+                          : popup != nullptr                                  ? popup
+                                                                              : QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        TypeKeys(target, text);
+    };
+    typeKeys("a");
+    EXPECT_TRUE(w.RegExEdit->view()->isVisible());
+    typeKeys("b");
+    EXPECT_TRUE(w.RegExEdit->view()->isVisible());
+    EXPECT_EQ(line->text(), "ab");
+    EXPECT_EQ(line->cursorPosition(), 2);
+    EXPECT_EQ(w.RegExEdit->currentText(), "ab");
+    EXPECT_EQ(w.Ctl().Settings().regExEdit, "ab");
+    // A key typed with the cursor inside the text goes there.
+    line->setCursorPosition(1);
+    typeKeys("z");
+    EXPECT_EQ(line->text(), "azb");
+    EXPECT_EQ(line->cursorPosition(), 2);
+    w.RegExEdit->hidePopup();
+
+    // An empty history opens nothing.
+    std::filesystem::remove(dir.path + "/Vorlex.regex");
+    w.RegExPopupMenu->actions()[0]->trigger();
+    ASSERT_EQ(w.RegExEdit->count(), 0);
+    line->setFocus();
+    typeKeys("q");
+    EXPECT_FALSE(w.RegExEdit->view()->isVisible());
+    EXPECT_EQ(line->text(), "q");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST(CriteriaControls, ChoosingADirectoryLogsThePathOnlyInDebugMode) {
     TempDir dir;
     TempDir tree;
@@ -338,6 +434,59 @@ TEST(CriteriaControls, ChoosingADirectoryLogsThePathOnlyInDebugMode) {
     EXPECT_EQ(w.DrivePathEdit->text(), QString::fromStdString(tree.path));
     EXPECT_EQ(w.Ctl().LogModel().Entries().size(), before);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The directory chooser takes a typed name of a directory that does not exist yet: it asks whether to
+// create it; No goes back to the chooser, Yes takes the name (and creates nothing).
+TEST(CriteriaControls, ChooserTakesATypedNewDirectoryAfterAskingYes) {
+    TempDir dir;
+    TempDir tree;
+    dir.File("Vorlex.ini", "[Vorlex]\nDrivePath=" + tree.path + "\n");
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    std::vector<vorlex::ui::BoxRequest> boxes;
+    std::vector<vorlex::ui::BoxResult> answers{vorlex::ui::BoxResult::No, vorlex::ui::BoxResult::Yes};
+    vorlex::ui::SetMessageBoxHook([&](const vorlex::ui::BoxRequest& r) {
+        boxes.push_back(r);
+        const auto answer = answers.empty() ? vorlex::ui::BoxResult::Ok : answers.front();
+        if (!answers.empty()) {
+            answers.erase(answers.begin());
+        }
+        return answer;
+    });
+    const QString wanted = QString::fromStdString(tree.path + "/new folder");
+    bool stayedAfterNo = false;
+    // The user, once the chooser is up: types the new name and confirms, answers No, confirms again.
+    QTimer::singleShot(0, &w, [&] {
+        QWidget* chooser = QApplication::activeModalWidget();
+        ASSERT_NE(chooser, nullptr);
+        auto* edit = chooser->findChild<QLineEdit*>("DirectoryEdit");
+        auto* ok = chooser->findChild<QPushButton*>("OkButton");
+        if (edit == nullptr || ok == nullptr) {
+            ADD_FAILURE() << "the chooser offers no place to type a directory";
+            static_cast<QDialog*>(chooser)->reject();
+            return;
+        }
+        EXPECT_EQ(edit->text().toStdString(), tree.path);
+        edit->setText(wanted);
+        ok->click();
+        stayedAfterNo = chooser->isVisible();
+        ok->click();
+    });
+    w.SelectDrivePathBtn->click();
+    vorlex::ui::SetMessageBoxHook({});
+
+    EXPECT_TRUE(stayedAfterNo);
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.title, "Vorlex:");
+        EXPECT_EQ(box.text, "The specified directory does not exist. Create it?");
+        EXPECT_EQ(box.buttons, vorlex::ui::BoxButtons::YesNo);
+    }
+    EXPECT_EQ(w.DrivePathEdit->text(), wanted);
+    EXPECT_EQ(w.Ctl().Settings().drivePath, wanted.toStdString());
+    EXPECT_FALSE(std::filesystem::exists(wanted.toStdString()));
 }
 
 TEST(CriteriaControls, F1AsksForTheHelpOfTheFocusedControl) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -21,6 +22,12 @@
 #include "ui/HelpWindow.h"
 
 using vorlex::test::NoMessageBoxes;
+
+// Qt's own entry for a mouse event from the window system (what QtTest uses): the event takes the path of
+// a real click, modal blocking included.
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
 using vorlex::test::ReadWholeFile;
 using vorlex::test::RecordingLauncher;
 namespace ui = vorlex::ui;
@@ -155,6 +162,51 @@ TEST(ShowHelp, WithoutHelpBesideTheProgramTheWindowShowsTheNotice) {
     }
     EXPECT_EQ(windows, 1);
     shown->close();
+}
+
+// Help asked for from a modal dialog (the list editor) opens in a window the user can work in while the
+// dialog stays open: clicks reach it.
+TEST(ShowHelp, HelpFromAModalDialogTakesClicks) {
+    NoMessageBoxes noBoxes;
+    // A help window closed before is gone first, as it is after any return to the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDialog dialog;
+    dialog.setModal(true);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    ui::ShowHelp(ui::kHelpGeneral);
+    ui::HelpWindow* shown = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<ui::HelpWindow*>(widget); help != nullptr && help->isVisible()) {
+            shown = help;
+        }
+    }
+    ASSERT_NE(shown, nullptr);
+    ASSERT_NE(shown->windowHandle(), nullptr);
+
+    struct PressCounter : QObject {
+        QWidget* window = nullptr;
+        int presses = 0;
+        bool eventFilter(QObject* watched, QEvent* e) override {
+            if (e->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+                static_cast<QWidget*>(watched)->window() == window) {
+                ++presses;
+            }
+            return false;
+        }
+    } counter;
+    counter.window = shown;
+    QApplication::instance()->installEventFilter(&counter);
+    const QPoint at = shown->Browser()->mapTo(shown, shown->Browser()->rect().center());
+    qt_handleMouseEvent(shown->windowHandle(), at, shown->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                        QEvent::MouseButtonPress, Qt::NoModifier, 0);
+    qt_handleMouseEvent(shown->windowHandle(), at, shown->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                        QEvent::MouseButtonRelease, Qt::NoModifier, 0);
+    QApplication::processEvents();
+    QApplication::instance()->removeEventFilter(&counter);
+    EXPECT_GE(counter.presses, 1);
+    shown->close();
+    dialog.close();
 }
 
 TEST(HelpContext, NearestEnclosingControlDecides) {

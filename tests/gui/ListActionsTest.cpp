@@ -151,13 +151,13 @@ TEST(ExplorerAndCmdPromptHere, OpenTheRowFolderAndLogIt) {
     }
 }
 
-TEST(ExplorerAndCmdPromptHere, LogTheLineWhenTheFolderIsGone) {
+// When nothing could be started the log says why, in red, and never claims that anything was opened.
+TEST(ExplorerAndCmdPromptHere, LogTheReasonInRedWhenNothingStarts) {
     vorlex::test::TempDir dir;
     const std::string file = dir.File("gone/a.tmp", "x");
     const std::string folder = dir.path + "/gone";
     std::filesystem::remove_all(folder);
     RecordingLog log;
-    log.debug = true;
 
     // The real launcher: the terminal cannot start in a folder that is gone ("true" would start harmlessly
     // in one that exists).
@@ -165,19 +165,38 @@ TEST(ExplorerAndCmdPromptHere, LogTheLineWhenTheFolderIsGone) {
         EnvGuard terminal("TERMINAL", "true");
         ui::CmdPromptHere(FileRow(file), log);
     }
-    ASSERT_EQ(log.lines.size(), 2u);
+    ASSERT_EQ(log.lines.size(), 1u);
     EXPECT_EQ(log.lines[0].message, "Could not start true in " + folder + ": No such file or directory");
-    EXPECT_EQ(log.lines[0].colour, base::kGreen);
-    EXPECT_EQ(log.lines[1].message, "Command Prompt opened to " + folder);
+    EXPECT_EQ(log.lines[0].colour, base::kRed);
 
-    // A file manager that cannot be started: still the line.
+    // No file manager and no terminal anywhere in PATH, the folder there: still nothing opened.
     log.lines.clear();
-    log.debug = false;
+    const std::string here = dir.Dir("here");
+    const std::string empty = dir.Dir("no programs");
+    {
+        EnvGuard path("PATH", empty);
+        EnvGuard terminal("TERMINAL", std::nullopt);
+        ui::ExplorerHere(FileRow(here + "/b.tmp"), log);
+        ui::CmdPromptHere(FileRow(here + "/b.tmp"), log);
+    }
+    ASSERT_EQ(log.lines.size(), 2u);
+    EXPECT_EQ(log.lines[0].message, "Could not start xdg-open for " + here + ": No such file or directory");
+    EXPECT_EQ(log.lines[1].message,
+              "Could not start x-terminal-emulator in " + here + ": No such file or directory");
+    for (const auto& line : log.lines) {
+        EXPECT_EQ(line.colour, base::kRed);
+        EXPECT_EQ(line.style, base::LogStyle::Regular);
+    }
+
+    // A file manager that cannot be started, with debug on: the reason once, no claim.
+    log.lines.clear();
+    log.debug = true;
     RecordingLauncher launcher;
-    launcher.answer = ENOENT;
+    launcher.answer = EACCES;
     ui::ExplorerHere(FileRow(file), log);
     ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(log.lines[0].message, "Explorer opened to " + folder);
+    EXPECT_EQ(log.lines[0].message, "Could not start xdg-open for " + folder + ": Permission denied");
+    EXPECT_EQ(log.lines[0].colour, base::kRed);
 }
 
 TEST(ExplorerAndCmdPromptHere, DoNothingWithoutASelectedRow) {

@@ -21,6 +21,7 @@
 
 #include "TempDir.h"
 #include "config/ListFile.h"
+#include "ui/HelpWindow.h"
 #include "ui/ListEditor.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PromptForEntry.h"
@@ -28,6 +29,11 @@
 using namespace vorlex;
 using config::ListEditorMode;
 using config::ListEntry;
+
+// Qt's own key-press path for shortcuts (what QtTest uses): returns true when a shortcut took the key.
+bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key,
+                                  Qt::KeyboardModifiers modifiers, const QString& text, bool autorepeat,
+                                  ushort count);
 
 namespace {
 
@@ -171,6 +177,25 @@ TEST_F(ListEditorTest, TheControlsSitAtTheirPlaces) {
         Open(mode);
         EXPECT_EQ(editor->windowTitle(), caption);
     }
+}
+
+// F1 on any control of the editor asks for the editor's help page.
+TEST_F(ListEditorTest, F1OnEveryControlAsksForTheEditorsHelpPage) {
+    std::vector<int> contexts;
+    ui::SetHelpHook([&contexts](int context) { contexts.push_back(context); });
+    Open(ListEditorMode::Exclude);
+    QApplication::setActiveWindow(editor.get());
+    const std::vector<QWidget*> controls = {editor->JvCheckListBox1, editor->AddBitBtn,
+                                            editor->RemoveBitBtn,    editor->ChangeBitBtn,
+                                            editor->CancelBitBtn,    editor->ApplyBitBtn};
+    for (QWidget* control : controls) {
+        control->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
+        EXPECT_TRUE(qt_sendShortcutOverrideEvent(control, 0, Qt::Key_F1, Qt::NoModifier, QString(), false, 1))
+            << control->objectName().toStdString();
+    }
+    ui::SetHelpHook({});
+    EXPECT_EQ(contexts, std::vector<int>(controls.size(), ui::kHelpGeneral));
 }
 
 TEST_F(ListEditorTest, AddingAMaskAndApplyingWritesTheListAndTheField) {

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -320,4 +321,28 @@ TEST(MainWindow, OpensInsideTheAvailableAreaOfItsScreen) {
             }
         }
     }
+}
+
+// The hint of the menu item under the mouse shows in the status bar, in both right-click menus.
+TEST(MainWindow, MenuItemHintsShowInTheStatusBar) {
+    TempDir dir;
+    // The expression box, and with it its menu, is usable only with the expression on.
+    dir.File("Vorlex.ini", "[Vorlex]\nUseRegEx=1\n");
+    BoxRecorder boxes;
+    TForm1 w(TestEnv(dir));
+    w.show();
+    w.Init();
+    for (QMenu* menu : {w.RegExPopupMenu, w.ListViewPopupMenu}) {
+        SCOPED_TRACE(menu->objectName().toStdString());
+        menu->popup(w.mapToGlobal(QPoint(100, 100)));
+        ASSERT_TRUE(menu->isVisible());
+        for (QAction* action : menu->actions()) {
+            ASSERT_FALSE(action->statusTip().isEmpty());
+            w.StatusBar1->showMessage(w.ScanNowBitBtn->statusTip());
+            menu->setActiveAction(action);
+            EXPECT_EQ(w.StatusBar1->currentMessage().toStdString(), action->statusTip().toStdString());
+        }
+        menu->hide();
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
 }

@@ -11,11 +11,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 
@@ -274,4 +277,94 @@ TEST(WindowRun, AClickWaitingDuringADebugScanStartsNoSecondScan) {
     EXPECT_EQ(boxes.boxes.size(), 1u);
     EXPECT_FALSE(w.Ctl().Busy());
     EXPECT_TRUE(w.ScanNowBitBtn->isEnabled());
+}
+
+// Closing through the title bar while a scan runs stops the scan, then saves the window's geometry as the
+// title-bar close always does, and ends.
+TEST(WindowRun, TitleBarCloseDuringAScanSavesTheGeometryAndEnds) {
+    TempDir dir;
+    TempDir tree;
+    tree.File("a.txt", "x");
+    dir.File("Vorlex.ini", "[Vorlex]\nDrivePath=" + tree.path + "\n");
+    BoxRecorder boxes;
+    TForm1 w(WindowEnv(dir));
+    w.show();
+    w.Init();
+    w.resize(700, 650);
+    bool closedWhileBusy = false;
+    QTimer::singleShot(0, &w, [&w, &closedWhileBusy] {
+        closedWhileBusy = w.Ctl().Busy();
+        w.close();
+    });
+    // Long enough since the last event pass for the run's keep-alive to let events run.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    w.ScanNowBitBtn->click();
+    ASSERT_TRUE(closedWhileBusy);
+    EXPECT_TRUE(w.Ctl().Ending());
+    EXPECT_EQ(w.Ctl().ExitCode(), 0);
+    EXPECT_EQ(IniValue(dir, "Width"), "700");
+    EXPECT_EQ(IniValue(dir, "Height"), "650");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// In debug mode the warning that Stop does not work is painted before the pause, and clicks on Scan Now
+// made during the pause start no second scan once the first has ended.
+TEST(WindowRun, DebugPauseShowsItsWarningAndDropsTheClicksMadeMeanwhile) {
+    TempDir dir;
+    dir.File("Vorlex.ini", "[Vorlex]\nDebug=1\nDrivePath=" + dir.path + "/missing\n");
+    BoxRecorder boxes;
+    vorlex::app::Environment env = WindowEnv(dir);
+    env.debugPauseMs = 400;
+    TForm1 w(std::move(env));
+    w.show();
+    w.Init();
+    ASSERT_TRUE(w.Ctl().DebugMode());
+    const QString warning = "WARNING: The STOP button will not work when Debug is On";
+
+    // What the log shows at each of its paints.
+    struct PaintWatch : QObject {
+        TForm1* window = nullptr;
+        QStringList lastLines;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) {
+                lastLines << window->RichEdit1->document()->lastBlock().text();
+            }
+            return false;
+        }
+    } watch;
+    watch.window = &w;
+    w.RichEdit1->viewport()->installEventFilter(&watch);
+
+    // Two clicks while the window waits: they queue up, as the window system's would.
+    const QPointF centre = QRectF(w.ScanNowBitBtn->rect()).center();
+    std::vector<QEvent*> clicks;
+    for (int i = 0; i < 2; ++i) {
+        clicks.push_back(new QMouseEvent(QEvent::MouseButtonPress, centre,
+                                         w.ScanNowBitBtn->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                                         Qt::NoModifier));
+        clicks.push_back(new QMouseEvent(QEvent::MouseButtonRelease, centre,
+                                         w.ScanNowBitBtn->mapToGlobal(centre), Qt::LeftButton, Qt::NoButton,
+                                         Qt::NoModifier));
+    }
+    std::thread user([&w, &clicks] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        for (QEvent* e : clicks) {
+            QCoreApplication::postEvent(w.ScanNowBitBtn, e);
+        }
+    });
+    w.ScanNowBitBtn->click();
+    user.join();
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+    }
+
+    EXPECT_EQ(CountLines(w, warning.toStdString()), 1);
+    EXPECT_EQ(CountLines(w, "ERROR: Path " + dir.path + "/missing does not exist."), 1);
+    bool warningPainted = false;
+    for (const QString& line : watch.lastLines) {
+        warningPainted = warningPainted || line.endsWith(warning);
+    }
+    EXPECT_TRUE(warningPainted) << watch.lastLines.join(" | ").toStdString();
+    EXPECT_TRUE(w.ScanNowBitBtn->isEnabled());
+    EXPECT_TRUE(boxes.boxes.empty());
 }
