@@ -2,6 +2,7 @@
 
 #include <clocale>
 
+#include "platform/CodePage.h"
 #include "platform/win32/WinFs.h"
 
 namespace vorlex::platform {
@@ -46,6 +47,7 @@ RegionalFormats CurrentFormats() {
     f.shortDate = LocaleText(LOCALE_SSHORTDATE);
     f.longTime = LocaleText(LOCALE_STIMEFORMAT);
     f.thousands = LocaleText(LOCALE_STHOUSAND);
+    f.ansiCodePage = CurrentAnsiCodePage();
     if (f.shortDate.empty()) {
         f.shortDate = "M/d/yyyy";
     }
