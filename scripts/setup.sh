@@ -7,7 +7,7 @@ set -euo pipefail
 mode=${1:-run}
 pkgs=(build-essential cmake pkg-config qt6-base-dev libpcre2-dev libgl-dev locales)
 if [ "$mode" = test ]; then
-  pkgs+=(googletest libgtest-dev unrtf python3 xvfb xauth imagemagick clang clang-format libclang-rt-14-dev e2fsprogs)
+  pkgs+=(googletest libgtest-dev unrtf python3 xvfb xauth imagemagick clang clang-format libclang-rt-14-dev e2fsprogs trash-cli)
 fi
 
 missing=()

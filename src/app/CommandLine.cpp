@@ -16,7 +16,7 @@ namespace vorlex::app {
 const char* const kUsageText =
     "Vorlex [[drive:path] [days]] [[/E \"file mask(s)\"] [/I \"file mask(s)\"]] [[/R \"regex\"] [/!] [/P] "
     "[/F]] "
-    "[/SCAN] [/NODIR] [/TRASH | /TRASHORDELETE] [/MAX n] [/?]\n"
+    "[/SCAN] [/NODIR] [/?]\n"
     "\n"
     "  [drive:path]\n"
     "     Specifies root of path to clean.\n"
