@@ -8,7 +8,7 @@ mode=${1:-run}
 pkgs=(build-essential cmake pkg-config qt6-base-dev libpcre2-dev libgl-dev locales)
 if [ "$mode" = test ]; then
   pkgs+=(googletest libgtest-dev unrtf python3 xvfb xauth imagemagick clang clang-format libclang-rt-14-dev e2fsprogs
-         g++-mingw-w64-x86-64-posix wine64)
+         x11-utils trash-cli g++-mingw-w64-x86-64-posix wine64)
 fi
 
 missing=()

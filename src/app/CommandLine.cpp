@@ -53,6 +53,16 @@ const char* const kUsageText =
     "  [/NODIR]\n"
     "     Do not delete empty directories.\n"
     "\n"
+    "  [/TRASH]\n"
+    "     Move files to the trash instead of deleting them.\n"
+    "     Files on a file system without a trash are kept.\n"
+    "\n"
+    "  [/TRASHORDELETE]\n"
+    "     As /TRASH, but files on a file system without a trash are deleted.\n"
+    "\n"
+    "  [/MAX n]\n"
+    "     Delete nothing and end with code 1 when more than n files are listed.\n"
+    "\n"
     "  [/?]\n"
     "     Displays this help.\n"
     "\n"
@@ -174,10 +184,12 @@ struct KnownSwitch {
     bool takesValue;
     bool caseSensitive;
 };
+// A longer name before its prefix: a near miss of both is taken for the longer one.
 constexpr KnownSwitch kKnownSwitches[] = {
-    {"E", true, false},  {"I", true, false},  {"R", true, false},     {"!", false, false},
-    {"P", false, false}, {"F", false, false}, {"SCAN", false, false}, {"NODIR", false, true},
-    {"D", false, false}, {"H", false, false}, {"?", false, false},
+    {"E", true, false},      {"I", true, false},   {"R", true, false},     {"!", false, false},
+    {"P", false, false},     {"F", false, false},  {"SCAN", false, false}, {"NODIR", false, true},
+    {"D", false, false},     {"H", false, false},  {"?", false, false},    {"TRASHORDELETE", false, false},
+    {"TRASH", false, false}, {"MAX", true, false},
 };
 
 std::string AsciiUpper(std::string s) {
@@ -206,7 +218,8 @@ size_t EditDistance(const std::string& a, const std::string& b) {
 
 // The switch `arg` was most likely meant to be, or nothing. Leading slashes, dashes and blanks and trailing
 // blanks are dropped and letter case is ignored; a one-letter switch is suggested only on an exact match
-// (any letter is one edit away from it), a longer one also within two edits or as a prefix either way.
+// (any letter is one edit away from it), a longer one also within two edits of a word of three letters or
+// more, or as a prefix either way.
 std::string NearestSwitch(const std::string& arg) {
     size_t b = arg.find_first_not_of("/- \t");
     size_t e = arg.find_last_not_of(" \t");
@@ -220,7 +233,8 @@ std::string NearestSwitch(const std::string& arg) {
         const std::string name = s.name;
         size_t d = key == name ? 0 : 3;
         if (d > 0 && name.size() > 1) {
-            d = std::min(EditDistance(key, name),
+            // Two edits turn any one- or two-letter word into a three-letter switch: too short to tell.
+            d = std::min(key.size() >= 3 ? EditDistance(key, name) : size_t{3},
                          (name.rfind(key, 0) == 0 || key.rfind(name, 0) == 0) ? size_t{1} : size_t{3});
         }
         if (d < bestDistance) {
@@ -401,6 +415,27 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args, const 
             return refuse("ERROR: " + value + " is not a valid Regular Expression.");
         }
         r.regex = value;
+    }
+    r.trashOrDelete = Detect(args, "TRASHORDELETE");
+    r.trash = r.trashOrDelete || Detect(args, "TRASH");
+    for (size_t i = 2; i < args.size(); ++i) {
+        if (!IsSwitch(args[i], "MAX")) {
+            continue;
+        }
+        if (i + 1 == args.size() || FindSwitch(args[i + 1]) != nullptr) {
+            return refuse("ERROR: The Max parameter is missing.");
+        }
+        const std::string& value = args[i + 1];
+        long long max = 0;
+        if (!ParseDays(value, max)) {
+            return refuse("ERROR: The Max parameter " + value + " is not a valid integer.");
+        }
+        if (max < 0) {
+            return refuse("ERROR: The Max parameter " + value + " must be a positive number.");
+        }
+        r.hasMax = true;
+        r.maxFiles = max;
+        break;
     }
     std::string stray = CheckArgumentsAfterDays(args);
     if (!stray.empty()) {

@@ -1,6 +1,7 @@
 // The command line of an unattended run: switches, values, refusals and the usage text.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -55,15 +56,20 @@ struct CommandLineRequest {
     bool useRegEx = false;
     std::string regex;  ///< the /R value (only with /R)
     bool notRegEx = false;
-    int regexTarget = 0;    ///< 0 path and file, 1 path only (/P), 2 file only (/F wins)
-    bool scanOnly = false;  ///< /SCAN
-    bool noDir = false;     ///< /NODIR, capitals only
+    int regexTarget = 0;         ///< 0 path and file, 1 path only (/P), 2 file only (/F wins)
+    bool scanOnly = false;       ///< /SCAN
+    bool noDir = false;          ///< /NODIR, capitals only
+    bool trash = false;          ///< /TRASH, or /TRASHORDELETE
+    bool trashOrDelete = false;  ///< /TRASHORDELETE: delete where there is no trash
+    bool hasMax = false;         ///< /MAX given
+    std::int64_t maxFiles = 0;   ///< the /MAX value
 };
 
 /// Checks `args` (the arguments after the program's name) in the fixed order; the first refusal wins. After
 /// the checks of the path, the days, the masks and the expression, every argument after the days must be a
 /// known switch or the value of /E, /I or /R; an unknown switch (named with the nearest known one when
-/// close), a stray argument, a value switch given twice, or one without a value is refused.
+/// close), a stray argument, a value switch given twice, or one without a value is refused. /MAX takes a
+/// whole number, refused in the style of the days.
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args, const CommandLineChecks& checks);
 
 }  // namespace vorlex::app

@@ -223,7 +223,11 @@ void Controller::ScanNow() {
     if (counters_.filesMatched > 0) {
         WriteCsv();
         view_.SetDeleteEnabled(true);
-        if (!interactive_ && !scanOnly_) {
+        if (!interactive_ && maxFiles_ && counters_.filesMatched > static_cast<std::uint64_t>(*maxFiles_)) {
+            RunFailed("ERROR: " + std::to_string(counters_.filesMatched) +
+                      " files were listed, more than the limit of /MAX " + std::to_string(*maxFiles_) +
+                      ". Nothing was deleted.");
+        } else if (!interactive_ && !scanOnly_) {
             DeleteFiles();
         }
     }
@@ -305,6 +309,8 @@ void Controller::DeleteFiles() {
     request.cutOffTime = lastCutOff_;
     request.doNotDeleteEmptyDirs = Settings().doNotDeleteEmptyDirs;
     request.scannedRoot = lastScanRootId_;
+    request.moveToTrash = Settings().moveToTrash;
+    request.deleteWhereNoTrash = Settings().trashOrDelete;
     const cleanup::OwnFiles ownFiles =
         cleanup::OwnFiles::Collect(env_.programPath, OutputFiles::DataFileNames());
     request.ownFiles = &ownFiles;

@@ -100,6 +100,7 @@ class Controller : public base::LogSink, private cleanup::CleanupHost {
     void SetNotRegEx(bool on) { criteria_.SetNotRegEx(on); }
     void SetAutoSaveOnExit(bool on) { criteria_.SetAutoSaveOnExit(on); }
     void SetDeleteEmptyDirs(bool on) { criteria_.SetDeleteEmptyDirs(on); }
+    void SetMoveToTrash(bool on) { criteria_.SetMoveToTrash(on); }
     /// Writes only the auto-save switch to "Vorlex.ini". Throws config::WriteError.
     void SaveAutoSaveOnExit() const { criteria_.SaveAutoSaveOnExit(); }
     /// The entries of the expression list file in file order (the expression history); none when unreadable.
@@ -208,6 +209,7 @@ class Controller : public base::LogSink, private cleanup::CleanupHost {
     bool busy_ = false;
     bool stopRequested_ = false;
     bool runFailed_ = false;  ///< a step of the unattended run could not be done: it ends with 1
+    std::optional<std::int64_t> maxFiles_;  ///< /MAX: more listed files than this delete nothing
     int exitCode_ = 0;
     std::vector<scan::ResultRow> rows_;
     cleanup::RunCounters counters_;

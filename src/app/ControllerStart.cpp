@@ -114,6 +114,12 @@ bool Controller::RunCommandLine() {
         return false;
     }
     criteria_.ApplyCommandLine(r);
+    // As for /NODIR, the command line alone decides: the window's "Move to Trash" does not apply here.
+    criteria_.SetMoveToTrash(r.trash);
+    criteria_.SetTrashOrDelete(r.trashOrDelete);
+    if (r.hasMax) {
+        maxFiles_ = r.maxFiles;
+    }
     if (scanOnly_) {
         WriteLog("Scan Only option enabled. Files/Directories will not be deleted.", base::kBlue,
                  LogStyle::Regular);

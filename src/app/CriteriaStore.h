@@ -54,6 +54,8 @@ class CriteriaStore {
     void SetNotRegEx(bool on) { settings_.notRegEx = on; }
     void SetAutoSaveOnExit(bool on) { settings_.autoSaveOnExit = on; }
     void SetDeleteEmptyDirs(bool on) { settings_.doNotDeleteEmptyDirs = !on; }
+    void SetMoveToTrash(bool on) { settings_.moveToTrash = on; }
+    void SetTrashOrDelete(bool on) { settings_.trashOrDelete = on; }
 
   private:
     ControllerView& view_;

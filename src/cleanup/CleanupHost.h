@@ -17,6 +17,8 @@ struct RunCounters {
     std::uint64_t filesMatched = 0;      ///< `FilesMatched` (directory rows of the clean-up count too)
     std::uint64_t filesDeleted = 0;      ///< `FilesDeleted`
     std::uint64_t emptyDirsDeleted = 0;  ///< `EmptyDirsDeleted`
+    std::uint64_t filesTrashed = 0;      ///< files moved to the trash
+    std::uint64_t filesKeptNoTrash = 0;  ///< files kept because their file system has no usable trash
 };
 
 /// How a clean-up pass ended.

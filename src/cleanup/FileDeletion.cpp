@@ -1,13 +1,16 @@
 #include "cleanup/FileDeletion.h"
 
 #include <cerrno>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 
 #include "cleanup/ListedRemoval.h"
 #include "platform/DirWalk.h"
+#include "platform/Errors.h"
 #include "platform/SafeRemove.h"
+#include "platform/Trash.h"
 
 namespace vorlex::cleanup {
 
@@ -36,6 +39,14 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
     platform::DescriptorCloser closer;
     // Files of which this pass removed one hard link: that removal moved their status-change time.
     std::set<std::pair<std::uint64_t, std::uint64_t>> linksRemoved;
+    std::optional<platform::TrashCans> trash;
+    if (request.moveToTrash) {
+        trash.emplace();
+        log.WriteLog(request.deleteWhereNoTrash
+                         ? "Files are moved to the trash; where there is none, they are deleted."
+                         : "Files are moved to the trash; where there is none, they are kept.",
+                     kBlue, LogStyle::Regular);
+    }
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (host.StopRequested()) {
@@ -43,6 +54,8 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         }
         scan::ResultRow& row = rows[i];
         Removal removal;
+        bool trashed = false;
+        bool noTrash = false;
         if (row.kind == platform::EntryKind::Directory) {
             removal = {RemovalVerdict::Failed, EISDIR};
         } else if (rootError != 0) {
@@ -56,26 +69,51 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
                 expected.changeStamp = platform::kAnyChangeStamp;
             }
             platform::EntryFacts seen;
-            removal = RemoveListed(root, rootPrefix, row.path, expected, age, &seen, &closer);
+            if (trash) {
+                removal = TrashListed(root, rootPrefix, row.path, expected, age, *trash, &seen, &closer);
+                trashed = removal.verdict == RemovalVerdict::Removed;
+                noTrash =
+                    removal.verdict == RemovalVerdict::Failed && removal.error == platform::kErrorNoTrash;
+            }
+            if (!trash || (noTrash && request.deleteWhereNoTrash)) {
+                removal = RemoveListed(root, rootPrefix, row.path, expected, age, &seen, &closer);
+            }
+            // A move changes the status-change time of the other names as a removal does.
             if (removal.verdict == RemovalVerdict::Removed && seen.links > 1) {
                 linksRemoved.insert({row.device, row.inode});
             }
         }
-        if (removal.verdict == RemovalVerdict::Removed) {
+        if (trashed) {
+            log.WriteLog("Moved to trash: " + row.path, kBlack, LogStyle::Regular);
+            ++counters.filesTrashed;
+            row.status = scan::RowStatus::Trashed;
+        } else if (removal.verdict == RemovalVerdict::Removed) {
             if (log.DebugMode()) {
                 log.WriteDebugLog("Deleted File: " + row.path);
             }
             ++counters.filesDeleted;
             row.status = scan::RowStatus::Deleted;
         } else {
-            log.WriteLog("Could not delete " + row.path, kRed, LogStyle::Regular);
+            log.WriteLog((trash ? "Could not move to trash " : "Could not delete ") + row.path, kRed,
+                         LogStyle::Regular);
             log.WriteLog("Reason: " + RemovalReasonText(removal, false), kRed, LogStyle::Regular);
-            row.status = scan::RowStatus::NotDeleted;
+            row.status = noTrash ? scan::RowStatus::NoTrash : scan::RowStatus::NotDeleted;
+            counters.filesKeptNoTrash += noTrash ? 1 : 0;
         }
         host.RowChanged(i);
         host.KeepAlive();
     }
     log.WriteLog(std::to_string(counters.filesDeleted) + " files deleted.", kBlack, LogStyle::Regular);
+    if (trash) {
+        log.WriteLog(std::to_string(counters.filesTrashed) + " files moved to trash.", kBlack,
+                     LogStyle::Regular);
+        if (counters.filesKeptNoTrash > 0) {
+            log.WriteLog(std::to_string(counters.filesKeptNoTrash) +
+                             " files kept: no trash on their file system (switch /TRASHORDELETE, or "
+                             "TrashOrDelete=1 in Vorlex.ini, deletes them instead).",
+                         kRed, LogStyle::Regular);
+        }
+    }
     return rootError != 0 ? PassOutcome::RootChanged : PassOutcome::Completed;
 }
 

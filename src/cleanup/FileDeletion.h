@@ -21,6 +21,9 @@ struct FileDeletionRequest {
     std::optional<TreeRootIdentity> scannedRoot;
     /// The program's own files, kept whatever the rows say (none when null).
     const OwnFiles* ownFiles = nullptr;
+    bool moveToTrash = false;  ///< move each file into the trash of its file system instead of deleting it
+    /// With `moveToTrash`: delete a file whose file system has no usable trash instead of keeping it.
+    bool deleteWhereNoTrash = false;
 };
 
 /// `DeleteFiles`: removes the file of each row in order ("Deleted" / "NOT Deleted" with the reason), each
@@ -28,6 +31,8 @@ struct FileDeletionRequest {
 /// inode, type, birth time where there is one) and still be old by `cutOffTime`. Stopped as soon as Stop is
 /// seen; directory rows and the program's own files are never removed. When the start folder is gone or is
 /// no longer `scannedRoot`, the host is told (PassFailed), every row is kept and the pass ends RootChanged.
+/// With `moveToTrash` each file is moved into the trash after the same checks ("Trashed"); one on a file
+/// system without a usable trash is kept ("NOT Trashed ...") unless `deleteWhereNoTrash`.
 PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionRequest& request,
                         CleanupHost& host);
 

@@ -49,9 +49,12 @@ Removal RemovalOf(const platform::RemoveResult& result) {
     return {RemovalVerdict::Failed, result.error};
 }
 
-Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
-                     const platform::EntryIdentity& expected, const platform::AgeRule& age,
-                     platform::EntryFacts* seen, platform::DescriptorCloser* closer) {
+namespace {
+
+// Reaches the parent of `path` below `root` as RemoveListed does, then runs `act(parent, name)`.
+template <typename Act>
+Removal AtParent(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
+                 platform::DescriptorCloser* closer, Act act) {
     std::string_view relativeDir;
     std::string_view name;
     if (!SplitBelowRoot(rootPrefix, path, relativeDir, name)) {
@@ -67,12 +70,32 @@ Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefi
         }
         return {RemovalVerdict::Failed, err};
     }
-    const platform::RemoveResult result =
-        platform::RemoveIfUnchanged(parent, name, expected, age, seen, closer);
+    const platform::RemoveResult result = act(parent, name);
     if (closer != nullptr) {
         closer->Close(std::move(parent));
     }
     return RemovalOf(result);
+}
+
+}  // namespace
+
+Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
+                     const platform::EntryIdentity& expected, const platform::AgeRule& age,
+                     platform::EntryFacts* seen, platform::DescriptorCloser* closer) {
+    return AtParent(root, rootPrefix, path, closer,
+                    [&](const platform::DirHandle& parent, std::string_view name) {
+                        return platform::RemoveIfUnchanged(parent, name, expected, age, seen, closer);
+                    });
+}
+
+Removal TrashListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
+                    const platform::EntryIdentity& expected, const platform::AgeRule& age,
+                    platform::TrashCans& trash, platform::EntryFacts* seen,
+                    platform::DescriptorCloser* closer) {
+    return AtParent(root, rootPrefix, path, closer,
+                    [&](const platform::DirHandle& parent, std::string_view name) {
+                        return platform::TrashIfUnchanged(parent, name, path, expected, age, trash, seen);
+                    });
 }
 
 int OpenCheckedRoot(const std::string& rootPrefix, const std::optional<TreeRootIdentity>& scanned,

@@ -8,6 +8,7 @@
 
 #include "cleanup/CleanupHost.h"
 #include "platform/SafeRemove.h"
+#include "platform/Trash.h"
 
 namespace vorlex::cleanup {
 
@@ -45,6 +46,14 @@ bool SplitBelowRoot(std::string_view rootPrefix, std::string_view path, std::str
 Removal RemoveListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
                      const platform::EntryIdentity& expected, const platform::AgeRule& age,
                      platform::EntryFacts* seen = nullptr, platform::DescriptorCloser* closer = nullptr);
+
+/// RemoveListed, but the entry is moved into the trash of its file system (platform::TrashIfUnchanged)
+/// instead of being removed; Removed then means moved. Failed with platform::kErrorNoTrash when that file
+/// system has no usable trash.
+Removal TrashListed(const platform::DirHandle& root, std::string_view rootPrefix, std::string_view path,
+                    const platform::EntryIdentity& expected, const platform::AgeRule& age,
+                    platform::TrashCans& trash, platform::EntryFacts* seen = nullptr,
+                    platform::DescriptorCloser* closer = nullptr);
 
 /// Opens the start folder `rootPrefix` (as NormalizeDirectoryPath gives it) for a pass, once, and, when
 /// `scanned` is given, checks that it is still the folder the scan walked (device and inode). On failure

@@ -33,6 +33,8 @@ Settings ReadSettings(const IniFile& ini, const std::string& programPath) {
     r.excludeFiles = ini.ReadString(s, keys::kExcludeFiles, "");
     r.doNotDeleteEmptyDirs = ini.ReadBool(s, keys::kDoNotDeleteEmptyDirs, false);
     r.autoSaveOnExit = ini.ReadBool(s, keys::kAutoSaveOnExit, false);
+    r.moveToTrash = ini.ReadBool(s, keys::kMoveToTrash, false);
+    r.trashOrDelete = ini.ReadBool(s, keys::kTrashOrDelete, false);
     if (r.useRegEx) {
         r.useIncludeFiles = false;
         r.useExcludeFiles = false;
@@ -55,6 +57,8 @@ void SaveSettings(IniFile& ini, const Settings& v) {
     ini.WriteString(s, keys::kExcludeFiles, v.excludeFiles);
     ini.WriteBool(s, keys::kDoNotDeleteEmptyDirs, v.doNotDeleteEmptyDirs);
     ini.WriteBool(s, keys::kAutoSaveOnExit, v.autoSaveOnExit);
+    ini.WriteBool(s, keys::kMoveToTrash, v.moveToTrash);
+    ini.WriteBool(s, keys::kTrashOrDelete, v.trashOrDelete);
 }
 
 WindowGeometry ReadFormSettings(const IniFile& ini, const WindowGeometry& current) {

@@ -23,7 +23,7 @@ inline constexpr std::int32_t kRegExPathAndFile = 0;  ///< "Path + File"
 inline constexpr std::int32_t kRegExPathOnly = 1;     ///< "Path Only"
 inline constexpr std::int32_t kRegExFileOnly = 2;     ///< "File Only"
 
-/// The thirteen settings keys, in the order SaveSettings writes them, and the five window keys.
+/// The fifteen settings keys, in the order SaveSettings writes them, and the five window keys.
 namespace keys {
 inline constexpr const char* kDebug = "Debug";
 inline constexpr const char* kDaysOld = "DaysOld";
@@ -38,6 +38,8 @@ inline constexpr const char* kIncludeFiles = "IncludeFiles";
 inline constexpr const char* kExcludeFiles = "ExcludeFiles";
 inline constexpr const char* kDoNotDeleteEmptyDirs = "DoNotDeleteEmptyDirs";
 inline constexpr const char* kAutoSaveOnExit = "AutoSaveOnExit";
+inline constexpr const char* kMoveToTrash = "MoveToTrash";
+inline constexpr const char* kTrashOrDelete = "TrashOrDelete";
 inline constexpr const char* kWidth = "Width";
 inline constexpr const char* kHeight = "Height";
 inline constexpr const char* kLeft = "Left";
@@ -62,6 +64,8 @@ struct Settings {
     std::string excludeFiles;                        ///< "ExcludeFiles": exclude masks joined by ","
     bool doNotDeleteEmptyDirs = false;  ///< "DoNotDeleteEmptyDirs": inverse of "Delete Empty Directories"
     bool autoSaveOnExit = false;        ///< "AutoSaveOnExit": "Auto Save Save on Exit" is checked
+    bool moveToTrash = false;           ///< "MoveToTrash": "Move to Trash" is checked
+    bool trashOrDelete = false;         ///< "TrashOrDelete": files without a trash are deleted, not kept
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -90,12 +94,12 @@ std::int32_t ClampRegExPathFile(std::int64_t index);
 /// Full path of the settings file: `programPath` (with its trailing '/') followed by kSettingsFileName.
 std::string SettingsFilePath(const std::string& programPath);
 
-/// The thirteen settings keys of `ini`, each with its default when absent or unparsable; "DrivePath"
+/// The fifteen settings keys of `ini`, each with its default when absent or unparsable; "DrivePath"
 /// defaults to `programPath`. The days and the target index are brought into their ranges, and when
 /// "UseRegEx" is on both mask switches are off (the expression and the masks exclude each other).
 Settings ReadSettings(const IniFile& ini, const std::string& programPath);
 
-/// Writes the thirteen settings keys into `ini` in their fixed order, booleans as "1" or "0".
+/// Writes the fifteen settings keys into `ini` in their fixed order, booleans as "1" or "0".
 void SaveSettings(IniFile& ini, const Settings& settings);
 
 /// The five window keys of `ini`; each absent or unparsable number keeps the value of `current`. A stored
@@ -109,7 +113,7 @@ void SaveFormSettings(IniFile& ini, const WindowGeometry& geometry);
 /// Reads the settings file `path` (missing or unreadable: all defaults; nothing is reported).
 Settings ReadSettingsFile(const std::string& path, const std::string& programPath);
 
-/// Writes the thirteen settings keys to the file `path` in one piece. Throws WriteError ("Unable to write
+/// Writes the fifteen settings keys to the file `path` in one piece. Throws WriteError ("Unable to write
 /// to " + path) and leaves the file as it was when it cannot be written.
 void SaveSettingsFile(const std::string& path, const Settings& settings);
 

@@ -232,6 +232,11 @@ const ControlSpec kControls[] = {
     {Kind::Group, "RegExRadioGroup", Keep<&TForm1::RegExRadioGroup>, "", 148, 162, 285, 31,
      "Determines what part of the Path and File the Regular Expression is applied to.", nullptr,
      ui::kHelpRegEx},
+    {Kind::Check, "MoveToTrashCheckBox", Keep<&TForm1::MoveToTrashCheckBox>, "Move to Trash", 466, 174, 131,
+     17,
+     "Move the listed files to the trash instead of deleting them. Files on a file system without a trash "
+     "are "
+     "kept (TrashOrDelete=1 in Vorlex.ini deletes them)."},
     {Kind::Push, "ScanNowBitBtn", Keep<&TForm1::ScanNowBitBtn>, "Scan Now", 8, 204, 89, 25,
      "Scan for files older than specified days and other criteria (Does not delete)", "edit-find"},
     {Kind::Push, "DeleteBitBtn", Keep<&TForm1::DeleteBitBtn>, "Delete Files", 105, 204, 89, 25,
@@ -447,6 +452,8 @@ void TForm1::BuildControls() {
     connect(AutoSaveOnExitCheckBox, &QCheckBox::clicked, this, &TForm1::AutoSaveOnExitCheckBoxClick);
     connect(DelEmptyDirsCheckBox, &QCheckBox::clicked, this,
             [this](bool on) { controller_->SetDeleteEmptyDirs(on); });
+    connect(MoveToTrashCheckBox, &QCheckBox::clicked, this,
+            [this](bool on) { controller_->SetMoveToTrash(on); });
     connect(DaysOldEdit, &QSpinBox::valueChanged, this, [this](int v) {
         if (!refreshing_) {
             controller_->SetDaysOld(v);
@@ -541,7 +548,7 @@ QStringList TForm1::ClippedCaptions(const QFont& font) const {
     const QStyle* st = style();
     const int indicator =
         st->pixelMetric(QStyle::PM_IndicatorWidth) + st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-    for (const QCheckBox* c : {DelEmptyDirsCheckBox, AutoSaveOnExitCheckBox}) {
+    for (const QCheckBox* c : {DelEmptyDirsCheckBox, AutoSaveOnExitCheckBox, MoveToTrashCheckBox}) {
         check(c, c->text(), c->width() - indicator);
     }
     const int radio = st->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
@@ -624,12 +631,24 @@ void TForm1::PlaceInside(const QRect& wanted, const QRect& area) {
 }
 
 void TForm1::SetTabOrder() {
-    QWidget* order[] = {
-        DaysOldEdit,           DelEmptyDirsCheckBox, SaveSettingsBitBtn, DrivePathEdit,
-        ExcludeFilesEdit,      IncludeFilesEdit,     RegExEdit,          ScanNowBitBtn,
-        DeleteBitBtn,          StopBitBtn,           ListView1,          RichEdit1,
-        AboutBitBtn,           HelpBitBtn,           CloseBitBtn,        RegExRadioButtons->button(0),
-        AutoSaveOnExitCheckBox};
+    QWidget* order[] = {DaysOldEdit,
+                        DelEmptyDirsCheckBox,
+                        SaveSettingsBitBtn,
+                        DrivePathEdit,
+                        ExcludeFilesEdit,
+                        IncludeFilesEdit,
+                        RegExEdit,
+                        ScanNowBitBtn,
+                        DeleteBitBtn,
+                        StopBitBtn,
+                        ListView1,
+                        RichEdit1,
+                        AboutBitBtn,
+                        HelpBitBtn,
+                        CloseBitBtn,
+                        RegExRadioButtons->button(0),
+                        AutoSaveOnExitCheckBox,
+                        MoveToTrashCheckBox};
     for (size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -673,6 +692,7 @@ void TForm1::CriteriaChanged() {
     }
     DelEmptyDirsCheckBox->setChecked(!st.doNotDeleteEmptyDirs);
     AutoSaveOnExitCheckBox->setChecked(st.autoSaveOnExit);
+    MoveToTrashCheckBox->setChecked(st.moveToTrash);
     auto paint = [](QToolButton* b, bool on) {
         b->setChecked(on);
         QPalette p = b->palette();

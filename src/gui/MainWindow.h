@@ -119,6 +119,7 @@ class TForm1 final : public QWidget, public ControllerView {
     QLabel* Label2 = nullptr;
     QCheckBox* DelEmptyDirsCheckBox = nullptr;
     QCheckBox* AutoSaveOnExitCheckBox = nullptr;
+    QCheckBox* MoveToTrashCheckBox = nullptr;
     QPushButton* SaveSettingsBitBtn = nullptr;
     QLabel* DrivePathLabel = nullptr;
     QLineEdit* DrivePathEdit = nullptr;

@@ -11,6 +11,8 @@ inline constexpr int kErrorNone = 0;
 inline constexpr int kErrorFileNotFound = 2;
 /// The file is locked by another process (flock, or a POSIX or open file description record lock).
 inline constexpr int kErrorInUse = 0x10020;
+/// The file's file system has no trash this user may use ("No trash on this file system").
+inline constexpr int kErrorNoTrash = 0x10021;
 
 /// The last error of the calling thread (errno).
 int LastError();

@@ -14,6 +14,10 @@ const char* StatusText(RowStatus status) {
             return "Dir Deleted";
         case RowStatus::DirNotDeleted:
             return "Dir NOT Deleted";
+        case RowStatus::Trashed:
+            return "Trashed";
+        case RowStatus::NoTrash:
+            return "NOT Trashed (no trash on this file system)";
     }
     return "";
 }

@@ -16,6 +16,8 @@ enum class RowStatus : std::uint8_t {
     NotDeleted,     ///< "NOT Deleted"
     DirDeleted,     ///< "Dir Deleted"
     DirNotDeleted,  ///< "Dir NOT Deleted"
+    Trashed,        ///< "Trashed": moved to the trash
+    NoTrash,        ///< "NOT Trashed (no trash on this file system)": kept
 };
 
 /// The Status cell text of a status code.

@@ -24,7 +24,8 @@ constexpr int kClientHeight = 271;
 
 // The two notice lines; set on every showing like the version text.
 constexpr const char* kNotice1 = "Finds files older than a given age and deletes them.";
-constexpr const char* kNotice2 = "Deleted files do not go to the trash: check the list first.";
+constexpr const char* kNotice2 =
+    "Deleted files go to the trash only with \"Move to Trash\" (/TRASH): check the list first.";
 
 /// A label at the designed place (x, y) grown by `scale`.
 QLabel* MakeLabel(QWidget* parent, const char* objectName, int x, int y, double scale) {

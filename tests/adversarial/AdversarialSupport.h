@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -73,6 +74,8 @@ struct RunOptions {
     std::int64_t clockShiftSeconds = kTwoDays;  ///< VORLEX_CLOCK_SHIFT; 0 leaves the clock alone
     rlim_t stackBytes = 0;                      ///< RLIMIT_STACK before exec; 0 keeps the test's own
     rlim_t openFiles = 0;                       ///< RLIMIT_NOFILE before exec; 0 keeps the test's own
+    /// Variables ("NAME=value") set on top of the fixed environment, replacing a kept one of that name.
+    std::vector<std::string> environment;
 };
 
 /// A copy of the test build of the program (VORLEX_EXE, whose clock RunOptions::clockShiftSeconds moves) in
@@ -102,8 +105,13 @@ class ProgramCopy {
                                        const RunOptions& options = {}) const {
         test::ChildOptions child;
         child.environment = {"LC_ALL=en_US.UTF-8", "VORLEX_NO_BOXES=1"};
+        child.environment.insert(child.environment.end(), options.environment.begin(),
+                                 options.environment.end());
         for (const char* keep : {"PATH", "HOME", "TZ", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
-            if (const char* v = std::getenv(keep)) {
+            const std::string prefix = std::string(keep) + "=";
+            const bool replaced = std::any_of(options.environment.begin(), options.environment.end(),
+                                              [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
+            if (const char* v = std::getenv(keep); v != nullptr && !replaced) {
                 child.environment.push_back(std::string(keep) + "=" + v);
             }
         }

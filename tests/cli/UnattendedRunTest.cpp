@@ -54,6 +54,7 @@ const char* const kSettings =
     "IncludeFiles=*.none\r\n"
     "DoNotDeleteEmptyDirs=1\r\n"
     "AutoSaveOnExit=1\r\n"
+    "MoveToTrash=1\r\n"
     "Width=900\r\n"
     "Unknown=kept\r\n";
 
@@ -263,6 +264,39 @@ TEST(UnattendedRun, TheCsvAndTheLogFollowTheUsersLocale) {
             log, std::regex("<font color=\"#000000\">" + std::string(c.dateTime) + " </font>")))
             << log;
     }
+}
+
+// More files listed than /MAX allows: nothing is deleted, the numbers go to the log and standard error, the
+// CSV file lists what would have gone, and the run ends with 1. At the limit the run deletes as usual.
+TEST(UnattendedRun, MaxLimitStopsARunThatListsMoreFiles) {
+    ProgramCopy program;
+    TempDir tree;
+    for (const char* name : {"a.tmp", "b.tmp", "sub/c.tmp"}) {
+        tree.File(name, "x");
+    }
+    RunResult over = program.Run({tree.path, "30", "/MAX", "2"}, DaysLater(40));
+    EXPECT_EQ(over.exitCode, 1) << over.err;
+    const std::string message =
+        "ERROR: 3 files were listed, more than the limit of /MAX 2. Nothing was deleted.";
+    EXPECT_NE(over.err.find(message), std::string::npos) << over.err;
+    for (const char* name : {"/a.tmp", "/b.tmp", "/sub/c.tmp"}) {
+        EXPECT_TRUE(Exists(tree.path + name)) << name;
+    }
+    auto records = CsvRecords(program.PathOf("VorlexFiles.csv"));
+    ASSERT_EQ(records.size(), 4u);
+    for (size_t i = 1; i < records.size(); ++i) {
+        EXPECT_EQ(records[i][6], "Found") << records[i][0];
+    }
+    std::string html = program.LogHtml();
+    EXPECT_TRUE(
+        HasLinesInOrder(html, {LogLineHtml("3 files matched search criteria.", kBlack, false),
+                               LogLineHtml(message, kRed, true), LogLineHtml("Finished.", kBlack, true)}));
+    EXPECT_EQ(html.find("Deleting"), std::string::npos);
+
+    RunResult at = program.Run({tree.path, "30", "/MAX", "3"}, DaysLater(40));
+    EXPECT_EQ(at.exitCode, 0) << at.err;
+    EXPECT_FALSE(Exists(tree.path + "/a.tmp"));
+    EXPECT_FALSE(Exists(tree.path + "/sub"));
 }
 
 TEST(UnattendedRun, ARunThatMatchesNothingEndsWithZeroAndNoCsv) {

@@ -6,12 +6,15 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "Files.h"
 #include "FsTestUtil.h"
 #include "TempDir.h"
 #include "cleanup/EmptyDirRemoval.h"
@@ -56,9 +59,10 @@ const scan::ResultRow* RowOf(const std::vector<scan::ResultRow>& rows, const std
     return nullptr;
 }
 
-// The reason logged right after "Could not delete " + path.
-std::string ReasonFor(const TestHost& host, const std::string& path) {
-    long at = host.log.IndexOf("Could not delete " + path);
+// The reason logged right after `failed` + path ("Could not delete ", or "Could not move to trash ").
+std::string ReasonFor(const TestHost& host, const std::string& path,
+                      const std::string& failed = "Could not delete ") {
+    long at = host.log.IndexOf(failed + path);
     if (at < 0 || static_cast<std::size_t>(at + 1) >= host.log.lines.size()) {
         return "(no line)";
     }
@@ -134,67 +138,88 @@ TEST(DeleteFiles, StopAfterTheFirstRowLeavesTheOthersFound) {
     EXPECT_EQ(host.log.lines[1].colour, base::kBlue);
 }
 
+// The same checks hold for a move to the trash (HOME, the user's environment, points into the test's folder).
 TEST(DeleteFiles, KeepsWhatChangedSinceTheScanAndNeverReachesOutside) {
-    Trees t;
-    t.tmp.File("tree/plain.txt", "old");
-    t.tmp.File("tree/to-link.txt", "listed");
-    t.tmp.File("tree/sub/x.txt", "listed in sub");
-    t.tmp.File("tree/sub2/y.txt", "listed in sub2");
-    t.tmp.File("tree/rewritten.txt", "old content");
-    t.tmp.File("tree/gone.txt");
-    t.tmp.File("tree/renewed.txt", "first");
-    t.tmp.File("outside/secret.txt", "secret");
-    TestHost host;
-    std::vector<scan::ResultRow> rows = vorlex::test::ScanRows(t.root, t.cutOff, host);
-    ASSERT_EQ(rows.size(), 7u);
+    const char* savedHome = std::getenv("HOME");
+    const std::string userHome = savedHome != nullptr ? savedHome : "";
+    for (const bool trash : {false, true}) {
+        SCOPED_TRACE(trash ? "to the trash" : "deleted");
+        Trees t;
+        const std::string home = t.tmp.Dir("home");
+        setenv("HOME", home.c_str(), 1);
+        unsetenv("XDG_DATA_HOME");
+        t.tmp.File("tree/plain.txt", "old");
+        t.tmp.File("tree/to-link.txt", "listed");
+        t.tmp.File("tree/sub/x.txt", "listed in sub");
+        t.tmp.File("tree/sub2/y.txt", "listed in sub2");
+        t.tmp.File("tree/rewritten.txt", "old content");
+        t.tmp.File("tree/gone.txt");
+        t.tmp.File("tree/renewed.txt", "first");
+        t.tmp.File("outside/secret.txt", "secret");
+        TestHost host;
+        std::vector<scan::ResultRow> rows = vorlex::test::ScanRows(t.root, t.cutOff, host);
+        ASSERT_EQ(rows.size(), 7u);
 
-    // Between the scan and the deletion:
-    fs::remove(t.root + "/to-link.txt");  // replaced by a link to a file outside
-    fs::create_symlink(t.outside + "/secret.txt", t.root + "/to-link.txt");
-    // The directory moves outside (its files keep their inodes) and a link takes its place.
-    fs::rename(t.root + "/sub", t.outside + "/moved-sub");
-    fs::create_directory_symlink(t.outside + "/moved-sub", t.root + "/sub");
-    // Even a relative link that stays inside the tree is never gone through.
-    fs::create_directory(t.root + "/elsewhere");
-    fs::rename(t.root + "/sub2", t.root + "/elsewhere/sub2");
-    fs::create_directory_symlink("elsewhere/sub2", t.root + "/sub2");
-    t.tmp.File("tree/rewritten.txt", "new content");  // written again: no longer old
-    vorlex::test::SetTimes(t.root + "/rewritten.txt", t.cutOff.sec + kDay);
-    fs::remove(t.root + "/gone.txt");
-    fs::remove(t.root + "/renewed.txt");  // another file under the same name
-    t.tmp.File("tree/renewed.txt", "second");
-    const auto before = Snapshot(t.outside);
+        // Between the scan and the deletion:
+        fs::remove(t.root + "/to-link.txt");  // replaced by a link to a file outside
+        fs::create_symlink(t.outside + "/secret.txt", t.root + "/to-link.txt");
+        // The directory moves outside (its files keep their inodes) and a link takes its place.
+        fs::rename(t.root + "/sub", t.outside + "/moved-sub");
+        fs::create_directory_symlink(t.outside + "/moved-sub", t.root + "/sub");
+        // Even a relative link that stays inside the tree is never gone through.
+        fs::create_directory(t.root + "/elsewhere");
+        fs::rename(t.root + "/sub2", t.root + "/elsewhere/sub2");
+        fs::create_directory_symlink("elsewhere/sub2", t.root + "/sub2");
+        t.tmp.File("tree/rewritten.txt", "new content");  // written again: no longer old
+        vorlex::test::SetTimes(t.root + "/rewritten.txt", t.cutOff.sec + kDay);
+        fs::remove(t.root + "/gone.txt");
+        fs::remove(t.root + "/renewed.txt");  // another file under the same name
+        t.tmp.File("tree/renewed.txt", "second");
+        const auto before = Snapshot(t.outside);
 
-    EXPECT_EQ(cleanup::DeleteFiles(rows, t.Request(), host), cleanup::PassOutcome::Completed);
-    EXPECT_EQ(RowOf(rows, t.root + "/plain.txt")->status, scan::RowStatus::Deleted);
-    EXPECT_FALSE(Exists(t.root + "/plain.txt"));
-    for (const char* kept :
-         {"/to-link.txt", "/sub/x.txt", "/sub2/y.txt", "/rewritten.txt", "/gone.txt", "/renewed.txt"}) {
-        EXPECT_EQ(RowOf(rows, t.root + kept)->status, scan::RowStatus::NotDeleted) << kept;
+        cleanup::FileDeletionRequest request = t.Request();
+        request.moveToTrash = trash;
+        EXPECT_EQ(cleanup::DeleteFiles(rows, request, host), cleanup::PassOutcome::Completed);
+        EXPECT_EQ(RowOf(rows, t.root + "/plain.txt")->status,
+                  trash ? scan::RowStatus::Trashed : scan::RowStatus::Deleted);
+        const std::string failed = trash ? "Could not move to trash " : "Could not delete ";
+        EXPECT_FALSE(Exists(t.root + "/plain.txt"));
+        for (const char* kept :
+             {"/to-link.txt", "/sub/x.txt", "/sub2/y.txt", "/rewritten.txt", "/gone.txt", "/renewed.txt"}) {
+            EXPECT_EQ(RowOf(rows, t.root + kept)->status, scan::RowStatus::NotDeleted) << kept;
+            EXPECT_EQ(
+                host.log.lines[static_cast<std::size_t>(host.log.IndexOf(failed + t.root + kept))].colour,
+                base::kRed);
+        }
+        EXPECT_EQ(ReasonFor(host, t.root + "/to-link.txt", failed),
+                  "Reason: The file was replaced since the scan");
         EXPECT_EQ(
-            host.log.lines[static_cast<std::size_t>(host.log.IndexOf("Could not delete " + t.root + kept))]
-                .colour,
-            base::kRed);
-    }
-    EXPECT_EQ(ReasonFor(host, t.root + "/to-link.txt"), "Reason: The file was replaced since the scan");
-    EXPECT_EQ(
-        ReasonFor(host, t.root + "/sub/x.txt"),
-        "Reason: A directory on its path was replaced by a link, a file or a mount point since the scan");
-    EXPECT_EQ(
-        ReasonFor(host, t.root + "/sub2/y.txt"),
-        "Reason: A directory on its path was replaced by a link, a file or a mount point since the scan");
-    EXPECT_EQ(t.tmp.Read("tree/elsewhere/sub2/y.txt"), "listed in sub2");
-    EXPECT_EQ(ReasonFor(host, t.root + "/rewritten.txt"),
-              "Reason: The file was changed since the scan and is no longer old enough");
-    EXPECT_EQ(ReasonFor(host, t.root + "/gone.txt"), "Reason: No such file or directory");
-    EXPECT_EQ(ReasonFor(host, t.root + "/renewed.txt"), "Reason: The file was replaced since the scan");
-    EXPECT_EQ(host.log.lines.back().message, "1 files deleted.");
+            ReasonFor(host, t.root + "/sub/x.txt", failed),
+            "Reason: A directory on its path was replaced by a link, a file or a mount point since the scan");
+        EXPECT_EQ(
+            ReasonFor(host, t.root + "/sub2/y.txt", failed),
+            "Reason: A directory on its path was replaced by a link, a file or a mount point since the scan");
+        EXPECT_EQ(t.tmp.Read("tree/elsewhere/sub2/y.txt"), "listed in sub2");
+        EXPECT_EQ(ReasonFor(host, t.root + "/rewritten.txt", failed),
+                  "Reason: The file was changed since the scan and is no longer old enough");
+        EXPECT_EQ(ReasonFor(host, t.root + "/gone.txt", failed), "Reason: No such file or directory");
+        EXPECT_EQ(ReasonFor(host, t.root + "/renewed.txt", failed),
+                  "Reason: The file was replaced since the scan");
+        EXPECT_EQ(host.log.lines.back().message, trash ? "1 files moved to trash." : "1 files deleted.");
+        if (trash) {
+            EXPECT_EQ(t.tmp.Read("home/.local/share/Trash/files/plain.txt"), "old");
+            EXPECT_EQ(vorlex::test::Names(home + "/.local/share/Trash/files"),
+                      std::set<std::string>{"plain.txt"});
+            EXPECT_EQ(vorlex::test::Names(home + "/.local/share/Trash/info"),
+                      std::set<std::string>{"plain.txt.trashinfo"});
+        }
 
-    EXPECT_TRUE(fs::is_symlink(t.root + "/to-link.txt"));
-    EXPECT_EQ(t.tmp.Read("tree/rewritten.txt"), "new content");
-    EXPECT_EQ(t.tmp.Read("tree/renewed.txt"), "second");
-    EXPECT_EQ(Snapshot(t.outside), before);
-    EXPECT_EQ(t.tmp.Read("outside/moved-sub/x.txt"), "listed in sub");
+        EXPECT_TRUE(fs::is_symlink(t.root + "/to-link.txt"));
+        EXPECT_EQ(t.tmp.Read("tree/rewritten.txt"), "new content");
+        EXPECT_EQ(t.tmp.Read("tree/renewed.txt"), "second");
+        EXPECT_EQ(Snapshot(t.outside), before);
+        EXPECT_EQ(t.tmp.Read("outside/moved-sub/x.txt"), "listed in sub");
+    }
 }
 
 TEST(DeleteFiles, ALinkIsDeletedAndItsTargetStays) {

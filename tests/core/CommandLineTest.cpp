@@ -73,6 +73,17 @@ TEST(CommandLine, SwitchesAreWholeArgumentsAndValuesFollowThem) {
     EXPECT_TRUE(r.useExclude);
     EXPECT_EQ(r.excludeText, "*.tmp,*.bak");
     EXPECT_TRUE(Parse({"/tmp", "7", "/NODIR"}).noDir);
+    auto plain = Parse({"/tmp", "7"});
+    EXPECT_FALSE(plain.trash || plain.trashOrDelete || plain.hasMax);
+    auto trash = Parse({"/tmp", "7", "/trash", "-MAX", " +1000"});
+    ASSERT_EQ(trash.kind, CommandLineRequest::Kind::Accepted) << trash.refusal;
+    EXPECT_TRUE(trash.trash);
+    EXPECT_FALSE(trash.trashOrDelete);
+    EXPECT_TRUE(trash.hasMax);
+    EXPECT_EQ(trash.maxFiles, 1000);
+    auto orDelete = Parse({"/tmp", "7", "/TrashOrDelete", "/MAX", "0"});
+    EXPECT_TRUE(orDelete.trash && orDelete.trashOrDelete && orDelete.hasMax);
+    EXPECT_EQ(orDelete.maxFiles, 0);
 
     // A value may start with '-' or '/'.
     auto dash = Parse({"/tmp", "7", "/R", "-x", "/I", "-*.log", "/SCAN"});
@@ -123,6 +134,18 @@ TEST(CommandLine, UnknownSwitchesAndStrayArgumentsAreRefused) {
         {{"/tmp", "30", "/SCAN", "/E"}, "ERROR: Switch /E given without a value."},
         {{"/tmp", "30", "/I"}, "ERROR: Switch /I given without a value."},
         {{"/tmp", "30", "/R", "/!"}, "ERROR: Switch /R given without a value."},
+        {{"/tmp", "30", "/MAX"}, "ERROR: The Max parameter is missing."},
+        {{"/tmp", "30", "/MAX", "/SCAN"}, "ERROR: The Max parameter is missing."},
+        {{"/tmp", "30", "/MAX", "ten"}, "ERROR: The Max parameter ten is not a valid integer."},
+        {{"/tmp", "30", "/MAX", "1.5"}, "ERROR: The Max parameter 1.5 is not a valid integer."},
+        {{"/tmp", "30", "/MAX", "99999999999"},
+         "ERROR: The Max parameter 99999999999 is not a valid integer."},
+        {{"/tmp", "30", "/MAX", "-1"}, "ERROR: The Max parameter -1 must be a positive number."},
+        {{"/tmp", "30", "/MAX", "5", "/max", "6"}, "ERROR: Switch /MAX given more than once."},
+        {{"/tmp", "30", "/TRASHES"}, "ERROR: Unknown switch /TRASHES; did you mean /TRASH?"},
+        {{"/tmp", "30", "/TrashOrDelet"},
+         "ERROR: Unknown switch /TrashOrDelet; did you mean /TRASHORDELETE?"},
+        {{"/tmp", "30", "/MAXIMUM", "5"}, "ERROR: Unknown switch /MAXIMUM; did you mean /MAX?"},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args.back());

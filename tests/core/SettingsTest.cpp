@@ -27,7 +27,7 @@ TEST(Settings, NoFileGivesTheDefaults) {
     EXPECT_EQ(s.daysOld, 30);
     EXPECT_EQ(s.drivePath, dir.path + "/");
     EXPECT_FALSE(s.debugMode || s.useRegEx || s.notRegEx || s.useIncludeFiles || s.useExcludeFiles ||
-                 s.doNotDeleteEmptyDirs || s.autoSaveOnExit);
+                 s.doNotDeleteEmptyDirs || s.autoSaveOnExit || s.moveToTrash || s.trashOrDelete);
     EXPECT_EQ(s.regExPathFile, kRegExPathAndFile);
     EXPECT_EQ(s.regExEdit + s.includeFiles + s.excludeFiles, "");
     // An unreadable settings file (here a directory in its place) never stops the start-up either.
@@ -84,16 +84,19 @@ TEST(Settings, SaveAndReadGiveTheSameSettingsBack) {
     s.excludeFiles = "'*.doc'";
     s.doNotDeleteEmptyDirs = true;
     s.autoSaveOnExit = true;
+    s.moveToTrash = true;
+    s.trashOrDelete = true;
     SaveSettingsFile(path, s);
     EXPECT_EQ(ReadSettingsFile(path, "/other/"), s);
 
-    // The new section lists the thirteen keys in the order of the save.
+    // The new section lists the fifteen keys in the order of the save.
     std::string text = dir.Read("Vorlex.ini");
     EXPECT_EQ(text.rfind("[Other]\r\nDaysOld=1\r\n[Vorlex]\r\nDebug=1\r\n", 0), 0u);
     std::size_t last = text.find("[Vorlex]");
-    for (const char* key : {"Debug=", "DaysOld=", "DrivePath=", "UseRegEx=", "NOTRegEx=", "RegExPathFile=",
-                            "UseIncludeFiles=", "UseExcludeFiles=", "RegExEdit=", "IncludeFiles=",
-                            "ExcludeFiles=", "DoNotDeleteEmptyDirs=", "AutoSaveOnExit="}) {
+    for (const char* key :
+         {"Debug=", "DaysOld=", "DrivePath=", "UseRegEx=", "NOTRegEx=", "RegExPathFile=", "UseIncludeFiles=",
+          "UseExcludeFiles=", "RegExEdit=", "IncludeFiles=", "ExcludeFiles=", "DoNotDeleteEmptyDirs=",
+          "AutoSaveOnExit=", "MoveToTrash=1", "TrashOrDelete=1"}) {
         std::size_t at = text.find(std::string("\n") + key, last);
         ASSERT_NE(at, std::string::npos) << key;
         EXPECT_GT(at, last) << key;

@@ -65,6 +65,8 @@ TEST(WindowRun, SavedSettingsComeBackInANewWindow) {
         w.NOTRegExSpeedButton->click();
         w.RegExRadioButtons->button(2)->click();
         w.DelEmptyDirsCheckBox->click();
+        EXPECT_FALSE(w.MoveToTrashCheckBox->isChecked()) << "a file without the key means off";
+        w.MoveToTrashCheckBox->click();
         w.SaveSettingsBitBtn->click();
         const auto* saved = FindLine(w, "Settings Saved.");
         ASSERT_NE(saved, nullptr);
@@ -83,6 +85,9 @@ TEST(WindowRun, SavedSettingsComeBackInANewWindow) {
     EXPECT_TRUE(again.NOTRegExSpeedButton->isChecked());
     EXPECT_TRUE(again.RegExRadioButtons->button(2)->isChecked());
     EXPECT_FALSE(again.DelEmptyDirsCheckBox->isChecked());
+    EXPECT_TRUE(again.MoveToTrashCheckBox->isChecked());
+    EXPECT_TRUE(again.Ctl().Settings().moveToTrash);
+    EXPECT_EQ(IniValue(dir, "MoveToTrash"), "1");
     EXPECT_EQ(again.Ctl().Settings().daysOld, 1234);
     EXPECT_TRUE(again.Ctl().Settings().doNotDeleteEmptyDirs);
     EXPECT_TRUE(again.Ctl().Settings().notRegEx);

@@ -13,6 +13,8 @@ std::string ErrorText(int code) {
     std::string text;
     if (code == kErrorInUse) {
         text = "The file is in use by another process";
+    } else if (code == kErrorNoTrash) {
+        text = "No trash on this file system";
     } else {
         char buf[512];
         // GNU strerror_r returns a pointer that may or may not be buf.

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/Errors.h"
+#include "platform/Trash.h"
 #include "platform/posix/PosixFs.h"
 
 namespace vorlex::platform {
@@ -255,8 +256,13 @@ int OpenBeneath(const DirHandle& root, std::string_view relative, DirHandle& out
     return 0;
 }
 
-RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
-                               const AgeRule& age, EntryFacts* seen, DescriptorCloser* closer) {
+namespace {
+
+// The checks of a removal, then `last(fd, name, facts)` (0 or an errno) while the entry is held locked.
+// `release(held, facts, done)` disposes of the locked descriptor once `last` ran.
+template <typename Last, typename Release>
+RemoveResult CheckedAt(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
+                       const AgeRule& age, EntryFacts* seen, Last last, Release release) {
     if (!IsPlainName(name)) {
         return {RemoveStatus::Failed, EINVAL};
     }
@@ -291,22 +297,47 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
     if (probe != 0) {
         return {RemoveStatus::Replaced, 0};
     }
-    // The look-up, the lock test (which checks the identity again) and the removal are adjacent calls on
+    // The look-up, the lock test (which checks the identity again) and the last step are adjacent calls on
     // the same directory descriptor; nothing is chmod-ed first (removal needs only the parent's permission).
-    const int removed = unlinkat(dir.Fd(), n.CStr(), facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0);
-    const int err = errno;
-    if (removed != 0) {
+    const int err = last(dir.Fd(), n.CStr(), facts);
+    if (err != 0) {
         CloseFd(held);  // the entry stays: its lock goes at once
         return {RemoveStatus::Failed, err};
     }
-    // The last descriptor of a removed file: its pages and inode are freed on the closing thread. A file with
-    // other names stays, and its lock must go at once, before the next removal tests another of its names.
-    if (closer != nullptr && facts.links <= 1) {
-        closer->Close(held);
-    } else {
-        CloseFd(held);
-    }
+    release(held, facts);
     return {RemoveStatus::Removed, 0};
+}
+
+}  // namespace
+
+RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
+                               const AgeRule& age, EntryFacts* seen, DescriptorCloser* closer) {
+    return CheckedAt(
+        dir, name, expected, age, seen,
+        [](int dirfd, const char* n, const EntryFacts& facts) {
+            return unlinkat(dirfd, n, facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0) == 0 ? 0 : errno;
+        },
+        [closer](int held, const EntryFacts& facts) {
+            // The last descriptor of a removed file: its pages and inode are freed on the closing thread. A
+            // file with other names stays, and its lock must go at once, before the next removal tests
+            // another of its names.
+            if (closer != nullptr && facts.links <= 1) {
+                closer->Close(held);
+            } else {
+                CloseFd(held);
+            }
+        });
+}
+
+RemoveResult TrashIfUnchanged(const DirHandle& dir, std::string_view name, std::string_view path,
+                              const EntryIdentity& expected, const AgeRule& age, TrashCans& trash,
+                              EntryFacts* seen) {
+    return CheckedAt(
+        dir, name, expected, age, seen,
+        [&](int, const char* n, const EntryFacts& facts) {
+            return facts.kind == EntryKind::Directory ? EISDIR : trash.MoveChecked(dir, n, facts, path);
+        },
+        [](int held, const EntryFacts&) { CloseFd(held); });
 }
 
 int OpenDirectoryAt(const DirHandle& dir, std::string_view name, DirHandle& out) {

@@ -56,7 +56,9 @@ int LastError() {
 
 std::string ErrorText(int code) {
     std::string text;
-    if (const DWORD error = WindowsErrorOf(code); error != 0) {
+    if (code == kErrorNoTrash) {
+        text = "No trash on this file system";
+    } else if (const DWORD error = WindowsErrorOf(code); error != 0) {
         wchar_t* buffer = nullptr;
         const DWORD n = FormatMessageW(
             FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
