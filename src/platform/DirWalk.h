@@ -121,6 +121,10 @@ WalkResult WalkTreeAt(int rootFd, const std::string& root, WalkVisitor& visitor,
 /// (as a shell's logical working folder). Empty text gives "".
 std::string NormalizeDirectoryPath(std::string_view text);
 
+/// `prefix` followed by each name of the '/'-separated `path`, each with a trailing '/', after dropping empty
+/// names and "." and letting ".." remove the name before it (never `prefix`).
+std::string ResolveDotSegments(std::string_view prefix, std::string_view path);
+
 /// Counts the entries of the directory `path` (its last name is not followed if it is a link), "." and ".."
 /// left out, stopping once `limit` are found. Returns 0 or the errno of the failed open or read.
 int CountDirectoryEntries(const std::string& path, std::size_t limit, std::size_t& count);

@@ -91,6 +91,13 @@ struct EntryIdentity {
 /// link, which moved the status-change time of the file without changing it.
 inline constexpr std::uint64_t kAnyChangeStamp = ~std::uint64_t{0};
 
+/// True when `a` and `b` are the same entry (device, inode, type).
+bool SameEntry(const EntryFacts& a, const EntryFacts& b);
+/// True when `facts` are those of the entry `expected` names (birth time compared where asked and known).
+bool IsExpected(const EntryFacts& facts, const EntryIdentity& expected);
+/// True when the size and status-change time of `facts` are still those `expected` lists, where asked.
+bool IsUnchanged(const EntryFacts& facts, const EntryIdentity& expected);
+
 /// The identity recorded in `facts`, birth time included (size and status-change time left out).
 inline EntryIdentity IdentityOf(const EntryFacts& facts) {
     return {facts.device, facts.inode, facts.fileType, facts.created, true};

@@ -425,29 +425,7 @@ std::string NormalizeDirectoryPath(std::string_view text) {
         return {};
     }
     std::string full = text.front() == '/' ? std::string(text) : CurrentFolder() + std::string(text);
-    std::vector<std::string_view> parts;
-    std::string_view rest(full);
-    while (!rest.empty()) {
-        const std::size_t slash = rest.find('/');
-        const std::string_view part = rest.substr(0, slash);
-        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
-        if (part.empty() || part == ".") {
-            continue;
-        }
-        if (part == "..") {
-            if (!parts.empty()) {
-                parts.pop_back();
-            }
-            continue;
-        }
-        parts.push_back(part);
-    }
-    std::string out = "/";
-    for (std::string_view part : parts) {
-        out.append(part);
-        out.push_back('/');
-    }
-    return out;
+    return ResolveDotSegments("/", full);
 }
 
 std::string_view WithoutTrailingSlash(std::string_view directory) {

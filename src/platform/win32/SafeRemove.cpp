@@ -19,22 +19,6 @@ bool IsPlainName(std::string_view name) {
            name.find_first_of("/\\:") == std::string_view::npos && name.find('\0') == std::string_view::npos;
 }
 
-bool SameEntry(const EntryFacts& a, const EntryFacts& b) {
-    return a.device == b.device && a.inode == b.inode && a.fileType == b.fileType;
-}
-
-bool IsExpected(const EntryFacts& facts, const EntryIdentity& expected) {
-    return facts.device == expected.device && facts.inode == expected.inode &&
-           facts.fileType == expected.fileType &&
-           !(expected.compareCreated && facts.hasBirthTime && facts.created != expected.created);
-}
-
-bool IsUnchanged(const EntryFacts& facts, const EntryIdentity& expected) {
-    return !expected.compareContent ||
-           (facts.size == expected.size &&
-            (expected.changeStamp == kAnyChangeStamp || facts.changeStamp == expected.changeStamp));
-}
-
 // Opens a child directory for listing and for its own removal, never through a reparse point.
 int OpenChildDirectory(HANDLE dir, std::string_view name, HANDLE& out) {
     const int err = win::OpenRelative(dir, win::Wide(name), win::kListAccess | DELETE, win::kShareAll,

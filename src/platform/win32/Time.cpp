@@ -11,16 +11,6 @@ constexpr std::int64_t kEpochTicks = 116'444'736'000'000'000;  // 1970-01-01 in 
 
 }  // namespace
 
-TimeValue TimeValue::FromMillis(std::int64_t ms) {
-    std::int64_t sec = ms / 1000;
-    std::int64_t rem = ms % 1000;
-    if (rem < 0) {
-        rem += 1000;
-        --sec;
-    }
-    return {sec, static_cast<std::int32_t>(rem * 1000000)};
-}
-
 CivilTime ToLocalCivil(TimeValue t) {
     // FILETIME covers 1601 to 30828; SystemTimeToTzSpecificLocalTime applies the rule of daylight saving
     // in force in that year.
