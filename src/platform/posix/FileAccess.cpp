@@ -147,17 +147,6 @@ void ReplacingFile::Abandon() {
     }
 }
 
-int ReplaceFileContent(const std::string& path, std::string_view content) {
-    ReplacingFile file;
-    if (int err = file.Open(path); err != 0) {
-        return err;
-    }
-    if (int err = file.Write(content); err != 0) {
-        return err;
-    }
-    return file.Commit();
-}
-
 int CheckReplaceable(const std::string& path) {
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) {

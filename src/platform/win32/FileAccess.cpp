@@ -120,17 +120,6 @@ void ReplacingFile::Abandon() {
     temp_.clear();
 }
 
-int ReplaceFileContent(const std::string& path, std::string_view content) {
-    ReplacingFile file;
-    if (int err = file.Open(path); err != 0) {
-        return err;
-    }
-    if (int err = file.Write(content); err != 0) {
-        return err;
-    }
-    return file.Commit();
-}
-
 int CheckReplaceable(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(win::LongPath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
