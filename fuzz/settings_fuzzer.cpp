@@ -84,6 +84,8 @@ bool IsOwnedKeyLine(std::string_view line) {
                                         keys::kExcludeFiles,
                                         keys::kDoNotDeleteEmptyDirs,
                                         keys::kAutoSaveOnExit,
+                                        keys::kMoveToTrash,
+                                        keys::kTrashOrDelete,
                                         keys::kWidth,
                                         keys::kHeight,
                                         keys::kLeft,
@@ -179,6 +181,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     v.useExcludeFiles = !v.useRegEx && in.ConsumeBool();
     v.doNotDeleteEmptyDirs = in.ConsumeBool();
     v.autoSaveOnExit = in.ConsumeBool();
+    v.moveToTrash = in.ConsumeBool();
+    v.trashOrDelete = in.ConsumeBool();
     v.daysOld = in.ConsumeIntegralInRange(kMinDaysOld, kMaxDaysOld);
     v.regExPathFile = in.ConsumeIntegralInRange(kRegExPathAndFile, kRegExFileOnly);
     WindowGeometry g;
