@@ -56,6 +56,7 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
         Removal removal;
         bool trashed = false;
         bool noTrash = false;
+        bool deleting = !request.moveToTrash;
         if (row.kind == platform::EntryKind::Directory) {
             removal = {RemovalVerdict::Failed, EISDIR};
         } else if (rootError != 0) {
@@ -76,6 +77,9 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
                     removal.verdict == RemovalVerdict::Failed && removal.error == platform::kErrorNoTrash;
             }
             if (!trash || (noTrash && request.deleteWhereNoTrash)) {
+                // Deleted instead: a failure is then the deletion's, not the missing trash.
+                noTrash = false;
+                deleting = true;
                 removal = RemoveListed(root, rootPrefix, row.path, expected, age, &seen, &closer);
             }
             // A move changes the status-change time of the other names as a removal does.
@@ -94,7 +98,7 @@ PassOutcome DeleteFiles(std::span<scan::ResultRow> rows, const FileDeletionReque
             ++counters.filesDeleted;
             row.status = scan::RowStatus::Deleted;
         } else {
-            log.WriteLog((trash ? "Could not move to trash " : "Could not delete ") + row.path, kRed,
+            log.WriteLog((deleting ? "Could not delete " : "Could not move to trash ") + row.path, kRed,
                          LogStyle::Regular);
             log.WriteLog("Reason: " + RemovalReasonText(removal, false), kRed, LogStyle::Regular);
             row.status = noTrash ? scan::RowStatus::NoTrash : scan::RowStatus::NotDeleted;
