@@ -92,10 +92,10 @@ Removal TrashListed(const platform::DirHandle& root, std::string_view rootPrefix
                     const platform::EntryIdentity& expected, const platform::AgeRule& age,
                     platform::TrashCans& trash, platform::EntryFacts* seen,
                     platform::DescriptorCloser* closer) {
-    return AtParent(root, rootPrefix, path, closer,
-                    [&](const platform::DirHandle& parent, std::string_view name) {
-                        return platform::TrashIfUnchanged(parent, name, path, expected, age, trash, seen);
-                    });
+    return AtParent(
+        root, rootPrefix, path, closer, [&](const platform::DirHandle& parent, std::string_view name) {
+            return platform::TrashIfUnchanged(parent, name, path, expected, age, trash, seen, closer);
+        });
 }
 
 int OpenCheckedRoot(const std::string& rootPrefix, const std::optional<TreeRootIdentity>& scanned,

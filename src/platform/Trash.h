@@ -36,6 +36,8 @@ class TrashCans {
     struct Can;
     /// The trash of the file system `facts` lie on, found and opened on first use (null: none usable).
     Can* CanFor(const DirHandle& dir, const EntryFacts& facts);
+    /// Notes that `name` went in as try `attempt`, so the next file of that name starts past it.
+    static void Remember(Can& can, const char* name, unsigned attempt);
 
     std::vector<std::unique_ptr<Can>> cans_;
     std::string dataHome_;  ///< $XDG_DATA_HOME, or $HOME/.local/share; empty when neither is known
@@ -51,10 +53,10 @@ std::string TrashInfoPathEscape(std::string_view path);
 
 /// Moves `name` in `dir` into the trash (TrashCans::MoveChecked) after the same checks RemoveIfUnchanged
 /// makes, lock test included: still `expected`, still old by `age`, unchanged where asked. `path` is the
-/// entry's absolute path, written to the info file. `seen` receives the facts found, as RemoveIfUnchanged.
+/// entry's absolute path, written to the info file. `seen` and `closer` as for RemoveIfUnchanged.
 /// Failed with kErrorNoTrash when its file system has no usable trash (the entry stays).
 RemoveResult TrashIfUnchanged(const DirHandle& dir, std::string_view name, std::string_view path,
                               const EntryIdentity& expected, const AgeRule& age, TrashCans& trash,
-                              EntryFacts* seen = nullptr);
+                              EntryFacts* seen = nullptr, DescriptorCloser* closer = nullptr);
 
 }  // namespace vorlex::platform

@@ -62,6 +62,13 @@ TEST(Trash, HomeTrashTakesEveryNameAndTrashCliRestoresThem) {
         std::filesystem::create_directories(std::filesystem::path(s.tree + "/" + n).parent_path());
         ASSERT_TRUE(WriteFile(s.tree + "/" + n, "content of " + n));
     }
+    // Past "dup.8" the free names are random; later files of a name start past the names found taken.
+    std::vector<std::string> moreDups;
+    for (int i = 3; i <= 12; ++i) {
+        moreDups.push_back("sub" + std::to_string(i) + "/dup");
+        std::filesystem::create_directories(s.tree + "/sub" + std::to_string(i));
+        ASSERT_TRUE(WriteFile(s.tree + "/" + moreDups.back(), "content of " + moreDups.back()));
+    }
     // An entry already in the trash under the first name of "dup", with and without its info file.
     const std::string trash = s.home + "/.local/share/Trash";
     std::filesystem::create_directories(trash + "/files");
@@ -85,7 +92,7 @@ TEST(Trash, HomeTrashTakesEveryNameAndTrashCliRestoresThem) {
             << n;
     }
     EXPECT_TRUE(HasLine(log, "Moved to trash: " + s.tree + "/plain.txt")) << Joined(log);
-    EXPECT_TRUE(HasLine(log, "7 files moved to trash.")) << Joined(log);
+    EXPECT_TRUE(HasLine(log, "17 files moved to trash.")) << Joined(log);
     EXPECT_TRUE(HasLine(log, "0 files deleted.")) << Joined(log);
     EXPECT_EQ(ReadWholeFile(trash + "/files/dup"), "older dup") << "an entry in the trash is never replaced";
 
@@ -96,13 +103,23 @@ TEST(Trash, HomeTrashTakesEveryNameAndTrashCliRestoresThem) {
         const auto tab = line.find('\t');
         ASSERT_NE(tab, std::string::npos) << line;
         decoded.insert(line.substr(tab + 1));
+        if (line.substr(tab + 1) != Hex("/elsewhere/x y") + "\t19\tT") {
+            EXPECT_EQ(ReadWholeFile(trash + "/files/" + test::FromHex(line.substr(0, tab))).substr(0, 11),
+                      "content of ")
+                << "each info file beside the file it describes: " << line;
+        }
     }
     std::set<std::string> expected = {Hex("/elsewhere/x y") + "\t19\tT"};
     for (const auto& n : names) {
         expected.insert(Hex(s.tree + "/" + n) + "\t19\tT");
     }
+    for (const auto& n : moreDups) {
+        EXPECT_EQ(status.at(s.tree + "/" + n), "Trashed") << n;
+        expected.insert(Hex(s.tree + "/" + n) + "\t19\tT");
+    }
     EXPECT_EQ(decoded, expected);
-    EXPECT_EQ(Names(trash + "/files").size(), names.size() + 1) << "both dups kept under free names";
+    EXPECT_EQ(Names(trash + "/files").size(), names.size() + moreDups.size() + 1)
+        << "every dup kept under a free name";
 
     // trash-list shows every one; trash-restore brings each back with its content, folders recreated.
     int listed = -1;

@@ -292,6 +292,17 @@ RemoveResult CheckedAt(const DirHandle& dir, std::string_view name, const EntryI
     return {RemoveStatus::Removed, 0};
 }
 
+// Closes the locked descriptor of an entry that was removed or moved, on the closing thread where there is
+// one: the pass goes on meanwhile (and the last close of a removed file frees its pages and inode). A file
+// with other names keeps their lock, which must go at once, before the next removal tests another name.
+void ReleaseHeld(int held, const EntryFacts& facts, DescriptorCloser* closer) {
+    if (closer != nullptr && facts.links <= 1) {
+        closer->Close(held);
+    } else {
+        CloseFd(held);
+    }
+}
+
 }  // namespace
 
 RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, const EntryIdentity& expected,
@@ -301,27 +312,18 @@ RemoveResult RemoveIfUnchanged(const DirHandle& dir, std::string_view name, cons
         [](int dirfd, const char* n, const EntryFacts& facts) {
             return unlinkat(dirfd, n, facts.kind == EntryKind::Directory ? AT_REMOVEDIR : 0) == 0 ? 0 : errno;
         },
-        [closer](int held, const EntryFacts& facts) {
-            // The last descriptor of a removed file: its pages and inode are freed on the closing thread. A
-            // file with other names stays, and its lock must go at once, before the next removal tests
-            // another of its names.
-            if (closer != nullptr && facts.links <= 1) {
-                closer->Close(held);
-            } else {
-                CloseFd(held);
-            }
-        });
+        [closer](int held, const EntryFacts& facts) { ReleaseHeld(held, facts, closer); });
 }
 
 RemoveResult TrashIfUnchanged(const DirHandle& dir, std::string_view name, std::string_view path,
                               const EntryIdentity& expected, const AgeRule& age, TrashCans& trash,
-                              EntryFacts* seen) {
+                              EntryFacts* seen, DescriptorCloser* closer) {
     return CheckedAt(
         dir, name, expected, age, seen,
         [&](int, const char* n, const EntryFacts& facts) {
             return facts.kind == EntryKind::Directory ? EISDIR : trash.MoveChecked(dir, n, facts, path);
         },
-        [](int held, const EntryFacts&) { CloseFd(held); });
+        [closer](int held, const EntryFacts& facts) { ReleaseHeld(held, facts, closer); });
 }
 
 int OpenDirectoryAt(const DirHandle& dir, std::string_view name, DirHandle& out) {

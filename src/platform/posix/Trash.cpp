@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <random>
+#include <unordered_map>
 
 #include "platform/Environment.h"
 #include "platform/Errors.h"
@@ -23,6 +24,7 @@ using posix::CloseFd;
 using posix::RetryOnEintr;
 
 constexpr std::string_view kInfoSuffix = ".trashinfo";
+constexpr unsigned kLastNumbered = 8;  ///< tries after "name.8" use a random suffix
 
 // The facts of the open `fd`, with its mount identity where the kernel gives one.
 struct DirFacts {
@@ -158,9 +160,9 @@ bool IsUtf8Continuation(char c) {
 // ..., then a random suffix; cut at a character boundary so that NAME.trashinfo fits NAME_MAX.
 std::string CandidateName(std::string_view name, unsigned attempt, std::mt19937_64& random) {
     std::string suffix;
-    if (attempt > 1 && attempt <= 8) {
+    if (attempt > 1 && attempt <= kLastNumbered) {
         suffix = "." + std::to_string(attempt);
-    } else if (attempt > 8) {
+    } else if (attempt > kLastNumbered) {
         char buf[24];
         std::snprintf(buf, sizeof buf, ".%016llx", static_cast<unsigned long long>(random()));
         suffix = buf;
@@ -192,6 +194,9 @@ struct TrashCans::Can {
     int files = -1;  ///< files/, or -1 when the file system has no usable trash
     int info = -1;   ///< info/
     std::mt19937_64 random{std::random_device{}()};
+    /// The first try worth making for a name that was found taken before: trees repeat names ("file.log"
+    /// in every folder), and probing ".2", ".3", ... again for each would cost one failed open per step.
+    std::unordered_map<std::string, unsigned> nextAttempt;
     ~Can() {
         CloseFd(files);
         CloseFd(info);
@@ -286,6 +291,13 @@ TrashCans::Can* TrashCans::CanFor(const DirHandle& dir, const EntryFacts& facts)
     return cans_.back()->files >= 0 ? cans_.back().get() : nullptr;
 }
 
+void TrashCans::Remember(Can& can, const char* name, unsigned attempt) {
+    if (attempt > 1) {
+        // Past the numbered names every try is random, so the count stops there.
+        can.nextAttempt[name] = std::min(attempt + 1, kLastNumbered + 1);
+    }
+}
+
 int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFacts& facts,
                            std::string_view path) {
     Can* can = CanFor(dir, facts);
@@ -303,7 +315,9 @@ int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFa
     }
     const std::string text =
         "[Trash Info]\nPath=" + TrashInfoPathEscape(path) + "\nDeletionDate=" + stamp_ + "\n";
-    for (unsigned attempt = 1; attempt < 64; ++attempt) {
+    const auto known = can->nextAttempt.find(name);
+    const unsigned first = known == can->nextAttempt.end() ? 1 : known->second;
+    for (unsigned attempt = first; attempt < first + 63; ++attempt) {
         const std::string target = CandidateName(name, attempt, can->random);
         const std::string infoName = target + std::string(kInfoSuffix);
         const int fd = RetryOnEintr([&] {
@@ -323,6 +337,7 @@ int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFa
         if (err == 0) {
             // Never over an entry already in files/ (one without its info file).
             if (renameat2(dir.Fd(), name, can->files, target.c_str(), RENAME_NOREPLACE) == 0) {
+                Remember(*can, name, attempt);
                 return 0;
             }
             err = errno;
@@ -332,6 +347,7 @@ int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFa
                 if (fstatat(can->files, target.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
                     err = EEXIST;
                 } else if (renameat(dir.Fd(), name, can->files, target.c_str()) == 0) {
+                    Remember(*can, name, attempt);
                     return 0;
                 } else {
                     err = errno;

@@ -20,7 +20,7 @@ TrashCans::Can* TrashCans::CanFor(const DirHandle&, const EntryFacts&) {
 }
 
 RemoveResult TrashIfUnchanged(const DirHandle&, std::string_view, std::string_view, const EntryIdentity&,
-                              const AgeRule&, TrashCans&, EntryFacts*) {
+                              const AgeRule&, TrashCans&, EntryFacts*, DescriptorCloser*) {
     return RemoveResult{RemoveStatus::Failed, kErrorNoTrash};
 }
 
