@@ -2,7 +2,8 @@
 # Times moving 100,000 files to the trash (/TRASH) beside deleting them, on the same file system: a tree of
 # 100 directories of 1,000 files, a fresh copy per run (cp -a and sync, not timed), the home trash on the
 # tree's file system (HOME points beside it), empty directories kept (/NODIR) so that only the files count.
-# Prints the median whole run, the median scan-only run and their difference (the pass itself) side by side.
+# Prints the median whole run, the median scan-only run and their difference (the pass itself) side by side,
+# then the median of each round's own ratios (steadier on a machine whose load drifts).
 # Usage: bench/trash.sh   Environment: see bench/lib.sh (VORLEX_BENCH_DIR, VORLEX_BENCH_BUILD, VORLEX_BENCH_RUNS).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -69,10 +70,11 @@ rm -rf "$work" "$home"
 s=$(median "${scan[@]}")
 d=$(median "${del[@]}")
 t=$(median "${trash[@]}")
-python3 - "$s" "$d" "$t" "$runs" "$((dirs * files_per_dir))" <<'EOF'
-import sys
+python3 - "$s" "$d" "$t" "$runs" "$((dirs * files_per_dir))" "${scan[*]}" "${del[*]}" "${trash[*]}" <<'EOF'
+import statistics, sys
 s, d, t = map(float, sys.argv[1:4])
 runs, files = sys.argv[4], int(sys.argv[5])
+rounds = list(zip(*(map(float, a.split()) for a in sys.argv[6:9])))
 print(f"{files:,} files, median of {runs} runs (seconds)")
 print(f"{'':24}{'delete':>10}{'trash':>10}{'trash/delete':>14}")
 print(f"{'whole run':24}{d:10.3f}{t:10.3f}{t / d:14.2f}")
@@ -80,4 +82,8 @@ dp, tp = d - s, t - s
 print(f"{'pass (run - /SCAN run)':24}{dp:10.3f}{tp:10.3f}{(tp / dp if dp > 0 else float('nan')):14.2f}")
 print(f"{'files per second (pass)':24}{files / dp:10.0f}{files / tp:10.0f}")
 print(f"scan-only run: {s:.3f}")
+# The three runs of a round follow each other, so their ratios see the same load on the machine.
+whole = statistics.median(tr / de for _, de, tr in rounds)
+passes = statistics.median((tr - sc) / (de - sc) for sc, de, tr in rounds if de > sc)
+print(f"median of the rounds' own ratios: whole run {whole:.2f}, pass {passes:.2f}")
 EOF

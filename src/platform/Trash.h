@@ -36,8 +36,6 @@ class TrashCans {
     struct Can;
     /// The trash of the file system `facts` lie on, found and opened on first use (null: none usable).
     Can* CanFor(const DirHandle& dir, const EntryFacts& facts);
-    /// Notes that `name` went in as try `attempt`, so the next file of that name starts past it.
-    static void Remember(Can& can, const char* name, unsigned attempt);
 
     std::vector<std::unique_ptr<Can>> cans_;
     std::string dataHome_;  ///< $XDG_DATA_HOME, or $HOME/.local/share; empty when neither is known

@@ -196,7 +196,8 @@ struct TrashCans::Can {
     std::mt19937_64 random{std::random_device{}()};
     /// The first try worth making for a name that was found taken before: trees repeat names ("file.log"
     /// in every folder), and probing ".2", ".3", ... again for each would cost one failed open per step.
-    std::unordered_map<std::string, unsigned> nextAttempt;
+    /// Keyed by the name's hash: a clash only makes a name start at a higher try.
+    std::unordered_map<std::size_t, unsigned> nextAttempt;
     ~Can() {
         CloseFd(files);
         CloseFd(info);
@@ -291,13 +292,6 @@ TrashCans::Can* TrashCans::CanFor(const DirHandle& dir, const EntryFacts& facts)
     return cans_.back()->files >= 0 ? cans_.back().get() : nullptr;
 }
 
-void TrashCans::Remember(Can& can, const char* name, unsigned attempt) {
-    if (attempt > 1) {
-        // Past the numbered names every try is random, so the count stops there.
-        can.nextAttempt[name] = std::min(attempt + 1, kLastNumbered + 1);
-    }
-}
-
 int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFacts& facts,
                            std::string_view path) {
     Can* can = CanFor(dir, facts);
@@ -315,9 +309,17 @@ int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFa
     }
     const std::string text =
         "[Trash Info]\nPath=" + TrashInfoPathEscape(path) + "\nDeletionDate=" + stamp_ + "\n";
-    const auto known = can->nextAttempt.find(name);
+    const std::size_t key = std::hash<std::string_view>{}(name);
+    const auto known = can->nextAttempt.find(key);
     const unsigned first = known == can->nextAttempt.end() ? 1 : known->second;
     for (unsigned attempt = first; attempt < first + 63; ++attempt) {
+        const auto moved = [&] {
+            if (attempt > 1) {
+                // Past the numbered names every try is random, so the count stops there.
+                can->nextAttempt[key] = std::min(attempt + 1, kLastNumbered + 1);
+            }
+            return 0;
+        };
         const std::string target = CandidateName(name, attempt, can->random);
         const std::string infoName = target + std::string(kInfoSuffix);
         const int fd = RetryOnEintr([&] {
@@ -337,8 +339,7 @@ int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFa
         if (err == 0) {
             // Never over an entry already in files/ (one without its info file).
             if (renameat2(dir.Fd(), name, can->files, target.c_str(), RENAME_NOREPLACE) == 0) {
-                Remember(*can, name, attempt);
-                return 0;
+                return moved();
             }
             err = errno;
             if (err == EINVAL) {
@@ -347,8 +348,7 @@ int TrashCans::MoveChecked(const DirHandle& dir, const char* name, const EntryFa
                 if (fstatat(can->files, target.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
                     err = EEXIST;
                 } else if (renameat(dir.Fd(), name, can->files, target.c_str()) == 0) {
-                    Remember(*can, name, attempt);
-                    return 0;
+                    return moved();
                 } else {
                     err = errno;
                 }
